@@ -1,0 +1,25 @@
+#include "config/field_ref.h"
+
+namespace tqr417 {
+
+int& FieldRef::Number(UnitConfig& config, int entry) const {
+  if (auto* m = std::get_if<MainNumber>(&member_)) return config.main.**m;
+  if (auto* d = std::get_if<DialogNumber>(&member_)) return config.dialog.**d;
+  return (config.table.*std::get<TableNumber>(member_)).at(entry);
+}
+
+int FieldRef::Number(const UnitConfig& config, int entry) const {
+  return Number(const_cast<UnitConfig&>(config), entry);
+}
+
+std::string& FieldRef::Text(UnitConfig& config, int entry) const {
+  if (auto* m = std::get_if<MainText>(&member_)) return config.main.**m;
+  if (auto* d = std::get_if<DialogText>(&member_)) return config.dialog.**d;
+  return (config.table.*std::get<TableText>(member_)).at(entry);
+}
+
+const std::string& FieldRef::Text(const UnitConfig& config, int entry) const {
+  return Text(const_cast<UnitConfig&>(config), entry);
+}
+
+}  // namespace tqr417

@@ -1,0 +1,15 @@
+#pragma once
+// Subcommands of tqr417-cli. Each Add function registers its subcommands on `app`; a
+// subcommand's callback sets `exitCode` (0 success, 1 a negative result, 2 an error).
+
+#include <CLI/CLI.hpp>
+
+namespace tqr417::cli {
+
+// new, show, check, frame, unframe: files and frames, no unit needed.
+void AddOfflineCommands(CLI::App& app, int& exitCode);
+
+// send, recv, ports: transfers with a unit on a serial port.
+void AddLinkCommands(CLI::App& app, int& exitCode);
+
+}  // namespace tqr417::cli

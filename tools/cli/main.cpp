@@ -1,0 +1,15 @@
+// tqr417-cli: the command-line companion of the TQR-417 setup application.
+#include <CLI/CLI.hpp>
+
+#include "tools/cli/commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"TQR-417 configuration companion: offline file and frame work, and transfers "
+               "with a unit on a serial port."};
+  app.require_subcommand(1);
+  int exitCode = 0;
+  tqr417::cli::AddOfflineCommands(app, exitCode);
+  tqr417::cli::AddLinkCommands(app, exitCode);
+  CLI11_PARSE(app, argc, argv);
+  return exitCode;
+}
