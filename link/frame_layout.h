@@ -50,9 +50,9 @@ using C = FrameConversion;
 namespace f = fields;
 
 inline constexpr FrameItem kHeader[] = {
-    {&f::toneMode, W::kByte, C::kPlain},       {&f::monRelayMode, W::kByte, C::kPlain},
+    {&f::toneMode, W::kByte, C::kPlain},          {&f::monRelayMode, W::kByte, C::kPlain},
     {&f::monMomentaryMs, W::kWord, C::kUnsigned}, {&f::ctcssToneMode, W::kByte, C::kPlain},
-    {&f::pttRelayOption, W::kByte, C::kPlain},  {&f::repeaterMode, W::kWord, C::kPlain},
+    {&f::pttRelayOption, W::kByte, C::kPlain},    {&f::repeaterMode, W::kWord, C::kPlain},
     {&f::revertToR1, W::kWord, C::kPlain},
 };
 

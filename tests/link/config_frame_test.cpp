@@ -2,16 +2,333 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "config/defaults.h"
+#include "config/field_catalogue.h"
 
 namespace tqr417 {
 namespace {
 
-TEST(ConfigFrameSmokeTest, StartupChecksum) {
+// Offsets of the settings words written out by hand, independent of the encoder's list.
+struct SettingsOffset {
+  const FieldInfo* field;
+  int offset;
+};
+const SettingsOffset kSettingsOffsets[] = {
+    {&fields::sidetoneGain, 810},   {&fields::radioTxGain, 812},    {&fields::lineTxGain, 814},
+    {&fields::ctcssGain, 816},      {&fields::audioLoopback, 820},  {&fields::lineDtmfDisable, 822},
+    {&fields::dig5Enable, 824},     {&fields::dig5ActiveHigh, 826}, {&fields::dig5ToneLevel, 828},
+    {&fields::dig5ToneFreq, 830},   {&fields::dig5OnMs, 832},       {&fields::dig5OffMs, 834},
+    {&fields::dig5R1, 836},         {&fields::dig5R2, 838},         {&fields::morseAutoMode, 840},
+    {&fields::morseGain, 846},      {&fields::txAddCtcss, 848},     {&fields::txAgc, 850},
+    {&fields::txPreEmphasis, 852},  {&fields::txLowPass, 854},      {&fields::voxLevel, 856},
+    {&fields::phoneInstalled, 858}, {&fields::voxTimeoutSec, 860},  {&fields::holdToneAlways, 864},
+    {&fields::pttToneOnly, 866},    {&fields::dig4RxMute, 868},     {&fields::dig4ActiveHigh, 870},
+    {&fields::dig4RevertF1, 872},   {&fields::dig4RevertSec, 874},  {&fields::dig4Enable, 876},
+    {&fields::dig4R1, 878},         {&fields::dig4R2, 880},         {&fields::errorBeeps, 882},
+};
+
+int WordAt(const FrameBytes& bytes, int offset) { return bytes[offset] << 8 | bytes[offset + 1]; }
+
+// A configuration whose every field is 0, with the PTT frequency text "0".
+UnitConfig ZeroConfig() {
+  UnitConfig config;
+  config.main.pttFrequency = "0";
+  return config;
+}
+
+class ConfigFrameTest : public testing::Test {
+ protected:
+  static void IncrementByte(FrameBytes& bytes, int offset) { ++bytes[offset]; }
+  static void FixChecksum(FrameBytes& bytes) {
+    const uint16_t sum = DecodeFrame(bytes).computedChecksum;
+    bytes[934] = static_cast<uint8_t>(sum >> 8);
+    bytes[935] = static_cast<uint8_t>(sum);
+  }
+};
+
+TEST_F(ConfigFrameTest, AllZeroConfigurationIsAllZeroBytes) {
+  const EncodedFrame frame = EncodeFrame(ZeroConfig());
+  EXPECT_EQ(frame.bytes, FrameBytes{});
+  EXPECT_EQ(frame.sum, 0);
+}
+
+TEST_F(ConfigFrameTest, SumBeyondSixteenBitsKeepsItsLowBits) {
+  UnitConfig config = ZeroConfig();
+  config.table.relayDurationMs.fill(1000);
+  const EncodedFrame frame = EncodeFrame(config);
+  EXPECT_EQ(frame.sum, 100000);
+  EXPECT_EQ(WordAt(frame.bytes, 934), 0x86A0);
+  const DecodedFrame decoded = DecodeFrame(frame.bytes);
+  EXPECT_TRUE(decoded.checksumOk());
+  EXPECT_EQ(decoded.config, config);
+}
+
+TEST_F(ConfigFrameTest, StartupConfigurationGoldenValues) {
   const EncodedFrame frame = EncodeFrame(StartupConfig());
   EXPECT_EQ(frame.sum, 53109);
-  EXPECT_EQ(frame.bytes[934], 0xCF);
-  EXPECT_EQ(frame.bytes[935], 0x75);
+  EXPECT_EQ(WordAt(frame.bytes, 934), 0xCF75);
+  EXPECT_EQ(frame.bytes[862], 0x8C);  // callTimeoutMin 600 goes out as 36000 seconds
+  EXPECT_EQ(frame.bytes[863], 0xA0);
+  EXPECT_EQ(WordAt(frame.bytes, 844), 9830);  // morseFreq 1200 Hz
+  EXPECT_EQ(WordAt(frame.bytes, 818), 2175);  // pttFrequency "2175"
+  // Entry 99: toneActive 1, group 1, digital output 35.
+  EXPECT_EQ(frame.bytes[802 + 3], 1);
+  EXPECT_EQ(frame.bytes[802 + 4], 1);
+  EXPECT_EQ(frame.bytes[802 + 5], 35);
+}
+
+TEST_F(ConfigFrameTest, StartupConfigurationReadsBackWithItsLargeWords) {
+  const UnitConfig startup = StartupConfig();
+  const DecodedFrame decoded = DecodeFrame(EncodeFrame(startup).bytes);
+  ASSERT_TRUE(decoded.checksumOk());
+  EXPECT_EQ(decoded.config.dialog.callTimeoutMin, 600);
+  UnitConfig expected = startup;
+  expected.dialog.morseFreq = 1199;  // the two truncations do not undo each other
+  EXPECT_EQ(decoded.config, expected);
+}
+
+TEST_F(ConfigFrameTest, SettingsWordsStandAtTheirOffsets) {
+  UnitConfig config = ZeroConfig();
+  int value = 1;
+  for (const auto& [field, offset] : kSettingsOffsets) field->ref.Number(config) = value++;
+  const EncodedFrame frame = EncodeFrame(config);
+  value = 1;
+  for (const auto& [field, offset] : kSettingsOffsets) {
+    EXPECT_EQ(WordAt(frame.bytes, offset), value++) << field->name;
+  }
+}
+
+TEST_F(ConfigFrameTest, HeaderAndEntryFieldsStandAtTheirOffsets) {
+  UnitConfig config = ZeroConfig();
+  config.main.toneMode = 1;
+  config.main.monRelayMode = 2;
+  config.main.monMomentaryMs = 0x1234;
+  config.main.ctcssToneMode = 1;
+  config.main.pttRelayOption = 2;
+  config.main.repeaterMode = 1;
+  config.main.revertToR1 = 1;
+  config.table.relayDurationMs[5] = 0x0102;
+  config.table.relay[5] = "R02";
+  config.table.toneActive[5] = 1;
+  config.table.relayGroup[5] = 3;
+  config.table.digitalOutput[5] = 63;
+  config.table.ctcssCode[5] = 64;
+  config.table.useDefaultCtcss[5] = 1;
+  const FrameBytes b = EncodeFrame(config).bytes;
+  const std::vector<uint8_t> header(b.begin(), b.begin() + 10);
+  EXPECT_EQ(header, (std::vector<uint8_t>{1, 2, 0x12, 0x34, 1, 2, 0, 1, 0, 1}));
+  const std::vector<uint8_t> entry(b.begin() + 50, b.begin() + 58);
+  EXPECT_EQ(entry, (std::vector<uint8_t>{0x01, 0x02, 2, 1, 3, 63, 64, 1}));
+  EXPECT_EQ(b[42], 0);  // entry 4 untouched
+  EXPECT_EQ(b[58], 0);  // entry 6 untouched
+}
+
+TEST_F(ConfigFrameTest, NegativeWordsGoOutInTwosComplement) {
+  UnitConfig config = ZeroConfig();
+  config.dialog.sidetoneGain = -40;
+  const EncodedFrame frame = EncodeFrame(config);
+  EXPECT_EQ(frame.bytes[810], 0xFF);
+  EXPECT_EQ(frame.bytes[811], 0xD8);
+  EXPECT_EQ(frame.sum, -40);
+  EXPECT_EQ(DecodeFrame(frame.bytes).config.dialog.sidetoneGain, -40);
+}
+
+struct ScaledCase {
+  const char* description;
+  const FieldInfo* field;
+  int value;
+  int onLine;
+  int readBack;
+};
+
+class ScaledFieldTest : public testing::TestWithParam<ScaledCase> {};
+
+TEST_P(ScaledFieldTest, ConvertsOnTheWayOutAndBack) {
+  const ScaledCase& c = GetParam();
+  UnitConfig config = ZeroConfig();
+  c.field->ref.Number(config) = c.value;
+  const EncodedFrame frame = EncodeFrame(config);
+  const int offset = c.field == &fields::morseFreq          ? 844
+                     : c.field == &fields::morseIntervalMin ? 842
+                                                            : 862;
+  EXPECT_EQ(WordAt(frame.bytes, offset), c.onLine & 0xFFFF);
+  EXPECT_EQ(frame.sum, c.onLine);
+  const DecodedFrame decoded = DecodeFrame(frame.bytes);
+  EXPECT_TRUE(decoded.checksumOk());
+  EXPECT_EQ(c.field->ref.Number(decoded.config), c.readBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScaledFieldTest,
+    testing::Values(
+        ScaledCase{"Morse400Hz", &fields::morseFreq, 400, 3276, 399},
+        ScaledCase{"Morse1000Hz", &fields::morseFreq, 1000, 8192, 1000},
+        ScaledCase{"Morse1200Hz", &fields::morseFreq, 1200, 9830, 1199},
+        ScaledCase{"Morse2000Hz", &fields::morseFreq, 2000, 16384, 2000},
+        ScaledCase{"Interval200Min", &fields::morseIntervalMin, 200, 12000, 200},
+        ScaledCase{"CallTimeout180Min", &fields::callTimeoutMin, 180, 10800, 180},
+        ScaledCase{"CallTimeout600MinAboveSignedWord", &fields::callTimeoutMin, 600, 36000, 600},
+        ScaledCase{"CallTimeout1092MinLargestWord", &fields::callTimeoutMin, 1092, 65520, 1092}),
+    [](const auto& info) { return std::string(info.param.description); });
+
+TEST_F(ConfigFrameTest, UnsignedWordsReadBackUpTo65535AndOthersSigned) {
+  UnitConfig config = ZeroConfig();
+  config.main.monMomentaryMs = 60000;
+  config.dialog.dig5OnMs = 65000;
+  config.dialog.dig5OffMs = 65535;
+  config.dialog.dig4RevertSec = 40000;  // a signed word: comes back negative
+  const DecodedFrame decoded = DecodeFrame(EncodeFrame(config).bytes);
+  EXPECT_TRUE(decoded.checksumOk());
+  EXPECT_EQ(decoded.config.main.monMomentaryMs, 60000);
+  EXPECT_EQ(decoded.config.dialog.dig5OnMs, 65000);
+  EXPECT_EQ(decoded.config.dialog.dig5OffMs, 65535);
+  EXPECT_EQ(decoded.config.dialog.dig4RevertSec, 40000 - 65536);
+}
+
+TEST_F(ConfigFrameTest, MorseTextIsZeroFilledAndSignedInTheSum) {
+  UnitConfig config = ZeroConfig();
+  config.dialog.morseText = "CQ";
+  EncodedFrame frame = EncodeFrame(config);
+  EXPECT_EQ(frame.bytes[884], 0x43);
+  EXPECT_EQ(frame.bytes[885], 0x51);
+  for (int i = 886; i < 934; ++i) EXPECT_EQ(frame.bytes[i], 0) << i;
+  EXPECT_EQ(frame.sum, 67 + 81);
+
+  config.dialog.morseText = "\xE9";  // a code above 0x7F counts as negative
+  frame = EncodeFrame(config);
+  EXPECT_EQ(frame.sum, 0xE9 - 256);
+  const DecodedFrame decoded = DecodeFrame(frame.bytes);
+  EXPECT_TRUE(decoded.checksumOk());
+  EXPECT_EQ(decoded.config.dialog.morseText, "\xE9");
+}
+
+TEST_F(ConfigFrameTest, MorseTextOfFiftyCharactersComesBackWhole) {
+  UnitConfig config = ZeroConfig();
+  config.dialog.morseText = std::string(50, 'K');
+  EXPECT_EQ(DecodeFrame(EncodeFrame(config).bytes).config.dialog.morseText,
+            config.dialog.morseText);
+}
+
+TEST_F(ConfigFrameTest, MorseFieldStartingWithZeroGivesEmptyTextButCountsEveryByte) {
+  FrameBytes bytes = EncodeFrame(ZeroConfig()).bytes;
+  bytes[885] = 'X';
+  FixChecksum(bytes);
+  const DecodedFrame decoded = DecodeFrame(bytes);
+  EXPECT_TRUE(decoded.checksumOk());
+  EXPECT_EQ(decoded.receivedChecksum, 'X');
+  EXPECT_EQ(decoded.config.dialog.morseText, "");
+}
+
+TEST_F(ConfigFrameTest, RelayLabelsBecomeNumbersAndBack) {
+  UnitConfig config = ZeroConfig();
+  config.table.relay[0] = "R01";
+  config.table.relay[1] = "R02";
+  config.table.relay[2] = "R12";
+  config.table.relay[3] = "R";
+  const FrameBytes bytes = EncodeFrame(config).bytes;
+  EXPECT_EQ(bytes[10 + 2], 1);
+  EXPECT_EQ(bytes[18 + 2], 2);
+  EXPECT_EQ(bytes[26 + 2], 12);
+  EXPECT_EQ(bytes[34 + 2], 0);
+  const DecodedFrame decoded = DecodeFrame(bytes);
+  EXPECT_EQ(decoded.config.table.relay[0], "R01");
+  EXPECT_EQ(decoded.config.table.relay[1], "R02");
+  EXPECT_EQ(decoded.config.table.relay[2], "R12");
+  EXPECT_EQ(decoded.config.table.relay[3], "");
+  EXPECT_EQ(decoded.config.table.relay[4], "");
+}
+
+TEST_F(ConfigFrameTest, RelayNumberBeyondAByteBreaksTheChecksum) {
+  UnitConfig config = ZeroConfig();
+  config.table.relay[0] = "R300";
+  const EncodedFrame frame = EncodeFrame(config);
+  EXPECT_EQ(frame.bytes[12], 44);
+  EXPECT_EQ(frame.sum, 300);
+  EXPECT_FALSE(DecodeFrame(frame.bytes).checksumOk());
+}
+
+TEST_F(ConfigFrameTest, FlagsAreWordsInTheHeaderButBytesInEntries) {
+  UnitConfig config = ZeroConfig();
+  config.main.repeaterMode = 1;
+  config.table.toneActive[0] = 1;
+  const FrameBytes bytes = EncodeFrame(config).bytes;
+  EXPECT_EQ(bytes[6], 0x00);
+  EXPECT_EQ(bytes[7], 0x01);
+  EXPECT_EQ(bytes[13], 0x01);
+}
+
+TEST_F(ConfigFrameTest, EmptyPttFrequencyGoesOutAsZeroAndComesBackAsText) {
+  UnitConfig config = ZeroConfig();
+  config.main.pttFrequency = "";
+  EXPECT_EQ(EncodeFrame(config).bytes, FrameBytes{});
+  EXPECT_EQ(DecodeFrame(EncodeFrame(config).bytes).config.main.pttFrequency, "0");
+  config.main.pttFrequency = "-12";
+  EXPECT_EQ(DecodeFrame(EncodeFrame(config).bytes).config.main.pttFrequency, "-12");
+}
+
+TEST_F(ConfigFrameTest, AnyChangedByteIsCaughtAndFixingTheChecksumAcceptsIt) {
+  const FrameBytes good = EncodeFrame(StartupConfig()).bytes;
+  for (int offset : {0, 1, 9, 10, 500, 809, 810, 883, 884, 933}) {
+    SCOPED_TRACE(offset);
+    FrameBytes bytes = good;
+    IncrementByte(bytes, offset);
+    EXPECT_FALSE(DecodeFrame(bytes).checksumOk());
+    FixChecksum(bytes);
+    EXPECT_TRUE(DecodeFrame(bytes).checksumOk());
+  }
+}
+
+// Random configurations within every editing window's range survive the round trip, apart
+// from the Morse frequency's double truncation.
+TEST_F(ConfigFrameTest, RandomConfigurationsRoundTrip) {
+  std::mt19937 random(417);
+  for (int round = 0; round < 200; ++round) {
+    UnitConfig config = StartupConfig();
+    for (const FieldInfo* f : AllFields()) {
+      if (f->ref.IsText()) continue;
+      std::uniform_int_distribution<int> pick(f->minValue, f->maxValue);
+      const int entries = f->ref.IsTableField() ? kEntryCount : 1;
+      for (int e = 0; e < entries; ++e) f->ref.Number(config, e) = pick(random);
+    }
+    for (auto& label : config.table.relay)
+      label = random() % 3 == 0 ? "" : FormatEntryLabel(1 + random() % 2, 'R');
+    config.main.pttFrequency = std::string(kPttFrequencies[random() % 8]);
+    config.dialog.morseText = std::string(random() % 51, static_cast<char>('A' + random() % 26));
+    const DecodedFrame decoded = DecodeFrame(EncodeFrame(config).bytes);
+    ASSERT_TRUE(decoded.checksumOk());
+    UnitConfig expected = config;
+    expected.dialog.morseFreq =
+        static_cast<int>(static_cast<int>(config.dialog.morseFreq * 8.192) / 8.192);
+    ASSERT_EQ(decoded.config, expected) << "round " << round;
+  }
+}
+
+struct LabelCase {
+  int number;
+  char letter;
+  const char* label;
+};
+
+TEST(FormatEntryLabelTest, DigitsFromDivisionAndRemainder) {
+  const LabelCase cases[] = {{0, 'F', "F00"},  {7, 'F', "F07"},  {99, 'F', "F99"},
+                             {1, 'R', "R01"},  {12, 'R', "R12"}, {100, 'R', "R:0"},
+                             {-1, 'R', "R0/"}, {255, 'R', "RI5"}};
+  for (const LabelCase& c : cases)
+    EXPECT_EQ(FormatEntryLabel(c.number, c.letter), c.label) << c.number;
+}
+
+TEST(RelayNumberFromLabelTest, ReadsWhatFollowsTheFirstCharacter) {
+  EXPECT_EQ(RelayNumberFromLabel("R01"), 1);
+  EXPECT_EQ(RelayNumberFromLabel("R02"), 2);
+  EXPECT_EQ(RelayNumberFromLabel("r12"), 12);
+  EXPECT_EQ(RelayNumberFromLabel("R"), 0);
+  EXPECT_EQ(RelayNumberFromLabel(""), 0);
+  EXPECT_EQ(RelayNumberFromLabel("1"), 0);
+  EXPECT_EQ(RelayNumberFromLabel("R-3"), -3);
+  EXPECT_EQ(RelayNumberFromLabel("R3x"), 3);
 }
 
 }  // namespace
