@@ -4,8 +4,9 @@
 #include "tools/cli/commands.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"TQR-417 configuration companion: offline file and frame work, and transfers "
-               "with a unit on a serial port."};
+  CLI::App app{
+      "TQR-417 configuration companion: offline file and frame work, and transfers "
+      "with a unit on a serial port."};
   app.require_subcommand(1);
   int exitCode = 0;
   tqr417::cli::AddOfflineCommands(app, exitCode);

@@ -1,7 +1,236 @@
+// new, show, check, frame, unframe: the companion's commands that need no unit.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config/defaults.h"
+#include "config/field_catalogue.h"
+#include "file/config_file.h"
+#include "link/config_frame.h"
 #include "tools/cli/commands.h"
 
 namespace tqr417::cli {
 
-void AddOfflineCommands(CLI::App&, int&) {}
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitNegative = 1;
+constexpr int kExitError = 2;
+
+bool Load(const std::string& path, UnitConfig& config) {
+  config = StartupConfig();
+  const Status status = LoadConfigFile(path, config);
+  if (!status.ok()) std::cerr << status.message() << "\n";
+  return status.ok();
+}
+
+int Save(const std::string& path, const UnitConfig& config) {
+  const Status status = SaveConfigFile(path, config);
+  if (status.ok()) return kExitOk;
+  std::cerr << status.message() << "\n";
+  return kExitError;
+}
+
+std::string ValueText(const FieldInfo& field, const UnitConfig& config, int entry = 0) {
+  if (field.ref.IsText()) return "\"" + field.ref.Text(config, entry) + "\"";
+  return std::to_string(field.ref.Number(config, entry));
+}
+
+std::string RangeText(const FieldInfo& field) {
+  switch (field.kind) {
+    case FieldKind::kFlag:
+      return "0 or 1";
+    case FieldKind::kText: {
+      if (field.allowedTexts.empty())
+        return "at most " + std::to_string(field.maxValue) + " characters";
+      std::string list = "one of";
+      for (std::string_view text : field.allowedTexts) list += " " + std::string(text);
+      return list;
+    }
+    default:
+      return std::to_string(field.minValue) + " to " + std::to_string(field.maxValue);
+  }
+}
+
+bool InRange(const FieldInfo& field, const UnitConfig& config, int entry) {
+  if (field.kind != FieldKind::kText) {
+    const int value = field.ref.Number(config, entry);
+    return value >= field.minValue && value <= field.maxValue;
+  }
+  const std::string& text = field.ref.Text(config, entry);
+  if (!field.allowedTexts.empty()) {
+    for (std::string_view allowed : field.allowedTexts) {
+      if (text == allowed) return true;
+    }
+    return false;
+  }
+  return field.maxValue == 0 || static_cast<int>(text.size()) <= field.maxValue;
+}
+
+void PrintSettings(const UnitConfig& config) {
+  const char* heading[] = {"Main window", "Setting dialogs"};
+  for (FieldGroup group : {FieldGroup::kMainWindow, FieldGroup::kDialog}) {
+    std::cout << heading[static_cast<int>(group)] << ":\n";
+    for (const FieldInfo* field : AllFields()) {
+      if (field->group != group) continue;
+      std::string line = "  " + std::string(field->caption) + " (" + std::string(field->name) + ")";
+      line.resize(std::max<size_t>(line.size() + 1, 48), ' ');
+      line += ValueText(*field, config);
+      if (!field->unit.empty()) line += " " + std::string(field->unit);
+      std::cout << line << "\n";
+    }
+  }
+}
+
+void PrintTable(const UnitConfig& config) {
+  const FunctionTable& t = config.table;
+  std::cout << "Function table:\n";
+  std::printf("  %-5s %-11s %-5s %-11s %-19s %-14s %-10s %s\n", "Entry", "Tone Active", "Relay",
+              "Relay Group", "Relay Duration (ms)", "Digital Output", "CTCSS Freq",
+              "Use Default CTCSS");
+  std::fflush(stdout);
+  for (int k = 0; k < kEntryCount; ++k) {
+    std::printf("  %-5s %-11d %-5s %-11d %-19d %-14d %-10d %d\n", FormatEntryLabel(k, 'F').c_str(),
+                t.toneActive[k], t.relay[k].empty() ? "-" : t.relay[k].c_str(), t.relayGroup[k],
+                t.relayDurationMs[k], t.digitalOutput[k], t.ctcssCode[k], t.useDefaultCtcss[k]);
+  }
+  std::fflush(stdout);
+}
+
+// Each value that its editing window would not accept, as "field value range" lines.
+std::vector<std::string> OutOfRange(const UnitConfig& config) {
+  std::vector<std::string> problems;
+  for (const FieldInfo* field : AllFields()) {
+    if (field == &fields::relay) continue;  // the relay list is editable: any text is accepted
+    const int entries = field->ref.IsTableField() ? kEntryCount : 1;
+    for (int e = 0; e < entries; ++e) {
+      if (InRange(*field, config, e)) continue;
+      std::string name = std::string(field->name);
+      if (field->ref.IsTableField()) name += " " + FormatEntryLabel(e, 'F');
+      problems.push_back(name + "  " + ValueText(*field, config, e) +
+                         "  (accepted: " + RangeText(*field) + ")");
+    }
+  }
+  return problems;
+}
+
+bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::cerr << "Cannot open the frame file \"" << path << "\": " << std::strerror(errno) << ".\n";
+    return false;
+  }
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    std::cerr << "Cannot read the frame file \"" << path << "\".\n";
+    return false;
+  }
+  return true;
+}
+
+void WriteHex(const FrameBytes& bytes) {
+  for (int row = 0; row < FRAME_SIZE; row += 16) {
+    std::printf("%04d ", row);
+    for (int i = row; i < row + 16 && i < FRAME_SIZE; ++i) std::printf(" %02X", bytes[i]);
+    std::printf("\n");
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+void AddOfflineCommands(CLI::App& app, int& exitCode) {
+  static std::string file, frameFile;
+  static bool hex = false;
+
+  auto* create = app.add_subcommand(
+      "new", "Write the configuration the application holds right after it starts.");
+  create->add_option("FILE", file, "configuration file to write (.417)")->required();
+  create->callback([&exitCode] { exitCode = Save(file, StartupConfig()); });
+
+  auto* show = app.add_subcommand("show", "Print every setting and the 100 function entries.");
+  show->add_option("FILE", file, "configuration file to read")->required();
+  show->callback([&exitCode] {
+    UnitConfig config;
+    if (!Load(file, config)) {
+      exitCode = kExitError;
+      return;
+    }
+    PrintSettings(config);
+    PrintTable(config);
+  });
+
+  auto* check = app.add_subcommand(
+      "check",
+      "List the values that their editing window would not accept. Exit status: 0 none, "
+      "1 some, 2 the file cannot be read.");
+  check->add_option("FILE", file, "configuration file to check")->required();
+  check->callback([&exitCode] {
+    UnitConfig config;
+    if (!Load(file, config)) {
+      exitCode = kExitError;
+      return;
+    }
+    const std::vector<std::string> problems = OutOfRange(config);
+    for (const std::string& line : problems) std::cout << line << "\n";
+    if (problems.empty()) std::cout << "All values are within their ranges.\n";
+    exitCode = problems.empty() ? kExitOk : kExitNegative;
+  });
+
+  auto* frame = app.add_subcommand(
+      "frame", "Write the 936 bytes an upload of FILE sends after the command byte.");
+  frame->add_option("FILE", file, "configuration file to read")->required();
+  frame->add_flag("--hex", hex, "print a hex dump with decimal offsets instead of raw bytes");
+  frame->callback([&exitCode] {
+    UnitConfig config;
+    if (!Load(file, config)) {
+      exitCode = kExitError;
+      return;
+    }
+    const EncodedFrame encoded = EncodeFrame(config);
+    if (hex) {
+      WriteHex(encoded.bytes);
+    } else {
+      std::cout.write(reinterpret_cast<const char*>(encoded.bytes.data()), FRAME_SIZE);
+      std::cout.flush();
+    }
+  });
+
+  auto* unframe = app.add_subcommand(
+      "unframe", "Decode a 936-byte frame and write it as a configuration file.");
+  unframe->add_option("FRAME", frameFile, "frame file (936 bytes)")->required();
+  unframe->add_option("FILE", file, "configuration file to write")->required();
+  unframe->callback([&exitCode] {
+    std::vector<uint8_t> bytes;
+    if (!ReadBytes(frameFile, bytes)) {
+      exitCode = kExitError;
+      return;
+    }
+    if (bytes.size() != FRAME_SIZE) {
+      std::cerr << "The frame file \"" << frameFile << "\" holds " << bytes.size()
+                << " bytes; a frame is " << FRAME_SIZE << " bytes. Nothing was written.\n";
+      exitCode = kExitNegative;
+      return;
+    }
+    const DecodedFrame decoded =
+        DecodeFrame(std::span<const uint8_t, FRAME_SIZE>(bytes.data(), FRAME_SIZE));
+    if (!decoded.checksumOk()) {
+      char detail[96];
+      std::snprintf(detail, sizeof detail, "checksum 0x%04X, sum of the data 0x%04X",
+                    decoded.receivedChecksum, decoded.computedChecksum);
+      std::cerr << "The frame in \"" << frameFile << "\" is damaged (" << detail
+                << "). Nothing was written.\n";
+      exitCode = kExitNegative;
+      return;
+    }
+    exitCode = Save(file, decoded.config);
+  });
+}
 
 }  // namespace tqr417::cli
