@@ -1,0 +1,56 @@
+#pragma once
+// SerialLink: one connection to the serial port the TQR-417 is cabled to, opened for one
+// transfer and closed at its end. Exclusive: while one SerialLink holds a port, a second
+// Open of it fails, whoever the second opener is.
+//
+// The line is set to 4800 baud, 8 data bits, no parity, one stop bit, raw (every byte value
+// passes unchanged both ways), and the settings are read back: a port that does not take
+// them fails to open. The platform part lives in one backend source chosen by the build.
+
+#include <memory>
+#include <string>
+
+#include "config/status.h"
+#include "link/byte_channel.h"
+
+namespace tqr417 {
+
+class SerialLink : public ByteChannel {
+ public:
+  SerialLink();
+  ~SerialLink() override;  // closes the port if still open
+  SerialLink(const SerialLink&) = delete;
+  SerialLink& operator=(const SerialLink&) = delete;
+
+  // "Com1" when comPort is 0, "Com2" for any other value.
+  static std::string PortName(int comPort);
+
+  // The device the port choice opens. On POSIX systems: the environment variable
+  // TQR417_COM1 or TQR417_COM2 when set and not empty, else /dev/ttyS0 or /dev/ttyS1.
+  static std::string DeviceForPort(int comPort);
+
+  // Opens the port chosen by comPort. The output queue size is a recommendation to the
+  // driver where the platform has one (8 bytes for an upload, 1024 for a download). On
+  // failure nothing stays open, and the message names the port, its device and the reason.
+  Status Open(int comPort, int outputQueueSize);
+
+  // As Open, for a device given by its path; messages name the path.
+  Status OpenDevice(const std::string& device, int outputQueueSize);
+
+  bool IsOpen() const;
+
+  uint16_t ReadByte() override;
+  void Write(std::span<const uint8_t> bytes) override;
+  void WaitUntilSent() override;
+
+  // Releases the exclusive hold and closes the port. Harmless when not open.
+  void Close();
+
+ private:
+  struct Port;  // the platform's handle and state, defined by the backend
+  Status OpenNamed(const std::string& label, const std::string& device, int outputQueueSize);
+
+  std::unique_ptr<Port> port_;
+};
+
+}  // namespace tqr417

@@ -1,0 +1,200 @@
+// SerialLink over POSIX termios.
+//
+// Opening follows the order that keeps a port exclusive for root too (root ignores the
+// TIOCEXCL flag on open): open non-blocking so the open never waits for a carrier; refuse a
+// device that is not a terminal; refuse a port whose exclusive flag another holder has set;
+// take an advisory lock, since two openers can race past the flag check; set the flag; then
+// make the descriptor blocking. Close releases all of it; on a pseudo-terminal the flag
+// would otherwise outlive the holder while the other side stays open.
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "link/line_timing.h"
+#include "link/serial_link.h"
+#include "link/termios_settings.h"
+
+namespace tqr417 {
+
+using Clock = std::chrono::steady_clock;
+
+struct SerialLink::Port {
+  int fd = -1;
+  // The bytes written since the last read or wait, and when the first of them was written.
+  bool sending = false;
+  Clock::time_point sendStart;
+  int sentBytes = 0;
+};
+
+namespace {
+
+Status OsError(const std::string& what, int error) {
+  return Status::Error(StatusCode::kIoError, what + ": " + std::strerror(error), error);
+}
+
+// Closes a descriptor this module opened and, when `held`, releases its exclusive hold.
+void Release(int fd, bool held) {
+  if (held) {
+    ioctl(fd, TIOCNXCL);
+    flock(fd, LOCK_UN);
+  }
+  close(fd);
+}
+
+}  // namespace
+
+SerialLink::SerialLink() = default;
+
+SerialLink::~SerialLink() { Close(); }
+
+std::string SerialLink::DeviceForPort(int comPort) {
+  const char* variable = comPort == 0 ? "TQR417_COM1" : "TQR417_COM2";
+  const char* value = std::getenv(variable);
+  if (value != nullptr && *value != '\0') return value;
+  return comPort == 0 ? "/dev/ttyS0" : "/dev/ttyS1";
+}
+
+Status SerialLink::OpenNamed(const std::string& label, const std::string& device, int) {
+  // Linux has no per-open queue sizes to recommend; the driver's buffers are larger than
+  // either size asked for.
+  Close();
+  const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return OsError("Cannot open " + label, errno);
+
+  if (!isatty(fd)) {
+    Release(fd, false);
+    return Status::Error(StatusCode::kIoError,
+                         "Cannot open " + label + ": it is not a serial port", ENOTTY);
+  }
+  int exclusive = 0;
+  if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
+    Release(fd, false);
+    return Status::Error(StatusCode::kIoError,
+                         "Cannot open " + label + ": the port is in use by another program",
+                         EBUSY);
+  }
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
+    Release(fd, false);
+    if (error == EWOULDBLOCK) {
+      return Status::Error(StatusCode::kIoError,
+                           "Cannot open " + label + ": the port is in use by another program",
+                           EBUSY);
+    }
+    return OsError("Cannot lock " + label, error);
+  }
+  if (ioctl(fd, TIOCEXCL) != 0) {
+    const int error = errno;
+    Release(fd, false);
+    return OsError("Cannot take " + label + " for exclusive use", error);
+  }
+
+  termios settings{};
+  if (tcgetattr(fd, &settings) != 0) {
+    const int error = errno;
+    Release(fd, true);
+    return OsError("Cannot read the line settings of " + label, error);
+  }
+  MakeUnitLineSettings(settings);
+  // tcsetattr reports success when any one change was applied: read the settings back.
+  termios applied{};
+  if (tcsetattr(fd, TCSANOW, &settings) != 0 || tcgetattr(fd, &applied) != 0) {
+    const int error = errno;
+    Release(fd, true);
+    return OsError("Cannot set the line settings of " + label, error);
+  }
+  const std::string mismatch = LineSettingsMismatch(applied);
+  if (!mismatch.empty()) {
+    Release(fd, true);
+    return Status::Error(StatusCode::kIoError,
+                         label + " did not take 4800 baud, 8 data bits, no parity, one stop "
+                                 "bit, raw (" + mismatch + ")");
+  }
+
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    const int error = errno;
+    Release(fd, true);
+    return OsError("Cannot set up " + label, error);
+  }
+  port_ = std::make_unique<Port>();
+  port_->fd = fd;
+  return Status::Ok();
+}
+
+bool SerialLink::IsOpen() const { return port_ != nullptr; }
+
+uint16_t SerialLink::ReadByte() {
+  if (!port_) return NO_DATA;
+  port_->sending = false;
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(READ_TIMEOUT_MS);
+  for (;;) {
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    pollfd p{port_->fd, POLLIN, 0};
+    const int ready = poll(&p, 1, left > 0 ? static_cast<int>(left) : 0);
+    if (ready < 0 && errno != EINTR) break;
+    if (ready > 0 && (p.revents & POLLIN)) {
+      uint8_t byte = 0;
+      const ssize_t got = read(port_->fd, &byte, 1);
+      if (got == 1) return byte;
+      if (got < 0 && errno != EINTR && errno != EAGAIN) break;
+    } else if (ready > 0) {
+      break;  // hang-up or error without data: nothing will come
+    }
+    if (Clock::now() >= deadline) return NO_DATA;
+  }
+  // A port that failed still takes the full time-out, as a silent line would.
+  std::this_thread::sleep_until(deadline);
+  return NO_DATA;
+}
+
+void SerialLink::Write(std::span<const uint8_t> bytes) {
+  if (!port_) return;
+  if (!port_->sending) {
+    port_->sending = true;
+    port_->sendStart = Clock::now();
+    port_->sentBytes = 0;
+  }
+  port_->sentBytes += static_cast<int>(bytes.size());
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put = write(port_->fd, bytes.data() + done, bytes.size() - done);
+    if (put > 0) {
+      done += static_cast<size_t>(put);
+    } else if (put < 0 && errno == EAGAIN) {
+      pollfd p{port_->fd, POLLOUT, 0};
+      poll(&p, 1, -1);
+    } else if (put < 0 && errno != EINTR) {
+      return;  // not reported: the unit's missing answer shows it
+    }
+  }
+}
+
+void SerialLink::WaitUntilSent() {
+  if (!port_) return;
+  while (tcdrain(port_->fd) != 0 && errno == EINTR) {
+  }
+  // write returns once the driver holds the bytes, and USB adapters return from tcdrain
+  // while their own buffer still holds some: never start an answer wait before the line
+  // time of the bytes has passed.
+  if (port_->sending) std::this_thread::sleep_until(port_->sendStart + LineTime(port_->sentBytes));
+  port_->sending = false;
+}
+
+void SerialLink::Close() {
+  if (!port_) return;
+  Release(port_->fd, true);
+  port_.reset();
+}
+
+}  // namespace tqr417

@@ -1,0 +1,67 @@
+#include "link/transfers.h"
+
+#include <span>
+
+#include "link/config_frame.h"
+#include "link/serial_link.h"
+#include "link/unit_protocol.h"
+
+namespace tqr417 {
+
+namespace {
+
+Status OpenSelected(SerialLink& link, const PortSelection& port, int outputQueueSize) {
+  if (!port.device.empty()) return link.OpenDevice(port.device, outputQueueSize);
+  return link.Open(port.comPort, outputQueueSize);
+}
+
+}  // namespace
+
+TransferOutcome UploadOver(ByteChannel& channel, const UnitConfig& config) {
+  const EncodedFrame frame = EncodeFrame(config);
+  channel.WriteByte(CMD_SEND_CONFIG);
+  channel.Write(std::span<const uint8_t>(frame.bytes).first(FRAME_SIZE - 2));
+  channel.WriteWord(frame.sum);
+  // The unit answers within the time-out after the checksum has left the line, so the wait
+  // for its answer starts only then.
+  channel.WaitUntilSent();
+  // NO_DATA has 0xFF as its low 8 bits, so silence counts as a refusal.
+  const uint16_t answer = channel.ReadByte();
+  return (answer & 0xFF) == REPLY_ACCEPTED ? TransferOutcome::kUploadAccepted
+                                           : TransferOutcome::kUploadRefused;
+}
+
+TransferOutcome DownloadOver(ByteChannel& channel, UnitConfig& config) {
+  channel.WriteByte(CMD_RECV_CONFIG);
+  FrameBytes bytes{};
+  for (uint8_t& byte : bytes) {
+    const uint16_t received = channel.ReadByte();
+    if (received == NO_DATA) return TransferOutcome::kDownloadTimeout;
+    byte = static_cast<uint8_t>(received);
+  }
+  DecodedFrame decoded = DecodeFrame(bytes);
+  if (!decoded.checksumOk()) return TransferOutcome::kDownloadBadChecksum;
+  config = std::move(decoded.config);
+  return TransferOutcome::kDownloadOk;
+}
+
+TransferResult Upload(const UnitConfig& config, const PortSelection& port,
+                      const ReportWhileOpen& report) {
+  SerialLink link;
+  TransferResult result{TransferOutcome::kOpenFailed, OpenSelected(link, port, UPLOAD_OUTPUT_QUEUE)};
+  if (result.openStatus.ok()) result.outcome = UploadOver(link, config);
+  if (report) report(result);
+  link.Close();
+  return result;
+}
+
+TransferResult Download(UnitConfig& config, const PortSelection& port) {
+  SerialLink link;
+  TransferResult result{TransferOutcome::kOpenFailed,
+                        OpenSelected(link, port, DOWNLOAD_OUTPUT_QUEUE)};
+  if (result.openStatus.ok()) result.outcome = DownloadOver(link, config);
+  link.Close();
+  return result;
+}
+
+}  // namespace tqr417
