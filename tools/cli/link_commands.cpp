@@ -1,7 +1,135 @@
+// send, recv, ports: the companion's transfers with a unit on a serial port.
+#include <glob.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "config/defaults.h"
+#include "file/config_file.h"
+#include "link/serial_link.h"
+#include "link/transfers.h"
 #include "tools/cli/commands.h"
 
 namespace tqr417::cli {
 
-void AddLinkCommands(CLI::App&, int&) {}
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitNegative = 1;
+constexpr int kExitError = 2;
+
+struct PortOptions {
+  std::string port = "com1";
+  std::string device;
+
+  PortSelection Selection() const {
+    if (!device.empty()) return PortSelection::Device(device);
+    return PortSelection(port == "com1" ? 0 : 1);
+  }
+};
+
+void AddPortOptions(CLI::App& command, PortOptions& options) {
+  CLI::Option* port =
+      command.add_option("--port", options.port, "Com1 or Com2, as the application chooses")
+          ->transform(CLI::IsMember({"com1", "com2"}, CLI::ignore_case))
+          ->capture_default_str();
+  command.add_option("--device", options.device, "Serial device to use instead of a Com port")
+      ->excludes(port);
+}
+
+// Prints the application's message for the outcome (and the reason when the port did not
+// open) and gives the exit code: 0 only for the two OK messages.
+int Report(const TransferResult& result) {
+  std::cout << MessageFor(result.outcome).text << "\n";
+  if (result.outcome == TransferOutcome::kOpenFailed) {
+    std::cerr << result.openStatus.message() << "\n";
+    return kExitError;
+  }
+  return Succeeded(result.outcome) ? kExitOk : kExitNegative;
+}
+
+int Send(const std::string& path, const PortOptions& options) {
+  UnitConfig config = StartupConfig();
+  const Status loaded = LoadConfigFile(path, config);
+  if (!loaded.ok()) {
+    std::cerr << loaded.message() << "\n";
+    return kExitError;
+  }
+  int exitCode = kExitError;
+  Upload(config, options.Selection(),
+         [&](const TransferResult& result) { exitCode = Report(result); });
+  return exitCode;
+}
+
+int Receive(const std::string& path, const PortOptions& options) {
+  UnitConfig config = StartupConfig();
+  const TransferResult result = Download(config, options.Selection());
+  const int exitCode = Report(result);
+  if (result.outcome != TransferOutcome::kDownloadOk) return exitCode;
+  const Status saved = SaveConfigFile(path, config);
+  if (!saved.ok()) {
+    std::cerr << saved.message() << "\n";
+    return kExitError;
+  }
+  return exitCode;
+}
+
+std::vector<std::string> SerialDevices() {
+  std::vector<std::string> devices;
+  for (const char* pattern : {"/dev/ttyS*", "/dev/ttyUSB*", "/dev/ttyACM*"}) {
+    glob_t found{};
+    if (glob(pattern, 0, nullptr, &found) == 0) {
+      for (size_t i = 0; i < found.gl_pathc; ++i) devices.emplace_back(found.gl_pathv[i]);
+    }
+    globfree(&found);
+  }
+  return devices;
+}
+
+int Ports() {
+  const std::vector<std::string> devices = SerialDevices();
+  std::cout << "Serial devices:";
+  if (devices.empty()) std::cout << " none";
+  std::cout << "\n";
+  for (const std::string& device : devices) std::cout << "  " << device << "\n";
+  for (int comPort : {0, 1}) {
+    const std::string device = SerialLink::DeviceForPort(comPort);
+    const char* variable = comPort == 0 ? "TQR417_COM1" : "TQR417_COM2";
+    const char* set = std::getenv(variable);
+    struct stat info {};
+    std::cout << SerialLink::PortName(comPort) << " opens " << device
+              << (set != nullptr && *set != '\0' ? std::string(" (from ") + variable + ")" : "")
+              << (stat(device.c_str(), &info) == 0 ? "" : " (not present)") << "\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+void AddLinkCommands(CLI::App& app, int& exitCode) {
+  // The options live as long as the App: static storage, one set per subcommand.
+  static PortOptions sendOptions;
+  static PortOptions recvOptions;
+  static std::string sendPath;
+  static std::string recvPath;
+
+  CLI::App* send = app.add_subcommand("send", "Upload a .417 file to the unit");
+  send->add_option("FILE", sendPath, "Configuration file to send")->required();
+  AddPortOptions(*send, sendOptions);
+  send->callback([&exitCode] { exitCode = Send(sendPath, sendOptions); });
+
+  CLI::App* recv = app.add_subcommand("recv", "Download the unit's configuration to a .417 file");
+  recv->add_option("FILE", recvPath, "File to write; written only for an intact frame")
+      ->required();
+  AddPortOptions(*recv, recvOptions);
+  recv->callback([&exitCode] { exitCode = Receive(recvPath, recvOptions); });
+
+  CLI::App* ports =
+      app.add_subcommand("ports", "List the serial devices and what Com1 and Com2 open");
+  ports->callback([&exitCode] { exitCode = Ports(); });
+}
 
 }  // namespace tqr417::cli
