@@ -1,0 +1,39 @@
+#pragma once
+// CFileDialog: the open and save file chooser.
+//
+//   CFileDialog chooser(FALSE, "417", "*.417", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+//   if (chooser.DoModal() == IDOK) Save(chooser.GetPathName());
+//
+// The initial name's pattern ("*.417") is the filter shown. A name chosen without an extension
+// gets ".<defExt>". The save chooser asks before replacing an existing file when
+// OFN_OVERWRITEPROMPT is given; the open chooser accepts names of files that do not exist
+// unless OFN_FILEMUSTEXIST is given.
+
+#include "framework/c_string.h"
+#include "framework/win_types.h"
+
+class CDialog;
+
+class CFileDialog {
+ public:
+  CFileDialog(BOOL openFileDialog, const char* defaultExt = nullptr, const char* fileName = nullptr,
+              DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* filter = nullptr,
+              CDialog* parent = nullptr);
+
+  // Runs the chooser through the current modal runner: IDOK when a file was chosen, else
+  // IDCANCEL.
+  int DoModal();
+  // The chosen file's full path (empty before a successful DoModal).
+  CString GetPathName() const { return pathName_; }
+  CString GetFileName() const;
+
+  BOOL IsOpenDialog() const { return open_; }
+
+ private:
+  BOOL open_;
+  CString defaultExt_;
+  CString fileName_;
+  DWORD flags_;
+  CString filter_;
+  CString pathName_;
+};

@@ -1,0 +1,67 @@
+#pragma once
+// The seam through which every modal run goes: dialogs, message boxes, file choosers and the
+// system menu stand-in. Production uses QtModalRunner (exec, QMessageBox, QFileDialog, QMenu);
+// tests install a tqr417::fw::ScriptedRunner (framework/testing/scripted_runner.h).
+
+#include <QPoint>
+#include <optional>
+
+#include "framework/c_string.h"
+#include "framework/win_types.h"
+
+class CDialog;
+class CMenu;
+class QWidget;
+
+namespace tqr417::fw {
+
+struct MessageRequest {
+  CString text;
+  UINT type = MB_OK;  // buttons | icon
+  CString caption;    // always the application's name
+};
+
+struct FileRequest {
+  bool open = true;
+  CString defaultExt;   // without the dot, e.g. "417"
+  CString initialName;  // e.g. "*.417": a pattern is the filter shown
+  DWORD flags = 0;      // OFN_ flags
+  CString filter;       // extra filter text, usually empty
+};
+
+class ModalRunner {
+ public:
+  virtual ~ModalRunner() = default;
+
+  // Runs a created, initialised dialog modally; returns the code it ended with.
+  virtual int RunDialog(CDialog& dialog) = 0;
+  // Shows a message box over `owner` (may be nullptr); returns IDOK, IDCANCEL, IDYES or IDNO.
+  virtual int ShowMessage(const MessageRequest& request, QWidget* owner) = 0;
+  // Runs a file chooser; returns the chosen path, nullopt when cancelled.
+  virtual std::optional<CString> ChooseFile(const FileRequest& request, QWidget* owner) = 0;
+  // Opens a popup menu at `globalPos`; returns the chosen command, 0 when none.
+  virtual UINT TrackMenu(const CMenu& menu, QWidget* owner, const QPoint& globalPos) = 0;
+};
+
+// The runner in use; the production runner unless a test installed another.
+ModalRunner& CurrentModalRunner();
+// Installs `runner` (nullptr: the production runner); returns the one it replaces.
+ModalRunner* SetModalRunner(ModalRunner* runner);
+
+// Installs a runner for its lifetime.
+class ScopedModalRunner {
+ public:
+  explicit ScopedModalRunner(ModalRunner& runner) : previous_(SetModalRunner(&runner)) {}
+  ~ScopedModalRunner() { SetModalRunner(previous_); }
+  ScopedModalRunner(const ScopedModalRunner&) = delete;
+  ScopedModalRunner& operator=(const ScopedModalRunner&) = delete;
+
+ private:
+  ModalRunner* previous_;
+};
+
+// The window that modal runs started now belong to: the innermost dialog running modally,
+// else the active window; may be nullptr.
+QWidget* ModalOwner();
+
+}  // namespace tqr417::fw

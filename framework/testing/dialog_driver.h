@@ -1,0 +1,62 @@
+#pragma once
+// DialogDriver: what a test script does to a dialog that is running under a ScriptedRunner,
+// the way the technician would: typing, clicking, keys. Each step ends with the events it
+// caused processed, so focus-loss handlers and nested modal runs have happened when it
+// returns.
+
+#include <Qt>
+#include <string_view>
+
+#include "framework/c_string.h"
+
+class CDialog;
+class QWidget;
+
+namespace tqr417::fw {
+
+class DialogDriver {
+ public:
+  explicit DialogDriver(CDialog& dialog);
+
+  CDialog& Dialog() { return dialog_; }
+
+  // Gives the control the focus as a mouse click would (focus-loss notifications of the
+  // previous control run), selects its text and types `text` key by key, replacing it. For a
+  // combo box with an edit field the text goes into the edit field.
+  void Type(int controlId, std::string_view text);
+  // Gives the control the focus as a mouse click would.
+  void Focus(int controlId);
+  // Clicks a button, check box or radio button: the focus moves to it first, as with the
+  // mouse, then it is clicked if it is still enabled and visible.
+  void Click(int controlId);
+  // Chooses list item `index` of a combo box as the user would (focus, then selection).
+  void Choose(int controlId, int index);
+
+  // Keys, sent to the control that has the focus (or the dialog when none has).
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void Tab() { Key(Qt::Key_Tab); }
+  void BackTab() { Key(Qt::Key_Backtab, Qt::ShiftModifier); }
+  void Esc() { Key(Qt::Key_Escape); }
+  void Enter() { Key(Qt::Key_Return); }
+  // The close box of the title bar.
+  void CloseBox();
+
+  // Id of the control that has the focus, 0 when none of the dialog's has.
+  int FocusedId() const;
+  // Text of a control as CWnd::GetWindowText gives it.
+  CString Text(int controlId);
+  // True when the control's edit text is entirely selected.
+  bool TextSelected(int controlId);
+  bool Ended() const;
+  int EndCode() const;
+
+  // Processes pending events.
+  static void Settle();
+
+ private:
+  QWidget* Control(int controlId);
+
+  CDialog& dialog_;
+};
+
+}  // namespace tqr417::fw

@@ -1,0 +1,11 @@
+#pragma once
+// The application icon, resource 128, drawn by code at the usual icon sizes.
+
+#include <QIcon>
+
+namespace tqr417::res {
+
+// The icon with this resource number; a null icon when there is none.
+QIcon LoadAppIcon(int iconId = 128);
+
+}  // namespace tqr417::res
