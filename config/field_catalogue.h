@@ -29,11 +29,20 @@ struct FieldInfo {
   int maxValue;
   FieldRef ref;
   std::span<const std::string_view> allowedTexts = {};
+  std::span<const std::string_view> choiceNames = {};  // kChoice: the buttons, by index
 };
 
 // The eight items of the main window's PTT Frequency list, in list order.
 inline constexpr std::string_view kPttFrequencies[] = {"2100", "2155", "2175", "2300",
                                                        "2325", "2600", "2800", "2970"};
+
+inline constexpr std::string_view kToneModeNames[] = {"Single", "Dual"};
+inline constexpr std::string_view kCtcssToneModeNames[] = {"PTT Only", "Always On"};
+inline constexpr std::string_view kPttRelayOptionNames[] = {"No Additional Relays",
+                                                            "F1 Also on PTT", "F2 Also on PTT"};
+inline constexpr std::string_view kMonRelayModeNames[] = {"Reset on PTT", "Always except PTT",
+                                                          "Momentary"};
+inline constexpr std::string_view kMorseAutoModeNames[] = {"End of Each PTT", "Timer Interval"};
 
 inline constexpr int kMorseTextMaxChars = 50;
 inline constexpr int kPttFrequencyMaxChars = 4;
@@ -48,9 +57,11 @@ using K = FieldKind;
 
 // Main-window group.
 inline constexpr FieldInfo toneMode{
-    "toneMode", "Function Tone Mode", "", G::kMainWindow, K::kChoice, 0, 1, &M::toneMode};
+    "toneMode", "Function Tone Mode", "", G::kMainWindow, K::kChoice, 0,
+    1,          &M::toneMode,         {}, kToneModeNames};
 inline constexpr FieldInfo ctcssToneMode{
-    "ctcssToneMode", "CTCSS Tone", "", G::kMainWindow, K::kChoice, 0, 1, &M::ctcssToneMode};
+    "ctcssToneMode",    "CTCSS Tone", "", G::kMainWindow, K::kChoice, 0, 1, &M::ctcssToneMode, {},
+    kCtcssToneModeNames};
 inline constexpr FieldInfo lineDtmfDisable{
     "lineDtmfDisable",  "Line DTMF Decoder Disable", "", G::kMainWindow, K::kFlag, 0, 1,
     &M::lineDtmfDisable};
@@ -63,11 +74,26 @@ inline constexpr FieldInfo revertToR1{
     "revertToR1", "Revert to R1", "", G::kMainWindow, K::kFlag, 0, 1, &M::revertToR1};
 inline constexpr FieldInfo pttToneOnly{
     "pttToneOnly", "PTT Tone Only", "", G::kMainWindow, K::kFlag, 0, 1, &M::pttToneOnly};
-inline constexpr FieldInfo pttRelayOption{
-    "pttRelayOption",  "PTT Relay Options", "", G::kMainWindow, K::kChoice, 0, 2,
-    &M::pttRelayOption};
-inline constexpr FieldInfo monRelayMode{
-    "monRelayMode", "MON Relay Options", "", G::kMainWindow, K::kChoice, 0, 2, &M::monRelayMode};
+inline constexpr FieldInfo pttRelayOption{"pttRelayOption",
+                                          "PTT Relay Options",
+                                          "",
+                                          G::kMainWindow,
+                                          K::kChoice,
+                                          0,
+                                          2,
+                                          &M::pttRelayOption,
+                                          {},
+                                          kPttRelayOptionNames};
+inline constexpr FieldInfo monRelayMode{"monRelayMode",
+                                        "MON Relay Options",
+                                        "",
+                                        G::kMainWindow,
+                                        K::kChoice,
+                                        0,
+                                        2,
+                                        &M::monRelayMode,
+                                        {},
+                                        kMonRelayModeNames};
 inline constexpr FieldInfo monMomentaryMs{
     "monMomentaryMs",  "MON Relay Momentary Time", "ms", G::kMainWindow, K::kNumber, 0, 60000,
     &M::monMomentaryMs};
@@ -86,8 +112,16 @@ inline constexpr FieldInfo lineTxGain{"lineTxGain", "Line TX Gain", "", G::kDial
                                       10,           &D::lineTxGain};
 inline constexpr FieldInfo ctcssGain{"ctcssGain", "CTCSS Gain", "", G::kDialog,
                                      K::kNumber,  -40,          10, &D::ctcssGain};
-inline constexpr FieldInfo morseAutoMode{
-    "morseAutoMode", "Auto Transmit Options", "", G::kDialog, K::kChoice, 0, 1, &D::morseAutoMode};
+inline constexpr FieldInfo morseAutoMode{"morseAutoMode",
+                                         "Auto Transmit Options",
+                                         "",
+                                         G::kDialog,
+                                         K::kChoice,
+                                         0,
+                                         1,
+                                         &D::morseAutoMode,
+                                         {},
+                                         kMorseAutoModeNames};
 inline constexpr FieldInfo morseIntervalMin{
     "morseIntervalMin",  "Morse Timer Interval", "min", G::kDialog, K::kNumber, 0, 200,
     &D::morseIntervalMin};

@@ -39,7 +39,12 @@ int Save(const std::string& path, const UnitConfig& config) {
 
 std::string ValueText(const FieldInfo& field, const UnitConfig& config, int entry = 0) {
   if (field.ref.IsText()) return "\"" + field.ref.Text(config, entry) + "\"";
-  return std::to_string(field.ref.Number(config, entry));
+  const int value = field.ref.Number(config, entry);
+  std::string text = std::to_string(value);
+  if (value >= 0 && value < static_cast<int>(field.choiceNames.size())) {
+    text += " (" + std::string(field.choiceNames[value]) + ")";
+  }
+  return text;
 }
 
 std::string RangeText(const FieldInfo& field) {

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "config/defaults.h"
+#include "file/config_file.h"
+#include "link/config_frame.h"
+
+namespace tqr417 {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int exitCode;
+  std::string out;
+};
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class CliTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tqr417-cli-" + std::to_string(getpid()) + "-" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Runs the companion with `args`; standard output is captured, standard error kept apart.
+  CliRun Cli(const std::string& args) {
+    const std::string command = std::string(TQR417_CLI) + " " + args + " 2>" +
+                                (dir_ / "stderr.txt").string();
+    FILE* pipe = popen(command.c_str(), "r");
+    CliRun run{-1, {}};
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+  }
+  std::string Err() { return Slurp(dir_ / "stderr.txt"); }
+  std::string Path(const char* name) { return (dir_ / name).string(); }
+
+  fs::path dir_;
+};
+
+TEST_F(CliTest, NewWritesTheStartupFileAndFrameItsImage) {
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0) << Err();
+  const std::string file = Slurp(Path("a.417"));
+  EXPECT_EQ(file.size(), 2133u);
+  EXPECT_EQ(file.substr(0, 22), "0  0  0  0  0  0  0\r\n0");
+
+  const CliRun frame = Cli("frame " + Path("a.417"));
+  ASSERT_EQ(frame.exitCode, 0) << Err();
+  ASSERT_EQ(frame.out.size(), static_cast<size_t>(FRAME_SIZE));
+  const FrameBytes expected = EncodeFrame(StartupConfig()).bytes;
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(),
+                         reinterpret_cast<const uint8_t*>(frame.out.data())));
+  EXPECT_EQ(static_cast<uint8_t>(frame.out[934]), 0xCF);
+  EXPECT_EQ(static_cast<uint8_t>(frame.out[935]), 0x75);
+}
+
+TEST_F(CliTest, FrameHexDumpShowsOffsetsAndTheChecksum) {
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  const CliRun hex = Cli("frame --hex " + Path("a.417"));
+  ASSERT_EQ(hex.exitCode, 0);
+  EXPECT_NE(hex.out.find("0928  "), std::string::npos);
+  EXPECT_NE(hex.out.rfind(" CF 75\n"), std::string::npos);
+}
+
+TEST_F(CliTest, UnframeWritesTheDecodedConfiguration) {
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  {
+    std::ofstream(Path("a.bin"), std::ios::binary) << Cli("frame " + Path("a.417")).out;
+  }
+  ASSERT_EQ(Cli("unframe " + Path("a.bin") + " " + Path("b.417")).exitCode, 0) << Err();
+  UnitConfig loaded;
+  ASSERT_TRUE(LoadConfigFile(Path("b.417"), loaded).ok());
+  UnitConfig expected = StartupConfig();
+  expected.dialog.morseFreq = 1199;  // 9830 on the line
+  EXPECT_EQ(loaded, expected);
+}
+
+TEST_F(CliTest, UnframeRefusesADamagedOrShortFrameAndWritesNothing) {
+  FrameBytes bytes = EncodeFrame(StartupConfig()).bytes;
+  bytes[500] ^= 1;
+  std::ofstream(Path("bad.bin"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), FRAME_SIZE);
+  EXPECT_EQ(Cli("unframe " + Path("bad.bin") + " " + Path("b.417")).exitCode, 1);
+  EXPECT_NE(Err().find("damaged"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Path("b.417")));
+
+  std::ofstream(Path("short.bin"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), FRAME_SIZE - 1);
+  EXPECT_EQ(Cli("unframe " + Path("short.bin") + " " + Path("b.417")).exitCode, 1);
+  EXPECT_NE(Err().find("935 bytes"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Path("b.417")));
+}
+
+TEST_F(CliTest, CheckListsValuesOutsideTheirRanges) {
+  UnitConfig config = StartupConfig();
+  config.dialog.callTimeoutMin = 100;
+  ASSERT_TRUE(SaveConfigFile(Path("ok.417"), config).ok());
+  const CliRun clean = Cli("check " + Path("ok.417"));
+  EXPECT_EQ(clean.exitCode, 0) << clean.out;
+
+  config.table.relayDurationMs[5] = 30001;
+  config.dialog.sidetoneGain = -41;
+  config.main.pttFrequency = "2000";
+  ASSERT_TRUE(SaveConfigFile(Path("bad.417"), config).ok());
+  const CliRun bad = Cli("check " + Path("bad.417"));
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_NE(bad.out.find("relayDurationMs F05  30001  (accepted: 0 to 30000)"), std::string::npos)
+      << bad.out;
+  EXPECT_NE(bad.out.find("sidetoneGain  -41  (accepted: -40 to 10)"), std::string::npos);
+  EXPECT_NE(bad.out.find("pttFrequency  \"2000\""), std::string::npos);
+}
+
+TEST_F(CliTest, StartupCallTimeoutIsReportedByCheck) {
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  const CliRun run = Cli("check " + Path("a.417"));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.out.find("callTimeoutMin  600  (accepted: 0 to 180)"), std::string::npos);
+}
+
+TEST_F(CliTest, ShowPrintsSettingsWithUnitsAndTheWholeTable) {
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  const CliRun run = Cli("show " + Path("a.417"));
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("Morse Code Frequency (morseFreq)"), std::string::npos);
+  EXPECT_NE(run.out.find("1200 Hz"), std::string::npos);
+  EXPECT_NE(run.out.find("\"2175\" Hz"), std::string::npos);
+  EXPECT_NE(run.out.find("F00"), std::string::npos);
+  EXPECT_NE(run.out.find("F99"), std::string::npos);
+}
+
+TEST_F(CliTest, UnreadableFilesAreErrorsNamingTheFile) {
+  const std::string missing = Path("missing.417");
+  for (const char* command : {"show ", "check ", "frame "}) {
+    SCOPED_TRACE(command);
+    EXPECT_EQ(Cli(command + missing).exitCode, 2);
+    EXPECT_NE(Err().find("missing.417"), std::string::npos);
+  }
+  EXPECT_NE(Cli("unframe " + missing + " " + Path("b.417")).exitCode, 0);
+  EXPECT_NE(Cli("no-such-command").exitCode, 0);
+}
+
+}  // namespace
+}  // namespace tqr417
