@@ -1,0 +1,23 @@
+// SaveConfigFile and LoadConfigFile: the configuration file's text to and from the disk.
+
+#include "file/config_file.h"
+#include "file/safe_file.h"
+
+namespace tqr417 {
+
+Status SaveConfigFile(const std::string& path, const UnitConfig& config) {
+  std::string text;
+  if (Status status = FormatConfigFile(config, text); !status.ok()) {
+    return Status::Error(status.code(),
+                         "Nothing was saved to \"" + path + "\". " + status.message());
+  }
+  return ReplaceFileContents(path, text);
+}
+
+Status LoadConfigFile(const std::string& path, UnitConfig& config) {
+  std::string text;
+  if (Status status = ReadWholeFile(path, text); !status.ok()) return status;
+  return ParseConfigFile(text, path, config);
+}
+
+}  // namespace tqr417

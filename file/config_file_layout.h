@@ -1,0 +1,176 @@
+#pragma once
+// The lines of the configuration file, in order, each with its values and the separator
+// between them. The writer and the reader both walk this one list (WalkFileLines), so the
+// two directions cannot drift apart.
+//
+//   line      separator  values
+//   1         2 blanks   toneMode repeaterMode revertToR1 monRelayMode monMomentaryMs
+//                        ctcssToneMode pttRelayOption
+//   2         2 blanks   sidetoneGain radioTxGain lineTxGain ctcssGain
+//   3 + 2k               relay of entry k as one word, "none" when empty      (k = 0..99)
+//   4 + 2k    1 blank    toneActive relayGroup relayDurationMs digitalOutput ctcssCode
+//                        useDefaultCtcss of entry k                          (k = 0..99)
+//   203       2 blanks   dig5Enable dig5ActiveHigh dig5ToneLevel dig5R1 dig5R2 audioLoopback
+//                        lineDtmfDisable dig5ToneFreq dig5OnMs dig5OffMs
+//   204       2 blanks   morseAutoMode morseIntervalMin morseGain morseFreq
+//   205       2 blanks   txAddCtcss txAgc txPreEmphasis txLowPass
+//   206       2 blanks   voxLevel phoneInstalled voxTimeoutSec callTimeoutMin holdToneAlways
+//                        pttToneOnly
+//   207       2 blanks   dig4RxMute dig4ActiveHigh dig4RevertF1 dig4RevertSec dig4Enable dig4R1
+//                        dig4R2 errorBeeps pttFrequency
+//   208                  morseText, the whole line (empty when the text is empty)
+//
+// Every line ends with CR LF. Numbers are plain decimal in the field's own unit: a minus sign
+// before a negative number, no plus sign, no leading zeros, no blanks at the line's ends.
+// The groups mix: audioLoopback, lineDtmfDisable, pttToneOnly, errorBeeps and pttFrequency
+// belong to the main window yet stand among the dialog settings.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "config/field_catalogue.h"
+
+namespace tqr417 {
+
+enum class FileConversion {
+  kNumber,        // the field's number
+  kPttFrequency,  // the text's AtoiValue; reads back as its DecimalText
+  kRelayWord,     // the label as one word, "none" when empty; the word "none" reads back empty
+  kMorseLine,     // the text as the rest of the line; reads back at most kMorseTextMaxChars
+};
+
+struct FileItem {
+  const FieldInfo* field;
+  FileConversion conversion;
+};
+
+struct FileLine {
+  std::span<const FileItem> items;
+  std::string_view separator;  // between the values of the line
+  bool perEntry;               // written once for every entry, with its per-entry neighbours
+};
+
+// The word that stands for an empty relay label.
+inline constexpr std::string_view kNoRelayWord = "none";
+inline constexpr std::string_view kLineEnd = "\r\n";
+inline constexpr int kFileLineCount = 208;
+
+namespace file_items {
+using C = FileConversion;
+namespace f = fields;
+
+inline constexpr FileItem kHeader[] = {
+    {&f::toneMode, C::kNumber},       {&f::repeaterMode, C::kNumber},
+    {&f::revertToR1, C::kNumber},     {&f::monRelayMode, C::kNumber},
+    {&f::monMomentaryMs, C::kNumber}, {&f::ctcssToneMode, C::kNumber},
+    {&f::pttRelayOption, C::kNumber},
+};
+
+inline constexpr FileItem kGains[] = {
+    {&f::sidetoneGain, C::kNumber},
+    {&f::radioTxGain, C::kNumber},
+    {&f::lineTxGain, C::kNumber},
+    {&f::ctcssGain, C::kNumber},
+};
+
+inline constexpr FileItem kRelayWord[] = {{&f::relay, C::kRelayWord}};
+
+inline constexpr FileItem kEntryValues[] = {
+    {&f::toneActive, C::kNumber},      {&f::relayGroup, C::kNumber},
+    {&f::relayDurationMs, C::kNumber}, {&f::digitalOutput, C::kNumber},
+    {&f::ctcssCode, C::kNumber},       {&f::useDefaultCtcss, C::kNumber},
+};
+
+inline constexpr FileItem kDig5[] = {
+    {&f::dig5Enable, C::kNumber},      {&f::dig5ActiveHigh, C::kNumber},
+    {&f::dig5ToneLevel, C::kNumber},   {&f::dig5R1, C::kNumber},
+    {&f::dig5R2, C::kNumber},          {&f::audioLoopback, C::kNumber},
+    {&f::lineDtmfDisable, C::kNumber}, {&f::dig5ToneFreq, C::kNumber},
+    {&f::dig5OnMs, C::kNumber},        {&f::dig5OffMs, C::kNumber},
+};
+
+inline constexpr FileItem kMorse[] = {
+    {&f::morseAutoMode, C::kNumber},
+    {&f::morseIntervalMin, C::kNumber},
+    {&f::morseGain, C::kNumber},
+    {&f::morseFreq, C::kNumber},
+};
+
+inline constexpr FileItem kTxAudio[] = {
+    {&f::txAddCtcss, C::kNumber},
+    {&f::txAgc, C::kNumber},
+    {&f::txPreEmphasis, C::kNumber},
+    {&f::txLowPass, C::kNumber},
+};
+
+inline constexpr FileItem kVox[] = {
+    {&f::voxLevel, C::kNumber},       {&f::phoneInstalled, C::kNumber},
+    {&f::voxTimeoutSec, C::kNumber},  {&f::callTimeoutMin, C::kNumber},
+    {&f::holdToneAlways, C::kNumber}, {&f::pttToneOnly, C::kNumber},
+};
+
+inline constexpr FileItem kDig4[] = {
+    {&f::dig4RxMute, C::kNumber},
+    {&f::dig4ActiveHigh, C::kNumber},
+    {&f::dig4RevertF1, C::kNumber},
+    {&f::dig4RevertSec, C::kNumber},
+    {&f::dig4Enable, C::kNumber},
+    {&f::dig4R1, C::kNumber},
+    {&f::dig4R2, C::kNumber},
+    {&f::errorBeeps, C::kNumber},
+    {&f::pttFrequency, C::kPttFrequency},
+};
+
+inline constexpr FileItem kMorseTextLine[] = {{&f::morseText, C::kMorseLine}};
+
+inline constexpr std::string_view kWide = "  ";
+inline constexpr std::string_view kNarrow = " ";
+
+inline constexpr FileLine kLines[] = {
+    {kHeader, kWide, false},           // line 1
+    {kGains, kWide, false},            // line 2
+    {kRelayWord, kNarrow, true},       // lines 3, 5, ..., 201
+    {kEntryValues, kNarrow, true},     // lines 4, 6, ..., 202
+    {kDig5, kWide, false},             // line 203
+    {kMorse, kWide, false},            // line 204
+    {kTxAudio, kWide, false},          // line 205
+    {kVox, kWide, false},              // line 206
+    {kDig4, kWide, false},             // line 207
+    {kMorseTextLine, kNarrow, false},  // line 208
+};
+}  // namespace file_items
+
+// Calls visit(line, entry) for every line of the file in order. A run of per-entry lines is
+// walked as a block for entry 0, then entry 1, and so on to 99; `entry` is 0 for other lines.
+template <typename Visit>
+constexpr void WalkFileLines(Visit&& visit) {
+  const std::span<const FileLine> lines = file_items::kLines;
+  for (size_t i = 0; i < lines.size();) {
+    if (!lines[i].perEntry) {
+      visit(lines[i], 0);
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < lines.size() && lines[end].perEntry) ++end;
+    for (int entry = 0; entry < kEntryCount; ++entry) {
+      for (size_t j = i; j < end; ++j) visit(lines[j], entry);
+    }
+    i = end;
+  }
+}
+
+// Entry k (0 to 99) as the main window labels it and messages name it: "F" and two digits.
+inline std::string EntryLabel(int entry) {
+  return {'F', static_cast<char>('0' + entry / 10), static_cast<char>('0' + entry % 10)};
+}
+
+constexpr int CountFileLines() {
+  int count = 0;
+  WalkFileLines([&count](const FileLine&, int) { ++count; });
+  return count;
+}
+static_assert(CountFileLines() == kFileLineCount);
+
+}  // namespace tqr417

@@ -1,0 +1,21 @@
+#pragma once
+// Whole-file reads and writes that never leave a file half-written. POSIX only.
+
+#include <string>
+#include <string_view>
+
+#include "config/status.h"
+
+namespace tqr417 {
+
+// Replaces the file at `path` with `contents`: writes a new file in the same folder, flushes
+// it to the disk, then renames it over `path` and syncs the folder. An existing file keeps its
+// permissions. On failure the new file is removed, any earlier file at `path` is intact, and
+// the message (kIoError) names `path` and the operating system's reason.
+Status ReplaceFileContents(const std::string& path, std::string_view contents);
+
+// Reads the whole regular file at `path`, of any size. A folder, a device or a pipe is refused
+// (kIoError) like a file that cannot be opened or read; `contents` is then unchanged.
+Status ReadWholeFile(const std::string& path, std::string& contents);
+
+}  // namespace tqr417
