@@ -72,15 +72,14 @@ Status SerialLink::OpenNamed(const std::string& label, const std::string& device
 
   if (!isatty(fd)) {
     Release(fd, false);
-    return Status::Error(StatusCode::kIoError,
-                         "Cannot open " + label + ": it is not a serial port", ENOTTY);
+    return Status::Error(StatusCode::kIoError, "Cannot open " + label + ": it is not a serial port",
+                         ENOTTY);
   }
   int exclusive = 0;
   if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
     Release(fd, false);
     return Status::Error(StatusCode::kIoError,
-                         "Cannot open " + label + ": the port is in use by another program",
-                         EBUSY);
+                         "Cannot open " + label + ": the port is in use by another program", EBUSY);
   }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
@@ -116,8 +115,10 @@ Status SerialLink::OpenNamed(const std::string& label, const std::string& device
   if (!mismatch.empty()) {
     Release(fd, true);
     return Status::Error(StatusCode::kIoError,
-                         label + " did not take 4800 baud, 8 data bits, no parity, one stop "
-                                 "bit, raw (" + mismatch + ")");
+                         label +
+                             " did not take 4800 baud, 8 data bits, no parity, one stop "
+                             "bit, raw (" +
+                             mismatch + ")");
   }
 
   const int flags = fcntl(fd, F_GETFL);
@@ -138,8 +139,7 @@ uint16_t SerialLink::ReadByte() {
   port_->sending = false;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(READ_TIMEOUT_MS);
   for (;;) {
-    const auto left =
-        std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     pollfd p{port_->fd, POLLIN, 0};
     const int ready = poll(&p, 1, left > 0 ? static_cast<int>(left) : 0);
     if (ready < 0 && errno != EINTR) break;

@@ -21,7 +21,9 @@ constexpr FlagName kLocalFlagsOff[] = {
     {ECHO, "ECHO"}, {ECHONL, "ECHONL"}, {ICANON, "ICANON"}, {ISIG, "ISIG"}, {IEXTEN, "IEXTEN"},
 };
 constexpr FlagName kControlFlagsOff[] = {
-    {PARENB, "PARENB"}, {CSTOPB, "CSTOPB"}, {CRTSCTS, "CRTSCTS"},
+    {PARENB, "PARENB"},
+    {CSTOPB, "CSTOPB"},
+    {CRTSCTS, "CRTSCTS"},
 };
 
 void Append(std::string& text, const std::string& item) {
@@ -31,9 +33,8 @@ void Append(std::string& text, const std::string& item) {
 
 std::string SpeedText(speed_t speed) {
   static constexpr std::pair<speed_t, const char*> kSpeeds[] = {
-      {B0, "0"},       {B300, "300"},     {B1200, "1200"},     {B2400, "2400"},
-      {B4800, "4800"}, {B9600, "9600"},   {B19200, "19200"},   {B38400, "38400"},
-      {B57600, "57600"}, {B115200, "115200"},
+      {B0, "0"},       {B300, "300"},     {B1200, "1200"},   {B2400, "2400"},   {B4800, "4800"},
+      {B9600, "9600"}, {B19200, "19200"}, {B38400, "38400"}, {B57600, "57600"}, {B115200, "115200"},
   };
   for (const auto& [value, text] : kSpeeds) {
     if (value == speed) return text;
@@ -59,7 +60,8 @@ void MakeUnitLineSettings(termios& settings) {
 
 std::string LineSettingsMismatch(const termios& settings) {
   std::string problems;
-  if (cfgetospeed(&settings) != B4800) Append(problems, "speed " + SpeedText(cfgetospeed(&settings)));
+  if (cfgetospeed(&settings) != B4800)
+    Append(problems, "speed " + SpeedText(cfgetospeed(&settings)));
   if (cfgetispeed(&settings) != B4800 && cfgetispeed(&settings) != B0) {
     Append(problems, "input speed " + SpeedText(cfgetispeed(&settings)));
   }

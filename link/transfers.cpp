@@ -48,7 +48,8 @@ TransferOutcome DownloadOver(ByteChannel& channel, UnitConfig& config) {
 TransferResult Upload(const UnitConfig& config, const PortSelection& port,
                       const ReportWhileOpen& report) {
   SerialLink link;
-  TransferResult result{TransferOutcome::kOpenFailed, OpenSelected(link, port, UPLOAD_OUTPUT_QUEUE)};
+  TransferResult result{TransferOutcome::kOpenFailed,
+                        OpenSelected(link, port, UPLOAD_OUTPUT_QUEUE)};
   if (result.openStatus.ok()) result.outcome = UploadOver(link, config);
   if (report) report(result);
   link.Close();

@@ -17,7 +17,7 @@ inline UnitConfig VariedConfig() {
   config.main.repeaterMode = 1;
   config.dialog.sidetoneGain = -40;
   config.dialog.morseText = "CQ TQR417 DE TEST";
-  config.dialog.morseFreq = 1000;
+  config.dialog.morseFreq = 1000;  // sent as 8192, read back unchanged
   config.dialog.callTimeoutMin = 180;
   config.dialog.dig5OffMs = 65000;
   for (int i = 0; i < kEntryCount; ++i) {
@@ -40,6 +40,7 @@ inline UnitConfig AllOnesConfig() {
   config.table.relayDurationMs.fill(-1);
   config.table.digitalOutput.fill(255);
   config.dialog.morseText = std::string(MORSE_FIELD_LEN, '\xFF');
+  config.dialog.morseFreq = 2000;  // sent as 16384, read back unchanged
   return config;
 }
 

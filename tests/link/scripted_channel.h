@@ -31,7 +31,9 @@ class ScriptedChannel : public ByteChannel {
 
   void WaitUntilSent() override { waitedAt.push_back(written.size()); }
 
-  void Queue(std::span<const uint8_t> bytes) { incoming.insert(incoming.end(), bytes.begin(), bytes.end()); }
+  void Queue(std::span<const uint8_t> bytes) {
+    incoming.insert(incoming.end(), bytes.begin(), bytes.end());
+  }
 
   std::deque<uint16_t> incoming;
   std::vector<uint8_t> written;

@@ -59,8 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AnswerCase{"AllOnesByte", {0xFF}, TransferOutcome::kUploadRefused},
                     AnswerCase{"ZeroByte", {0x00}, TransferOutcome::kUploadRefused},
                     AnswerCase{"Silence", {}, TransferOutcome::kUploadRefused},
-                    AnswerCase{"AcceptedAfterATimeOut", {NO_DATA, 0x41},
-                               TransferOutcome::kUploadRefused}),
+                    AnswerCase{
+                        "AcceptedAfterATimeOut", {NO_DATA, 0x41}, TransferOutcome::kUploadRefused}),
     [](const testing::TestParamInfo<AnswerCase>& info) { return info.param.description; });
 
 class DownloadTest : public testing::Test {
@@ -151,8 +151,7 @@ TEST(TransferMessageTest, EveryOutcomeHasItsTextAndIcon) {
   const MessageCase cases[] = {
       {TransferOutcome::kOpenFailed, "Error Opening Comm Port", MessageIcon::kStop, false},
       {TransferOutcome::kUploadAccepted, "Data Received by TQR-417 OK", MessageIcon::kNone, true},
-      {TransferOutcome::kUploadRefused, "Error in Data sent to TQR-417", MessageIcon::kStop,
-       false},
+      {TransferOutcome::kUploadRefused, "Error in Data sent to TQR-417", MessageIcon::kStop, false},
       {TransferOutcome::kDownloadTimeout, "Timeout receiving Data from TQR-417, Check Cables",
        MessageIcon::kStop, false},
       {TransferOutcome::kDownloadBadChecksum, "Error in Data Received from TQR-417",

@@ -122,8 +122,7 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
   send->callback([&exitCode] { exitCode = Send(sendPath, sendOptions); });
 
   CLI::App* recv = app.add_subcommand("recv", "Download the unit's configuration to a .417 file");
-  recv->add_option("FILE", recvPath, "File to write; written only for an intact frame")
-      ->required();
+  recv->add_option("FILE", recvPath, "File to write; written only for an intact frame")->required();
   AddPortOptions(*recv, recvOptions);
   recv->callback([&exitCode] { exitCode = Receive(recvPath, recvOptions); });
 

@@ -37,8 +37,9 @@ bool MakeLink(const std::string& link, const std::string& target) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Simulated TQR-417 on a pseudo-terminal: point TQR417_COM1 or --device at the "
-               "device it prints."};
+  CLI::App app{
+      "Simulated TQR-417 on a pseudo-terminal: point TQR417_COM1 or --device at the "
+      "device it prints."};
   std::string linkPath;
   std::string loadPath;
   tqr417::sim::UnitBehaviour behaviour;
@@ -76,9 +77,8 @@ int main(int argc, char** argv) {
   }
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-  tqr417::sim::SimulatedUnit unit(config, behaviour, [](const std::string& line) {
-    std::cout << line << std::endl;
-  });
+  tqr417::sim::SimulatedUnit unit(config, behaviour,
+                                  [](const std::string& line) { std::cout << line << std::endl; });
   const tqr417::Status started = unit.Start();
   if (!started.ok()) {
     std::cerr << "tqr417-sim: " << started.message() << "\n";

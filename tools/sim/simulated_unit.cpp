@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -172,7 +173,9 @@ void SimulatedUnit::ServeUpload(Transaction& t, const UnitBehaviour& behaviour) 
   FrameBytes bytes{};
   const int got = ReadBytes(bytes.data(), FRAME_SIZE, kFrameByteGap);
   t.bytesReceived += got;
-  t.lineEnd = behaviour.paced ? t.commandAt + LineTime(t.bytesReceived) : Clock::now();
+  // The application looks for the answer only once the frame would have left a real line,
+  // so the answer delay counts from there, paced or not.
+  t.lineEnd = std::max(Clock::now(), t.commandAt + LineTime(t.bytesReceived));
   if (got < FRAME_SIZE) {
     t.log = "upload: frame stopped after " + std::to_string(got) + " of " +
             std::to_string(FRAME_SIZE) + " bytes; no answer";
@@ -226,8 +229,7 @@ void SimulatedUnit::ServeDownload(Transaction& t, const UnitBehaviour& behaviour
     t.bytesSent = count;
   }
   t.lastSentAt = Clock::now();
-  t.log += ": sent " + std::to_string(t.bytesSent) + " of " + std::to_string(FRAME_SIZE) +
-           " bytes";
+  t.log += ": sent " + std::to_string(t.bytesSent) + " of " + std::to_string(FRAME_SIZE) + " bytes";
   if (behaviour.wrongChecksum) t.log += " with a wrong checksum";
   if (behaviour.answerDelayMs > 0) {
     t.log += ", starting " + std::to_string(behaviour.answerDelayMs) + " ms late";

@@ -36,10 +36,10 @@ using Clock = std::chrono::steady_clock;
 // One request served, with the moments a caller can measure against.
 struct Transaction {
   uint8_t command = 0;
-  Clock::time_point commandAt;  // the command byte was read
-  Clock::time_point lineEnd;    // the last byte received has left the line (paced: by line time)
+  Clock::time_point commandAt;   // the command byte was read
+  Clock::time_point lineEnd;     // the last byte received has left the line, by line time
   Clock::time_point lastSentAt;  // the unit's last byte was written (lineEnd when it sent none)
-  int bytesReceived = 0;        // command byte included
+  int bytesReceived = 0;         // command byte included
   int bytesSent = 0;
   std::string lineProblem;  // empty when the line was 4800 baud, 8N1, raw
   std::string log;          // the transaction's log line

@@ -9,9 +9,11 @@ struct UnitBehaviour {
   bool refuse = false;         // answers every upload with REPLY_REFUSED and keeps nothing
   int stopAfterBytes = -1;     // a download sends only the first N bytes of the frame (< 0: all)
   bool wrongChecksum = false;  // a download's checksum word is off by one
-  int answerDelayMs = 0;       // the answer, or the first byte of a frame, goes out this late
-  // Line-rate pacing: byte i of a received transfer counts as arrived LineTime(i + 1) after
-  // its first byte was read, and every byte sent is written only once the previous one would
+  // The answer to an upload goes out this long after the frame has left the line (byte i of
+  // the upload counts as arrived LineTime(i + 1) after the command byte was read); the first
+  // byte of a downloaded frame this long after the command.
+  int answerDelayMs = 0;
+  // Line-rate pacing: every byte the unit sends is written only once the one before it would
   // have left a 4800-baud line.
   bool paced = false;
 };

@@ -1,0 +1,196 @@
+// SerialLink over a real pseudo-terminal, with the test holding the other side.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <sys/file.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "link/serial_link.h"
+#include "link/termios_settings.h"
+#include "tools/sim/pty_master.h"
+
+namespace tqr417 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+milliseconds Since(Clock::time_point start) {
+  return std::chrono::duration_cast<milliseconds>(Clock::now() - start);
+}
+
+class SerialLinkPtyTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(pty_.Open().ok());
+    device_ = pty_.SlavePath();
+  }
+
+  // Reads exactly `count` bytes from the far side, waiting at most a second in all.
+  std::vector<uint8_t> ReadFar(size_t count) {
+    std::vector<uint8_t> bytes;
+    const auto deadline = Clock::now() + milliseconds(1000);
+    while (bytes.size() < count && Clock::now() < deadline) {
+      pollfd p{pty_.fd(), POLLIN, 0};
+      if (poll(&p, 1, 50) <= 0) continue;
+      uint8_t chunk[512];
+      const ssize_t n = read(pty_.fd(), chunk, std::min(sizeof chunk, count - bytes.size()));
+      if (n > 0) bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    return bytes;
+  }
+
+  void WriteFar(const std::vector<uint8_t>& bytes) {
+    ASSERT_EQ(write(pty_.fd(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+
+  sim::PtyMaster pty_;
+  std::string device_;
+  SerialLink link_;
+};
+
+TEST_F(SerialLinkPtyTest, SetsTheLineThatAFreshPortLacks) {
+  termios settings{};
+  ASSERT_EQ(tcgetattr(pty_.fd(), &settings), 0);
+  EXPECT_NE(LineSettingsMismatch(settings), "");
+  ASSERT_TRUE(link_.OpenDevice(device_, 1024).ok());
+  ASSERT_EQ(tcgetattr(pty_.fd(), &settings), 0);
+  EXPECT_EQ(LineSettingsMismatch(settings), "");
+}
+
+TEST_F(SerialLinkPtyTest, AllByteValuesPassUnchangedBothWays) {
+  ASSERT_TRUE(link_.OpenDevice(device_, 1024).ok());
+  std::vector<uint8_t> all(256);
+  for (int i = 0; i < 256; ++i) all[i] = static_cast<uint8_t>(i);
+
+  link_.Write(all);
+  EXPECT_EQ(ReadFar(256), all);
+
+  WriteFar(all);
+  std::vector<uint8_t> received;
+  for (int i = 0; i < 256; ++i) {
+    const uint16_t value = link_.ReadByte();
+    ASSERT_NE(value, NO_DATA) << "byte " << i;
+    received.push_back(static_cast<uint8_t>(value));
+  }
+  EXPECT_EQ(received, all);
+}
+
+TEST_F(SerialLinkPtyTest, ReadTimeOutKeepsToItsHundredMilliseconds) {
+  ASSERT_TRUE(link_.OpenDevice(device_, 1024).ok());
+  auto start = Clock::now();
+  EXPECT_EQ(link_.ReadByte(), NO_DATA);
+  EXPECT_GE(Since(start), milliseconds(READ_TIMEOUT_MS));
+  EXPECT_LT(Since(start), milliseconds(READ_TIMEOUT_MS + 60));
+
+  // A queued byte comes at once, and 0xFF is data.
+  WriteFar({0xFF});
+  std::this_thread::sleep_for(milliseconds(10));
+  start = Clock::now();
+  EXPECT_EQ(link_.ReadByte(), 0xFF);
+  EXPECT_LT(Since(start), milliseconds(20));
+
+  // A byte that arrives during the wait ends it at once.
+  std::thread late([&] {
+    std::this_thread::sleep_for(milliseconds(30));
+    WriteFar({0x41});
+  });
+  start = Clock::now();
+  EXPECT_EQ(link_.ReadByte(), 0x41);
+  EXPECT_LT(Since(start), milliseconds(80));
+  late.join();
+}
+
+TEST_F(SerialLinkPtyTest, WordWithoutItsLowByteIsNoDataAndConsumesTheHighByte) {
+  ASSERT_TRUE(link_.OpenDevice(device_, 1024).ok());
+  WriteFar({0x12});
+  EXPECT_EQ(link_.ReadWord(), NO_DATA);
+  WriteFar({0x34, 0xFF, 0xD8});
+  EXPECT_EQ(link_.ReadByte(), 0x34);
+  EXPECT_EQ(link_.ReadWord(), 0xFFD8);
+}
+
+TEST_F(SerialLinkPtyTest, AnswerWaitStartsOnlyAfterTheLineTime) {
+  ASSERT_TRUE(link_.OpenDevice(device_, 8).ok());
+  const std::vector<uint8_t> bytes(96, 0x55);  // 200 ms at 4800 baud
+  const auto start = Clock::now();
+  link_.WriteByte(0x42);
+  link_.Write(std::span(bytes).first(95));
+  link_.WaitUntilSent();
+  EXPECT_GE(Since(start), milliseconds(199));
+  EXPECT_LT(Since(start), milliseconds(260));
+  // Nothing more written: the next wait returns at once.
+  const auto again = Clock::now();
+  link_.WaitUntilSent();
+  EXPECT_LT(Since(again), milliseconds(20));
+}
+
+TEST_F(SerialLinkPtyTest, HeldPortRefusesASecondOpenUntilClosed) {
+  ASSERT_TRUE(link_.OpenDevice(device_, 8).ok());
+  SerialLink second;
+  const Status refused = second.OpenDevice(device_, 8);
+  EXPECT_FALSE(refused.ok());
+  EXPECT_FALSE(second.IsOpen());
+  EXPECT_NE(refused.message().find(device_), std::string::npos) << refused.message();
+  EXPECT_NE(refused.message().find("in use"), std::string::npos) << refused.message();
+
+  link_.Close();
+  EXPECT_TRUE(second.OpenDevice(device_, 8).ok());
+}
+
+TEST_F(SerialLinkPtyTest, AdvisoryLockAloneAlsoRefuses) {
+  const int other = open(device_.c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+  EXPECT_FALSE(link_.OpenDevice(device_, 8).ok());
+  close(other);
+  EXPECT_TRUE(link_.OpenDevice(device_, 8).ok());
+}
+
+TEST(SerialLinkOpenTest, RefusesWhatIsNotASerialPort) {
+  char path[] = "/tmp/tqr417-not-a-port-XXXXXX";
+  const int fd = mkstemp(path);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  SerialLink link;
+  const Status status = link.OpenDevice(path, 8);
+  unlink(path);
+  EXPECT_FALSE(status.ok());
+  EXPECT_NE(status.message().find("not a serial port"), std::string::npos) << status.message();
+
+  const Status missing = link.OpenDevice("/dev/tqr417-missing", 8);
+  EXPECT_FALSE(missing.ok());
+  EXPECT_NE(missing.message().find("/dev/tqr417-missing"), std::string::npos);
+  EXPECT_NE(missing.message().find("No such file"), std::string::npos) << missing.message();
+}
+
+TEST(SerialLinkOpenTest, ComPortChoiceNamesAndDevices) {
+  EXPECT_EQ(SerialLink::PortName(0), "Com1");
+  EXPECT_EQ(SerialLink::PortName(1), "Com2");
+  EXPECT_EQ(SerialLink::PortName(7), "Com2");
+  EXPECT_EQ(SerialLink::PortName(-1), "Com2");
+
+  unsetenv("TQR417_COM1");
+  unsetenv("TQR417_COM2");
+  EXPECT_EQ(SerialLink::DeviceForPort(0), "/dev/ttyS0");
+  EXPECT_EQ(SerialLink::DeviceForPort(3), "/dev/ttyS1");
+  setenv("TQR417_COM2", "/dev/tqr417-second", 1);
+  EXPECT_EQ(SerialLink::DeviceForPort(3), "/dev/tqr417-second");
+
+  SerialLink link;
+  const Status status = link.Open(3, 8);
+  EXPECT_NE(status.message().find("Com2 (/dev/tqr417-second)"), std::string::npos)
+      << status.message();
+  unsetenv("TQR417_COM2");
+}
+
+}  // namespace
+}  // namespace tqr417

@@ -1,0 +1,210 @@
+// The transfers over a real pseudo-terminal against the simulated unit.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <mutex>
+#include <vector>
+
+#include "config/defaults.h"
+#include "link/line_timing.h"
+#include "link/serial_link.h"
+#include "link/transfers.h"
+#include "link/unit_protocol.h"
+#include "tests/link/sample_configs.h"
+#include "tools/sim/simulated_unit.h"
+
+namespace tqr417 {
+namespace {
+
+using sim::UnitBehaviour;
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+class TransfersPtyTest : public testing::Test {
+ protected:
+  void StartUnit(UnitBehaviour behaviour = {}) {
+    unit_ = std::make_unique<sim::SimulatedUnit>(unitConfig_, behaviour);
+    ASSERT_TRUE(unit_->Start().ok());
+    port_ = PortSelection::Device(unit_->DevicePath());
+  }
+
+  // The line problems the unit logged; empty when every request came over a raw 4800 8N1 line.
+  std::string LineProblems() const {
+    std::string problems;
+    for (const sim::Transaction& t : unit_->Transactions()) problems += t.lineProblem;
+    return problems;
+  }
+
+  const UnitConfig unitConfig_ = VariedConfig();
+  const UnitConfig before_ = StartupConfig();
+  std::unique_ptr<sim::SimulatedUnit> unit_;
+  PortSelection port_;
+};
+
+TEST_F(TransfersPtyTest, UploadThenDownloadGivesEveryFieldBack) {
+  StartUnit();
+  const UnitConfig sent = AllOnesConfig();
+  EXPECT_EQ(Upload(sent, port_).outcome, TransferOutcome::kUploadAccepted);
+  EXPECT_EQ(unit_->Held(), AfterFrame(sent));
+
+  UnitConfig received = before_;
+  EXPECT_EQ(Download(received, port_).outcome, TransferOutcome::kDownloadOk);
+  EXPECT_EQ(received, AfterFrame(sent));
+  EXPECT_EQ(received.dialog.morseText, sent.dialog.morseText);
+  EXPECT_EQ(LineProblems(), "");
+}
+
+TEST_F(TransfersPtyTest, ComPortChoiceOpensTheConfiguredDevice) {
+  StartUnit();
+  setenv("TQR417_COM2", unit_->DevicePath().c_str(), 1);
+  setenv("TQR417_COM1", "/dev/tqr417-missing", 1);
+  UnitConfig config = before_;
+  EXPECT_EQ(Download(config, 0).outcome, TransferOutcome::kOpenFailed);
+  EXPECT_EQ(config, before_);
+  EXPECT_EQ(Download(config, 5).outcome, TransferOutcome::kDownloadOk);
+  EXPECT_EQ(config, AfterFrame(unitConfig_));
+  unsetenv("TQR417_COM1");
+  unsetenv("TQR417_COM2");
+}
+
+TEST_F(TransfersPtyTest, UploadReportsWhileThePortIsStillHeld) {
+  StartUnit();
+  bool heldDuringReport = false;
+  Upload(VariedConfig(), port_, [&](const TransferResult&) {
+    SerialLink other;
+    heldDuringReport = !other.OpenDevice(unit_->DevicePath(), 8).ok();
+  });
+  EXPECT_TRUE(heldDuringReport);
+  SerialLink after;
+  EXPECT_TRUE(after.OpenDevice(unit_->DevicePath(), 8).ok());
+}
+
+TEST_F(TransfersPtyTest, HeldPortFailsToOpenForEitherTransfer) {
+  StartUnit();
+  SerialLink holder;
+  ASSERT_TRUE(holder.OpenDevice(unit_->DevicePath(), 8).ok());
+  const TransferResult upload = Upload(VariedConfig(), port_);
+  EXPECT_EQ(upload.outcome, TransferOutcome::kOpenFailed);
+  EXPECT_NE(upload.openStatus.message().find("in use"), std::string::npos);
+  UnitConfig config = before_;
+  EXPECT_EQ(Download(config, port_).outcome, TransferOutcome::kOpenFailed);
+  EXPECT_EQ(config, before_);
+}
+
+struct FaultCase {
+  const char* description;
+  UnitBehaviour behaviour;
+  bool upload;
+  TransferOutcome outcome;
+  bool unitKeepsUpload = true;  // a unit that takes the frame but answers wrongly still keeps it
+};
+
+UnitBehaviour Silent() { return {.silent = true}; }
+UnitBehaviour Refusing() { return {.refuse = true}; }
+UnitBehaviour StoppingAfter(int n) { return {.stopAfterBytes = n}; }
+UnitBehaviour WrongChecksum() { return {.wrongChecksum = true}; }
+UnitBehaviour Late(int ms) { return {.answerDelayMs = ms}; }
+
+class FaultModeTest : public TransfersPtyTest, public testing::WithParamInterface<FaultCase> {};
+
+// Each fault gives its message; a failed download leaves the application's configuration as
+// it was, and a refused upload the unit's.
+TEST_P(FaultModeTest, GivesItsMessageAndKeepsBothConfigurations) {
+  const FaultCase& c = GetParam();
+  StartUnit(c.behaviour);
+  if (c.upload) {
+    EXPECT_EQ(Upload(before_, port_).outcome, c.outcome);
+    ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
+    EXPECT_EQ(unit_->Held(), c.unitKeepsUpload ? AfterFrame(before_) : unitConfig_);
+  } else {
+    UnitConfig config = before_;
+    EXPECT_EQ(Download(config, port_).outcome, c.outcome);
+    EXPECT_EQ(config,
+              c.outcome == TransferOutcome::kDownloadOk ? AfterFrame(unitConfig_) : before_);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultModeTest,
+    testing::Values(
+        FaultCase{"SilentUpload", Silent(), true, TransferOutcome::kUploadRefused},
+        FaultCase{"RefusedUpload", Refusing(), true, TransferOutcome::kUploadRefused, false},
+        FaultCase{"UploadAnswered60msLate", Late(60), true, TransferOutcome::kUploadAccepted},
+        FaultCase{"UploadAnswered160msLate", Late(160), true, TransferOutcome::kUploadRefused},
+        FaultCase{"SilentDownload", Silent(), false, TransferOutcome::kDownloadTimeout},
+        FaultCase{"WrongChecksum", WrongChecksum(), false, TransferOutcome::kDownloadBadChecksum},
+        FaultCase{"DownloadStartingLate60ms", Late(60), false, TransferOutcome::kDownloadOk},
+        FaultCase{"DownloadStartingLate160ms", Late(160), false, TransferOutcome::kDownloadTimeout},
+        FaultCase{"StopsHalfway", StoppingAfter(468), false, TransferOutcome::kDownloadTimeout}),
+    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.description; });
+
+// A unit that stops after byte N leaves the configuration unchanged, for N in each part of
+// the frame and at the edges between them.
+class StopAfterTest : public TransfersPtyTest, public testing::WithParamInterface<int> {};
+
+TEST_P(StopAfterTest, LeavesTheConfigurationUnchanged) {
+  StartUnit(StoppingAfter(GetParam()));
+  UnitConfig config = before_;
+  const auto start = Clock::now();
+  EXPECT_EQ(Download(config, port_).outcome, TransferOutcome::kDownloadTimeout);
+  EXPECT_EQ(config, before_);
+  // One time-out, not one per missing byte.
+  EXPECT_LT(Clock::now() - start, milliseconds(400));
+}
+
+INSTANTIATE_TEST_SUITE_P(AcrossTheFrame, StopAfterTest,
+                         testing::Values(1, 9, 10, 11, 400, 809, 810, 883, 884, 933, 934, 935),
+                         [](const testing::TestParamInfo<int>& info) {
+                           return "After" + std::to_string(info.param);
+                         });
+
+// A paced line: the answer wait starts when the frame has left the line, so an answer 60 ms
+// after that is in time and one 160 ms after it is not.
+TEST_F(TransfersPtyTest, PacedLineAnswerAt60msIsAcceptedAt160msRefused) {
+  StartUnit({.answerDelayMs = 60, .paced = true});
+  const auto start = Clock::now();
+  EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadAccepted);
+  EXPECT_GE(Clock::now() - start, LineTime(937));
+  ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
+
+  unit_->SetBehaviour({.answerDelayMs = 160, .paced = true});
+  EXPECT_EQ(Upload(before_, port_).outcome, TransferOutcome::kUploadRefused);
+}
+
+TEST_F(TransfersPtyTest, PacedDownloadArrivesWhole) {
+  StartUnit({.paced = true});
+  UnitConfig config = before_;
+  const auto start = Clock::now();
+  EXPECT_EQ(Download(config, port_).outcome, TransferOutcome::kDownloadOk);
+  EXPECT_GE(Clock::now() - start, LineTime(936));
+  EXPECT_EQ(config, AfterFrame(unitConfig_));
+}
+
+// An answer that came too late must not be taken as the answer of the next session.
+TEST_F(TransfersPtyTest, LateAnswerDoesNotLeakIntoTheNextSession) {
+  StartUnit(Late(160));
+  EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadRefused);
+  ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
+  unit_->SetBehaviour(Silent());
+  EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadRefused);
+}
+
+TEST_F(TransfersPtyTest, UnitLogsALineThatWasNotSetUp) {
+  StartUnit();
+  const int fd = open(unit_->DevicePath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  const uint8_t command = CMD_RECV_CONFIG;
+  ASSERT_EQ(write(fd, &command, 1), 1);
+  ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
+  close(fd);
+  const sim::Transaction t = unit_->Transactions().front();
+  EXPECT_NE(t.lineProblem.find("speed"), std::string::npos) << t.lineProblem;
+  EXPECT_NE(t.lineProblem.find("ICANON on"), std::string::npos) << t.lineProblem;
+  EXPECT_NE(t.log.find("not set to 4800 baud 8N1 raw"), std::string::npos) << t.log;
+}
+
+}  // namespace
+}  // namespace tqr417
