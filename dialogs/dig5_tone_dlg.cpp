@@ -1,0 +1,51 @@
+#include "dialogs/dig5_tone_dlg.h"
+
+#include "framework/ddx.h"
+#include "resources/resource_ids.h"
+
+using namespace tqr417::res;
+
+namespace {
+// Every control but the Enable box, OK and Cancel.
+constexpr int kRuledControls[] = {IDC_DIG5_ACTIVE_HIGH, IDC_DIG5_FREQ,   IDC_DIG5_LEVEL,
+                                  IDC_DIG5_ON_MS,       IDC_DIG5_OFF_MS, IDC_DIG5_R1,
+                                  IDC_DIG5_R2};
+}  // namespace
+
+CDig5ToneDlg::CDig5ToneDlg(CDialog* parent) : CDialog(IDD_DIG5_TONE, parent) {
+  AddHandler(IDC_DIG5_ENABLE, BN_CLICKED, [this] { ApplyEnableRule(); });
+  SetAccessibleName(IDC_DIG5_FREQ, "Tone Frequency");
+  SetAccessibleName(IDC_DIG5_LEVEL, "Tone Level");
+  SetAccessibleName(IDC_DIG5_ON_MS, "Tone On Time");
+  SetAccessibleName(IDC_DIG5_OFF_MS, "Tone Off Time");
+}
+
+BOOL CDig5ToneDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  ApplyEnableRule();
+  return TRUE;
+}
+
+void CDig5ToneDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Check(pDX, IDC_DIG5_ACTIVE_HIGH, dig5ActiveHigh);
+  DDX_Check(pDX, IDC_DIG5_ENABLE, dig5Enable);
+  DDX_Text(pDX, IDC_DIG5_FREQ, dig5ToneFreq);
+  DDV_MinMaxInt(pDX, dig5ToneFreq, 300, 3000);
+  DDX_Text(pDX, IDC_DIG5_LEVEL, dig5ToneLevel);
+  DDV_MinMaxInt(pDX, dig5ToneLevel, -40, 10);
+  DDX_Text(pDX, IDC_DIG5_OFF_MS, dig5OffMs);
+  DDV_MinMaxInt(pDX, dig5OffMs, 0, 65000);
+  DDX_Text(pDX, IDC_DIG5_ON_MS, dig5OnMs);
+  DDV_MinMaxInt(pDX, dig5OnMs, 0, 65000);
+  DDX_Check(pDX, IDC_DIG5_R1, dig5R1);
+  DDX_Check(pDX, IDC_DIG5_R2, dig5R2);
+}
+
+void CDig5ToneDlg::ApplyEnableRule() {
+  // The Enable box is read second, before any field that can fail, so the member follows
+  // the box even when a stored or typed value is out of range.
+  UpdateData(TRUE);
+  for (int id : kRuledControls) {
+    if (CWnd* control = GetDlgItem(id)) control->EnableWindow(dig5Enable != 0);
+  }
+}

@@ -1,0 +1,47 @@
+#include "dialogs/morse_dlg.h"
+
+#include "config/field_catalogue.h"
+#include "framework/data_exchange.h"
+#include "framework/ddx.h"
+#include "resources/resource_ids.h"
+
+using namespace tqr417::res;
+
+CMorseDlg::CMorseDlg(CDialog* parent) : CDialog(IDD_MORSE, parent) {
+  AddHandler(IDC_MORSE_END_OF_PTT, BN_CLICKED, [this] { OnAutoModeClicked(); });
+  AddHandler(IDC_MORSE_TIMER, BN_CLICKED, [this] { OnAutoModeClicked(); });
+  SetAccessibleName(IDC_MORSE_INTERVAL, "Timer Interval (min)");
+  SetAccessibleName(IDC_MORSE_FREQ, "Morse Code Frequency");
+  SetAccessibleName(IDC_MORSE_GAIN, "Morse Code Gain");
+  SetAccessibleName(IDC_MORSE_TEXT, "Morse Code String");
+}
+
+void CMorseDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Radio(pDX, IDC_MORSE_END_OF_PTT, morseAutoMode);
+  DDX_Text(pDX, IDC_MORSE_FREQ, morseFreq);
+  DDV_MinMaxUInt(pDX, morseFreq, 400, 2000);
+  DDX_Text(pDX, IDC_MORSE_TEXT, morseText);
+  DDV_MaxChars(pDX, morseText, tqr417::kMorseTextMaxChars);
+  DDX_Text(pDX, IDC_MORSE_INTERVAL, morseIntervalMin);
+  DDV_MinMaxUInt(pDX, morseIntervalMin, 0, 200);
+  DDX_Text(pDX, IDC_MORSE_GAIN, morseGain);
+  DDV_MinMaxInt(pDX, morseGain, -40, 5);
+  if (pDX->Active()) ApplyIntervalRule();
+}
+
+void CMorseDlg::OnAutoModeClicked() {
+  // The option is the first binding, so it holds the clicked button even when a later
+  // field fails its check; that failure's message is all the user sees of it here.
+  UpdateData(TRUE);
+  ApplyIntervalRule();
+}
+
+void CMorseDlg::ApplyIntervalRule() {
+  CWnd* interval = GetDlgItem(IDC_MORSE_INTERVAL);
+  if (interval == nullptr) return;
+  if (morseAutoMode == 0) {
+    interval->EnableWindow(FALSE);
+  } else if (morseAutoMode == 1) {
+    interval->EnableWindow(TRUE);
+  }
+}

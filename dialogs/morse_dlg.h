@@ -1,0 +1,28 @@
+#pragma once
+// CMorseDlg: the Morse code identification (template 132): when it is sent, the timer
+// interval, the tone's frequency and gain, and the text.
+//
+// The interval edit can be edited only while "Timer Interval" is selected. The rule runs as
+// the last step of every exchange that got that far, and after each click on either radio
+// button (which first reads the whole dialog, messages included).
+
+#include "framework/dialog.h"
+
+class CMorseDlg : public CDialog {
+ public:
+  explicit CMorseDlg(CDialog* parent = nullptr);
+
+  int morseAutoMode = -1;     // 0 "End of Each PTT", 1 "Timer Interval", -1 none
+  UINT morseFreq = 0;         // Hz, 400 to 2000
+  CString morseText;          // at most 50 characters
+  UINT morseIntervalMin = 0;  // minutes, 0 to 200
+  int morseGain = 0;          // dBm, -40 to 5
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+
+ private:
+  void OnAutoModeClicked();
+  // Disables the interval edit for option 0, enables it for 1, leaves it alone otherwise.
+  void ApplyIntervalRule();
+};

@@ -1,0 +1,23 @@
+#include "dialogs/vox_dlg.h"
+
+#include "framework/ddx.h"
+#include "resources/resource_ids.h"
+
+using namespace tqr417::res;
+
+CVoxDlg::CVoxDlg(CDialog* parent) : CDialog(IDD_VOX, parent) {
+  SetAccessibleName(IDC_VOX_LEVEL, "VOX Trigger Level");
+  SetAccessibleName(IDC_VOX_TIMEOUT, "VOX Timeout");
+  SetAccessibleName(IDC_VOX_CALL_TIMEOUT, "Call Timeout");
+}
+
+void CVoxDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Check(pDX, IDC_VOX_HOLD_TONE, holdToneAlways);
+  DDX_Text(pDX, IDC_VOX_CALL_TIMEOUT, callTimeoutMin);
+  DDV_MinMaxInt(pDX, callTimeoutMin, 0, 180);
+  DDX_Check(pDX, IDC_VOX_PHONE, phoneInstalled);
+  DDX_Text(pDX, IDC_VOX_LEVEL, voxLevel);
+  DDV_MinMaxInt(pDX, voxLevel, -40, 10);
+  DDX_Text(pDX, IDC_VOX_TIMEOUT, voxTimeoutSec);
+  DDV_MinMaxInt(pDX, voxTimeoutSec, 0, 600);
+}
