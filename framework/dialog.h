@@ -24,6 +24,8 @@
 // template has one (and it is enabled) and does nothing otherwise; F1 calls WinHelp.
 
 #include <QIcon>
+#include <QPoint>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -147,11 +149,14 @@ class CDialog {
 
   CScrollBar* ScrollBarFor(int controlId);
   void FocusFirstControl();
+  void SendVScroll(int controlId, UINT code, int pos);
+  void OpenSystemMenuAt(const QPoint& globalPos);
+  void ResetSystemMenu();
 
   int templateId_;
   const tqr417::res::DialogTemplate* template_;
   CDialog* parent_;
-  std::unique_ptr<tqr417::fw::DialogWindow> window_;
+  QPointer<tqr417::fw::DialogWindow> window_;
   std::map<int, std::unique_ptr<CWnd>> controls_;
   std::map<std::pair<int, UINT>, Handler> handlers_;
   std::map<int, CScrollBar*> attachedBars_;               // scroll bar members by control id

@@ -123,6 +123,7 @@ DialogTemplate MakeSetupTemplate() {
       .height = 277,
       .flags = dialog_style::kCaption | dialog_style::kSysMenu | dialog_style::kModalFrame |
                dialog_style::kAppWindow,
+      .controls = {},
   };
   AddTopControls(t.controls);
   AddGrid(t.controls);

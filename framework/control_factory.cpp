@@ -1,0 +1,168 @@
+#include "framework/control_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "framework/edit_validator.h"
+#include "framework/template_rules.h"
+#include "resources/app_icon.h"
+
+namespace tqr417::fw {
+namespace {
+
+using res::ControlKind;
+namespace s = res::style;
+
+QString Caption(const res::ControlTemplate& control) {
+  return QString::fromLatin1(control.caption.data(),
+                             static_cast<qsizetype>(control.caption.size()));
+}
+
+Qt::FocusPolicy InputFocus(const res::ControlTemplate& control) {
+  return (control.flags & s::kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+QWidget* MakeButton(const res::ControlTemplate& control, QWidget* parent) {
+  auto* button = new QPushButton(Caption(control), parent);
+  button->setAutoDefault(false);
+  button->setDefault(control.kind == ControlKind::kDefPushButton);
+  button->setFocusPolicy(InputFocus(control));
+  return button;
+}
+
+QWidget* MakeCheck(const res::ControlTemplate& control, QWidget* parent) {
+  QAbstractButton* button = nullptr;
+  if (control.kind == ControlKind::kRadioButton) {
+    auto* radio = new QRadioButton(Caption(control), parent);
+    radio->setAutoExclusive(false);
+    button = radio;
+  } else {
+    button = new QCheckBox(Caption(control), parent);
+  }
+  if ((control.flags & s::kLeftText) != 0) button->setLayoutDirection(Qt::RightToLeft);
+  button->setFocusPolicy(InputFocus(control));
+  return button;
+}
+
+QWidget* MakeLabel(const res::ControlTemplate& control, QWidget* parent) {
+  auto* label = new QLabel(QString::fromLatin1(DisplayCaption(control.caption)), parent);
+  Qt::Alignment horizontal = Qt::AlignLeft;
+  if ((control.flags & s::kCentre) != 0) horizontal = Qt::AlignHCenter;
+  if ((control.flags & s::kRight) != 0) horizontal = Qt::AlignRight;
+  label->setAlignment(horizontal | Qt::AlignTop);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QWidget* MakeIcon(const res::ControlTemplate& control, QWidget* parent, const DialogUnits& units) {
+  auto* label = new QLabel(parent);
+  const int iconId = std::atoi(control.caption.c_str());
+  const int side = static_cast<int>(std::lround(32.0 * units.BaseX() / 6.0));  // 32 px at 96 dpi
+  label->setPixmap(res::LoadAppIcon(iconId).pixmap(side, side));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setValidator(new EditValidator((control.flags & s::kUpperCase) != 0, edit));
+  edit->setReadOnly((control.flags & s::kReadOnly) != 0);
+  edit->setFocusPolicy(InputFocus(control));
+  return edit;
+}
+
+QWidget* MakeCombo(const res::ControlTemplate& control, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  const bool editable = control.kind == ControlKind::kComboDropDown;
+  if (editable) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->lineEdit()->setValidator(new EditValidator(false, combo->lineEdit()));
+  }
+  std::vector<std::string> items = control.items;
+  if ((control.flags & s::kSorted) != 0) {
+    std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
+      return QString::fromLatin1(a).compare(QString::fromLatin1(b), Qt::CaseInsensitive) < 0;
+    });
+  }
+  for (const std::string& item : items) combo->addItem(QString::fromLatin1(item));
+  combo->setCurrentIndex(-1);
+  if (editable) combo->setEditText(QString());
+  combo->setFocusPolicy(InputFocus(control));
+  return combo;
+}
+
+QWidget* MakeScrollBar(const res::ControlTemplate& control, QWidget* parent) {
+  auto* bar = new QScrollBar(Qt::Vertical, parent);
+  bar->setRange(0, 0);  // a scroll bar control starts with an empty range
+  bar->setSingleStep(1);
+  bar->setPageStep(10);
+  bar->setFocusPolicy((control.flags & s::kTabStop) != 0 ? Qt::StrongFocus : Qt::NoFocus);
+  return bar;
+}
+
+}  // namespace
+
+QWidget* CreateControl(const res::ControlTemplate& control, QWidget* parent,
+                       const DialogUnits& units) {
+  QWidget* widget = nullptr;
+  int heightDlu = control.height;
+  switch (control.kind) {
+    case ControlKind::kPushButton:
+    case ControlKind::kDefPushButton:
+      widget = MakeButton(control, parent);
+      break;
+    case ControlKind::kCheckBox:
+    case ControlKind::kRadioButton:
+      widget = MakeCheck(control, parent);
+      break;
+    case ControlKind::kGroupBox:
+      widget = new QGroupBox(Caption(control), parent);
+      widget->setFocusPolicy(Qt::NoFocus);
+      break;
+    case ControlKind::kStaticText:
+      widget = MakeLabel(control, parent);
+      break;
+    case ControlKind::kIcon:
+      widget = MakeIcon(control, parent, units);
+      break;
+    case ControlKind::kEdit:
+      widget = MakeEdit(control, parent);
+      break;
+    case ControlKind::kComboDropDown:
+    case ControlKind::kComboDropList:
+      widget = MakeCombo(control, parent);
+      heightDlu = std::min(heightDlu, kComboFieldHeightDlu);
+      break;
+    case ControlKind::kVScrollBar:
+      widget = MakeScrollBar(control, parent);
+      break;
+  }
+  widget->setGeometry(units.ToPixels(control.x, control.y, control.width, heightDlu));
+  if ((control.flags & s::kDisabled) != 0) widget->setEnabled(false);
+  if ((control.flags & s::kHidden) != 0) widget->setVisible(false);
+  return widget;
+}
+
+EditValidator* ValidatorOf(QWidget* control) {
+  QLineEdit* edit = qobject_cast<QLineEdit*>(control);
+  if (edit == nullptr) {
+    if (auto* combo = qobject_cast<QComboBox*>(control)) edit = combo->lineEdit();
+  }
+  if (edit == nullptr) return nullptr;
+  return dynamic_cast<EditValidator*>(const_cast<QValidator*>(edit->validator()));
+}
+
+}  // namespace tqr417::fw

@@ -1,0 +1,253 @@
+#include "framework/dialog_window.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include "framework/control_factory.h"
+#include "framework/dialog.h"
+#include "framework/dialog_units.h"
+#include "framework/template_rules.h"
+#include "framework/win_types.h"
+
+namespace tqr417::fw {
+namespace {
+
+using res::ControlKind;
+
+QFont DialogFont(const res::DialogTemplate& dialogTemplate) {
+  QFont font;
+  QStringList families;
+  if (dialogTemplate.fontName != "MS Sans Serif" && !dialogTemplate.fontName.empty()) {
+    families << QString::fromLatin1(dialogTemplate.fontName);
+  }
+  // The 8-point dialog font: Liberation Sans has the metrics the layouts were made for.
+  families << QStringLiteral("Liberation Sans") << QStringLiteral("Arial")
+           << QStringLiteral("Helvetica") << QStringLiteral("DejaVu Sans");
+  font.setFamilies(families);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(dialogTemplate.fontPoints > 0 ? dialogTemplate.fontPoints : 8);
+  return font;
+}
+
+Qt::WindowFlags FlagsOf(const res::DialogTemplate& dialogTemplate) {
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+  if ((dialogTemplate.flags & res::dialog_style::kCaption) != 0) flags |= Qt::WindowTitleHint;
+  if ((dialogTemplate.flags & res::dialog_style::kSysMenu) != 0) {
+    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  }
+  return flags;
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemplate,
+                           QWidget* parent)
+    : QDialog(parent, FlagsOf(dialogTemplate)), owner_(owner), template_(dialogTemplate) {
+  const DialogUnits units = DialogUnits::ForScreen();
+  setFont(DialogFont(dialogTemplate));
+  setWindowTitle(QString::fromLatin1(dialogTemplate.caption));
+  setFixedSize(units.ToPixelsX(dialogTemplate.width), units.ToPixelsY(dialogTemplate.height));
+
+  const auto& controls = dialogTemplate.controls;
+  controls_.reserve(controls.size());
+  lastTrackPos_.assign(controls.size(), 0);
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const int index = static_cast<int>(i);
+    QWidget* widget = CreateControl(controls[i], this, units);
+    widget->setAccessibleName(QString::fromLatin1(DefaultAccessibleName(dialogTemplate, index)));
+    controls_.push_back(widget);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) ConnectButton(index, button);
+    if (auto* bar = qobject_cast<QScrollBar*>(widget)) ConnectScrollBar(index, bar);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      combo->installEventFilter(this);
+      connect(combo, &QComboBox::activated, this,
+              [this, index](int) { owner_.SendNotify(IdAt(index), CBN_SELCHANGE); });
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      edit->installEventFilter(this);
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, index](const QString&) { owner_.SendNotify(IdAt(index), EN_CHANGE); });
+    }
+  }
+
+  auto* sysMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+  connect(sysMenu, &QShortcut::activated, this, [this] { owner_.OpenSystemMenu(); });
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, [this] {
+    constexpr DWORD kDialogHelpBase = 0x20000;
+    constexpr UINT kHelpContext = 1;
+    owner_.WinHelp(kDialogHelpBase + static_cast<DWORD>(template_.id), kHelpContext);
+  });
+}
+
+DialogWindow::~DialogWindow() {
+  // Controls losing the focus while they are torn down must not reach the dialog.
+  dying_ = true;
+  for (QWidget* widget : controls_) {
+    widget->removeEventFilter(this);
+    widget->disconnect(this);
+  }
+  qDeleteAll(controls_);
+  controls_.clear();
+}
+
+int DialogWindow::IndexOf(const QWidget* widget) const {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i] == widget) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int DialogWindow::IdAt(int index) const {
+  return template_.controls[static_cast<std::size_t>(index)].id;
+}
+
+void DialogWindow::ConnectButton(int index, QAbstractButton* button) {
+  const ControlKind kind = template_.controls[static_cast<std::size_t>(index)].kind;
+  connect(button, &QAbstractButton::clicked, this, [this, index, kind, button] {
+    if (kind == ControlKind::kRadioButton) {
+      // A click selects the button (also when it was selected) and clears its group.
+      for (const int other : RadioGroupOf(template_, index)) {
+        if (auto* radio = qobject_cast<QAbstractButton*>(ControlAt(other))) {
+          radio->setChecked(other == index);
+        }
+      }
+      button->setChecked(true);
+    }
+    owner_.SendNotify(IdAt(index), BN_CLICKED);
+  });
+}
+
+void DialogWindow::ConnectScrollBar(int index, QScrollBar* bar) {
+  connect(bar, &QAbstractSlider::actionTriggered, this,
+          [this, index, bar](int action) { ScrollAction(index, bar, action); });
+  connect(bar, &QAbstractSlider::sliderReleased, this, [this, index] {
+    owner_.SendVScroll(IdAt(index), SB_THUMBPOSITION,
+                       lastTrackPos_[static_cast<std::size_t>(index)]);
+    owner_.SendVScroll(IdAt(index), SB_ENDSCROLL, 0);
+  });
+}
+
+void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
+  // The bar has already moved its slider for the action; put it back, so that only the
+  // window's OnVScroll (through SetScrollPos) moves the thumb.
+  const int requested = bar->sliderPosition();
+  bar->setSliderPosition(bar->value());
+  const int id = IdAt(index);
+  UINT code = SB_ENDSCROLL;
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+      code = SB_LINEUP;
+      break;
+    case QAbstractSlider::SliderSingleStepAdd:
+      code = SB_LINEDOWN;
+      break;
+    case QAbstractSlider::SliderPageStepSub:
+      code = SB_PAGEUP;
+      break;
+    case QAbstractSlider::SliderPageStepAdd:
+      code = SB_PAGEDOWN;
+      break;
+    case QAbstractSlider::SliderToMinimum:
+      code = SB_TOP;
+      break;
+    case QAbstractSlider::SliderToMaximum:
+      code = SB_BOTTOM;
+      break;
+    case QAbstractSlider::SliderMove:
+      if (bar->isSliderDown()) {
+        lastTrackPos_[static_cast<std::size_t>(index)] = requested;
+        owner_.SendVScroll(id, SB_THUMBTRACK, requested);
+        return;  // position and end follow when the thumb is released
+      }
+      code = SB_THUMBPOSITION;  // a move without a drag, such as the mouse wheel
+      break;
+    default:
+      return;
+  }
+  owner_.SendVScroll(id, code, requested);
+  owner_.SendVScroll(id, SB_ENDSCROLL, 0);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!dying_ && event->type() == QEvent::FocusOut) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    // Losing the focus to another window (a message box) or to a popup (a combo box's own
+    // list) is no focus change within the dialog.
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      const int index = IndexOf(qobject_cast<QWidget*>(watched));
+      if (index >= 0) {
+        const bool combo = qobject_cast<QComboBox*>(watched) != nullptr;
+        owner_.SendNotify(IdAt(index), combo ? CBN_KILLFOCUS : EN_KILLFOCUS);
+      }
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void DialogWindow::PressEnter() {
+  // A focused push button takes Enter itself; otherwise the default push button does, and
+  // without one Enter does nothing.
+  QPushButton* target = qobject_cast<QPushButton*>(focusWidget());
+  if (target == nullptr || IndexOf(target) < 0) {
+    const int index = DefaultButtonIndex(template_);
+    target = index < 0 ? nullptr : qobject_cast<QPushButton*>(ControlAt(index));
+  }
+  if (target != nullptr && target->isEnabled() && target->isVisibleTo(this)) target->click();
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    PressEnter();
+    event->accept();
+    return;
+  }
+  if (plain && event->key() == Qt::Key_Escape) {
+    owner_.SendNotify(IDCANCEL, BN_CLICKED);
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void DialogWindow::reject() { owner_.SendNotify(IDCANCEL, BN_CLICKED); }
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+  if (!isVisible()) {
+    event->accept();
+    return;
+  }
+  owner_.OnSysCommand(SC_CLOSE, 0);
+  if (isVisible()) {
+    event->ignore();
+  } else {
+    event->accept();
+  }
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+  // Only the background, labels and frames open the system menu; other controls keep theirs.
+  QWidget* child = childAt(event->pos());
+  const bool background = child == nullptr || qobject_cast<QLabel*>(child) != nullptr ||
+                          qobject_cast<QGroupBox*>(child) != nullptr;
+  if (!background) {
+    event->ignore();
+    return;
+  }
+  owner_.OpenSystemMenuAt(event->globalPos());
+  event->accept();
+}
+
+}  // namespace tqr417::fw

@@ -1,0 +1,55 @@
+#pragma once
+// DialogWindow: the Qt window of one CDialog, built from its template.
+//
+// It turns what the user does into the dialog's calls: clicks into BN_CLICKED, focus loss of
+// an edit or combo box into EN_KILLFOCUS / CBN_KILLFOCUS (real focus changes only: a loss to
+// another window or to a popup does not count), scroll bar actions into OnVScroll with the
+// SB_ codes, Esc and the close box into IDCANCEL / SC_CLOSE, Enter into the default push
+// button, F1 into WinHelp, Alt+Space and a right click on the background into the system menu.
+
+#include <QDialog>
+#include <QPoint>
+#include <vector>
+
+#include "resources/dialog_template.h"
+
+class CDialog;
+class QAbstractButton;
+class QScrollBar;
+
+namespace tqr417::fw {
+
+class DialogWindow : public QDialog {
+ public:
+  DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemplate, QWidget* parent);
+  ~DialogWindow() override;
+
+  // The widget of template control `index`.
+  QWidget* ControlAt(int index) const { return controls_[static_cast<std::size_t>(index)]; }
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  // Template index of a widget, -1 when it is none of the controls.
+  int IndexOf(const QWidget* widget) const;
+
+  void reject() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void ConnectButton(int index, QAbstractButton* button);
+  void ConnectScrollBar(int index, QScrollBar* bar);
+  void ScrollAction(int index, QScrollBar* bar, int action);
+  void PressEnter();
+  int IdAt(int index) const;
+
+  CDialog& owner_;
+  const res::DialogTemplate& template_;
+  std::vector<QWidget*> controls_;
+  std::vector<int> lastTrackPos_;  // per control: position of the last thumb drag
+  bool dying_ = false;
+};
+
+}  // namespace tqr417::fw

@@ -1,0 +1,66 @@
+#include "framework/modal_runner.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QGuiApplication>
+#include <algorithm>
+#include <vector>
+
+#include "framework/dialog.h"
+#include "framework/modal_scope.h"
+#include "framework/qt_modal_runner.h"
+
+namespace tqr417::fw {
+namespace {
+
+ModalRunner* g_installed = nullptr;
+std::vector<CDialog*> g_running;
+int g_depth = 0;
+
+}  // namespace
+
+ModalRunner& CurrentModalRunner() {
+  static QtModalRunner production;
+  return g_installed != nullptr ? *g_installed : production;
+}
+
+ModalRunner* SetModalRunner(ModalRunner* runner) {
+  ModalRunner* previous = g_installed;
+  g_installed = runner;
+  return previous;
+}
+
+QWidget* ModalOwner() {
+  if (CDialog* dialog = InnermostRunningDialog(); dialog != nullptr && dialog->Window()) {
+    return dialog->Window();
+  }
+  return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr
+             ? QApplication::activeWindow()
+             : nullptr;
+}
+
+ModalScope::ModalScope(CDialog* dialog) : dialog_(dialog) {
+  if (dialog_ != nullptr) g_running.push_back(dialog_);
+  ++g_depth;
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);  // over a wait cursor, if any
+  }
+}
+
+ModalScope::~ModalScope() {
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+    QGuiApplication::restoreOverrideCursor();
+  }
+  --g_depth;
+  if (dialog_ != nullptr) {
+    const auto found = std::find(g_running.rbegin(), g_running.rend(), dialog_);
+    if (found != g_running.rend()) g_running.erase(std::next(found).base());
+  }
+}
+
+int ModalScope::Depth() { return g_depth; }
+
+CDialog* InnermostRunningDialog() { return g_running.empty() ? nullptr : g_running.back(); }
+
+}  // namespace tqr417::fw

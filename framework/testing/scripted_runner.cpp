@@ -1,0 +1,118 @@
+#include "framework/testing/scripted_runner.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+
+#include "framework/dialog.h"
+#include "framework/menu.h"
+
+namespace tqr417::fw {
+namespace {
+
+constexpr int kActivationTimeoutMs = 1000;
+
+void Activate(QWidget* window) {
+  window->activateWindow();
+  window->raise();
+  // Without a window manager (Xvfb) no window becomes active; go on regardless.
+  static_cast<void>(QTest::qWaitForWindowActive(window, kActivationTimeoutMs));
+  DialogDriver::Settle();
+}
+
+}  // namespace
+
+void ScriptedRunner::OnDialog(int templateId, DialogScript script) {
+  scripts_[templateId].push_back(std::move(script));
+}
+
+void ScriptedRunner::AnswerMessages(std::vector<int> answers) {
+  answers_.insert(answers_.end(), answers.begin(), answers.end());
+}
+
+void ScriptedRunner::ChooseFile(std::optional<std::string> path) {
+  files_.push_back(std::move(path));
+}
+
+void ScriptedRunner::ChooseMenuCommand(UINT command) { menuCommands_.push_back(command); }
+
+int ScriptedRunner::PendingScripts() const {
+  int pending = 0;
+  for (const auto& [id, queue] : scripts_) pending += static_cast<int>(queue.size());
+  return pending + static_cast<int>(files_.size() + menuCommands_.size());
+}
+
+void ScriptedRunner::ClearRecords() {
+  messages_.clear();
+  fileRequests_.clear();
+  dialogsRun_.clear();
+  menus_.clear();
+  unexpected_ = 0;
+}
+
+int ScriptedRunner::RunDialog(CDialog& dialog) {
+  dialogsRun_.push_back(dialog.TemplateId());
+  QDialog* window = dialog.Window();
+  if (window == nullptr) return -1;
+  QPointer<QWidget> outer = QApplication::activeWindow();
+  if (!dialog.HasEnded()) {
+    window->show();
+    Activate(window);
+    auto& queue = scripts_[dialog.TemplateId()];
+    if (!queue.empty()) {
+      const DialogScript script = std::move(queue.front());
+      queue.pop_front();
+      DialogDriver driver(dialog);
+      script(driver);
+    }
+    if (!dialog.HasEnded()) {
+      ++unexpected_;  // run without a script, or left open by its script
+      dialog.EndDialog(IDCANCEL);
+    }
+  }
+  window->hide();
+  // The window system would give the activation back to the window below.
+  if (!outer.isNull() && outer != window && outer->isVisible()) Activate(outer);
+  return dialog.EndCode();
+}
+
+int ScriptedRunner::ShowMessage(const MessageRequest& request, QWidget* /*owner*/) {
+  messages_.push_back(MessageRecord{request.text, request.type & MB_ICONMASK,
+                                    request.type & MB_TYPEMASK, request.caption});
+  if (!answers_.empty()) {
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  return (request.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+}
+
+std::optional<CString> ScriptedRunner::ChooseFile(const FileRequest& request, QWidget* /*owner*/) {
+  fileRequests_.push_back(request);
+  if (files_.empty()) {
+    ++unexpected_;
+    return std::nullopt;
+  }
+  const std::optional<std::string> path = files_.front();
+  files_.pop_front();
+  if (!path) return std::nullopt;
+  return CString(*path);
+}
+
+UINT ScriptedRunner::TrackMenu(const CMenu& menu, QWidget* /*owner*/, const QPoint& /*globalPos*/) {
+  std::vector<UINT> commands;
+  for (const CMenu::Item& item : menu.Items()) {
+    if ((item.flags & MF_SEPARATOR) == 0) commands.push_back(item.command);
+  }
+  menus_.push_back(commands);
+  if (menuCommands_.empty()) {
+    ++unexpected_;
+    return 0;
+  }
+  const UINT command = menuCommands_.front();
+  menuCommands_.pop_front();
+  return command;
+}
+
+}  // namespace tqr417::fw
