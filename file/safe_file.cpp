@@ -4,11 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <random>
 
 namespace tqr417 {
 
@@ -26,14 +27,18 @@ std::string FolderOf(const std::string& path) {
   return folder.empty() ? "." : folder;
 }
 
-// Creates a file of a fresh name in `folder`, readable as umask allows, and never one that
-// already exists. Returns its descriptor, or -1 with errno set.
+// Creates a file of a fresh name in `folder`, with the permissions that umask allows, and never
+// one that already exists (O_EXCL), so two saves cannot write into the same file. Returns its
+// descriptor, or -1 with errno set.
 int CreateTemporaryFile(const std::string& folder, std::string& tempPath) {
-  std::random_device random;
+  static std::atomic<unsigned> counter{0};
+  const auto now =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   constexpr int kAttempts = 64;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    char name[40];
-    std::snprintf(name, sizeof name, ".tqr417-%08x%08x.tmp", random(), random());
+    char name[64];
+    std::snprintf(name, sizeof name, ".tqr417-%ld-%u-%llx.tmp", static_cast<long>(getpid()),
+                  counter++, now);
     tempPath = folder + "/" + name;
     const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
@@ -99,13 +104,14 @@ Status ReplaceFileContents(const std::string& path, std::string_view contents) {
     return OsError("save", path, step, error);
   }
 
+  // The new contents are in place by now; only their durability is in doubt, and the
+  // technician should know that rather than be told the save went well.
   if (const int syncError = SyncFolder(folder); syncError != 0) {
+    const std::string reason = std::strerror(syncError);
     return Status::Error(StatusCode::kIoError,
-                         "\"" + path +
-                             "\" was written, but its folder could not be flushed to "
-                             "the disk (" +
-                             std::strerror(syncError) +
-                             "); the save may be lost if the computer stops now.",
+                         "\"" + path + "\" was written, but its folder could not be flushed to " +
+                             "the disk (" + reason + "); the save may be lost if the computer " +
+                             "stops now.",
                          syncError);
   }
   return Status::Ok();
