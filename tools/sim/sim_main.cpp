@@ -43,19 +43,23 @@ int main(int argc, char** argv) {
   std::string linkPath;
   std::string loadPath;
   tqr417::sim::UnitBehaviour behaviour;
-  app.add_option("--link", linkPath, "Also make PATH a symbolic link to the device");
+  app.add_option("--link", linkPath, "Also make PATH a symbolic link to the device")
+      ->option_text("PATH");
   app.add_option("--load", loadPath, "Hold the configuration of this .417 file")
-      ->check(CLI::ExistingFile);
+      ->check(CLI::ExistingFile)
+      ->option_text("FILE");
   app.add_flag("--silent", behaviour.silent, "Never answer");
   app.add_flag("--refuse", behaviour.refuse, "Refuse every upload");
   app.add_option("--stop-after", behaviour.stopAfterBytes,
                  "Send only the first N bytes of a downloaded frame")
-      ->check(CLI::NonNegativeNumber);
+      ->check(CLI::NonNegativeNumber)
+      ->option_text("N");
   app.add_flag("--wrong-checksum", behaviour.wrongChecksum,
                "Send downloaded frames with a wrong checksum");
   app.add_option("--late", behaviour.answerDelayMs, "Answer N ms late")
-      ->check(CLI::NonNegativeNumber);
-  app.add_flag("--paced", behaviour.paced, "Keep to the timing of a real 4800-baud line");
+      ->check(CLI::NonNegativeNumber)
+      ->option_text("N");
+  app.add_flag("--paced,--pace", behaviour.paced, "Keep to the timing of a real 4800-baud line");
   CLI11_PARSE(app, argc, argv);
 
   tqr417::UnitConfig config = tqr417::StartupConfig();
