@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -67,14 +68,27 @@ int SyncFolder(const std::string& folder) {
   return error;
 }
 
+// A path that is a symbolic link to an existing file names that file: the save replaces
+// the file the link points to and keeps the link.
+std::string ResolveLink(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char* real = realpath(path.c_str(), nullptr);
+  if (real == nullptr) return path;
+  std::string target = real;
+  free(real);
+  return target;
+}
+
 }  // namespace
 
-Status ReplaceFileContents(const std::string& path, std::string_view contents) {
+Status ReplaceFileContents(const std::string& shownPath, std::string_view contents) {
+  const std::string path = ResolveLink(shownPath);
   const std::string folder = FolderOf(path);
   std::string tempPath;
   const int fd = CreateTemporaryFile(folder, tempPath);
   if (fd < 0) {
-    return OsError("save", path, "creating a new file in folder \"" + folder + "\"", errno);
+    return OsError("save", shownPath, "creating a new file in folder \"" + folder + "\"", errno);
   }
 
   std::string step;
@@ -101,18 +115,18 @@ Status ReplaceFileContents(const std::string& path, std::string_view contents) {
   }
   if (error != 0) {
     unlink(tempPath.c_str());
-    return OsError("save", path, step, error);
+    return OsError("save", shownPath, step, error);
   }
 
   // The new contents are in place by now; only their durability is in doubt, and the
   // technician should know that rather than be told the save went well.
   if (const int syncError = SyncFolder(folder); syncError != 0) {
     const std::string reason = std::strerror(syncError);
-    return Status::Error(StatusCode::kIoError,
-                         "\"" + path + "\" was written, but its folder could not be flushed to " +
-                             "the disk (" + reason + "); the save may be lost if the computer " +
-                             "stops now.",
-                         syncError);
+    return Status::Error(
+        StatusCode::kIoError,
+        "\"" + shownPath + "\" was written, but its folder could not be flushed to " +
+            "the disk (" + reason + "); the save may be lost if the computer " + "stops now.",
+        syncError);
   }
   return Status::Ok();
 }

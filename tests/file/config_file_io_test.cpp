@@ -68,6 +68,16 @@ TEST_F(ConfigFileIoTest, SaveReplacesTheFileAndKeepsItsPermissions) {
   EXPECT_EQ(loaded, file_test::DistinctConfig());
 }
 
+TEST_F(ConfigFileIoTest, SaveThroughALinkReplacesTheLinkedFileAndKeepsTheLink) {
+  fs::create_directory(folder_ / "real");
+  Put("real/a.417", "old contents");
+  fs::create_symlink(folder_ / "real" / "a.417", folder_ / "link.417");
+  ASSERT_TRUE(SaveConfigFile(PathOf("link.417"), file_test::DistinctConfig()).ok());
+  EXPECT_TRUE(fs::is_symlink(folder_ / "link.417"));
+  EXPECT_EQ(Get("real/a.417"), file_test::JoinLines(file_test::DistinctFileLines()));
+  EXPECT_EQ(Listing(), (std::vector<std::string>{"link.417", "real"}));
+}
+
 struct SaveFailure {
   const char* description;
   const char* name;        // inside the test's folder, which holds "plain" and "folder"
