@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "config/defaults.h"
@@ -204,6 +205,20 @@ TEST_F(TransfersPtyTest, UnitLogsALineThatWasNotSetUp) {
   EXPECT_NE(t.lineProblem.find("speed"), std::string::npos) << t.lineProblem;
   EXPECT_NE(t.lineProblem.find("ICANON on"), std::string::npos) << t.lineProblem;
   EXPECT_NE(t.log.find("not set to 4800 baud 8N1 raw"), std::string::npos) << t.log;
+}
+
+// The program stops the unit on a signal while a transfer may be running: Stop must not wait
+// for the rest of a paced frame.
+TEST_F(TransfersPtyTest, StopEndsAPacedTransferAtOnce) {
+  StartUnit({.paced = true});
+  UnitConfig config = before_;
+  std::thread download([&] { Download(config, port_); });
+  std::this_thread::sleep_for(milliseconds(300));
+  const auto start = Clock::now();
+  unit_->Stop();
+  EXPECT_LT(Clock::now() - start, milliseconds(100));
+  download.join();
+  EXPECT_EQ(config, before_);
 }
 
 }  // namespace

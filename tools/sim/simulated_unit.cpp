@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -136,8 +137,13 @@ void SimulatedUnit::Serve() {
 void SimulatedUnit::ResetSlave() {
   const int fd = open(pty_.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return;  // someone holds it exclusively: a new session has begun
-  tcflush(fd, TCIFLUSH);
-  tcsetattr(fd, TCSANOW, &fresh_);
+  // Root opens a port despite its exclusive flag: leave a port alone that a new session
+  // has already taken.
+  int exclusive = 0;
+  if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive == 0) {
+    tcflush(fd, TCIFLUSH);
+    tcsetattr(fd, TCSANOW, &fresh_);
+  }
   close(fd);
 }
 
