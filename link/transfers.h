@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "config/status.h"
 #include "config/unit_config.h"
@@ -19,9 +20,10 @@
 namespace tqr417 {
 
 // The port a transfer opens: the application's comPort choice (0 Com1, anything else Com2),
-// or a device given by its path.
+// or a device given by its path. Converts from the comPort choice, so the window passes its
+// AppState::comPort as it stands.
 struct PortSelection {
-  PortSelection(int comPortChoice = 0) : comPort(comPortChoice) {}  // NOLINT: a choice is a port
+  PortSelection(int comPortChoice = 0) : comPort(comPortChoice) {}
   static PortSelection Device(std::string path) {
     PortSelection selection;
     selection.device = std::move(path);
