@@ -188,8 +188,13 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
       const int index = IndexOf(qobject_cast<QWidget*>(watched));
       if (index >= 0) {
+        // The control handles its own focus loss first (a line edit drops its selection
+        // there), then the dialog hears of it; a handler that moves the focus back and
+        // selects the text thus keeps the selection.
+        watched->event(event);
         const bool combo = qobject_cast<QComboBox*>(watched) != nullptr;
         owner_.SendNotify(IdAt(index), combo ? CBN_KILLFOCUS : EN_KILLFOCUS);
+        return true;
       }
     }
   }

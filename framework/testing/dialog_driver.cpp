@@ -49,7 +49,16 @@ void DialogDriver::Type(int controlId, std::string_view text) {
   if (text.empty()) {
     QTest::keyClick(edit, Qt::Key_Delete);
   } else {
-    QTest::keyClicks(edit, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    for (const char byte : text) {
+      const QChar ch = QChar::fromLatin1(byte);
+      if (ch.unicode() >= 0x20 && ch.unicode() < 0x7f) {
+        QTest::keyClick(edit, byte);
+      } else {
+        // Letters outside ASCII have no key of their own; send the text with an unknown key.
+        QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+      }
+    }
   }
   Settle();
 }

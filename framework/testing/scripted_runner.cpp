@@ -15,7 +15,6 @@ constexpr int kActivationTimeoutMs = 1000;
 
 void Activate(QWidget* window) {
   window->activateWindow();
-  window->raise();
   // Without a window manager (Xvfb) no window becomes active; go on regardless.
   static_cast<void>(QTest::qWaitForWindowActive(window, kActivationTimeoutMs));
   DialogDriver::Settle();

@@ -1,0 +1,181 @@
+// Modal runs: how each way of ending a dialog ends it, keys, the system menu stand-in and the
+// scripted runner's own bookkeeping.
+
+#include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDialog>
+
+#include "framework/about_dlg.h"
+#include "framework/message_box.h"
+#include "framework/testing/scripted_runner.h"
+#include "framework/win_app.h"
+#include "resources/resource_ids.h"
+#include "resources/string_table.h"
+#include "test_dialogs.h"
+
+namespace {
+
+namespace test = tqr417::fw::test;
+using tqr417::fw::DialogDriver;
+
+class DialogRunTest : public ::testing::Test {
+ protected:
+  tqr417::fw::ScriptedRunner runner;
+  tqr417::fw::ScopedModalRunner use{runner};
+  test::FormDlg dialog;
+};
+
+struct EndCase {
+  const char* description;
+  void (*act)(DialogDriver&);
+  int code;
+};
+
+class DialogEndTest : public DialogRunTest, public ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(DialogEndTest, EndsWithTheExpectedCode) {
+  dialog.unsignedValue = 400;
+  runner.OnDialog(test::kFormTemplate, GetParam().act);
+  EXPECT_EQ(dialog.DoModal(), GetParam().code) << GetParam().description;
+  EXPECT_EQ(runner.UnexpectedModals(), 0);
+  EXPECT_EQ(dialog.Window(), nullptr) << "the window is gone after DoModal";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DialogEndTest,
+    ::testing::Values(
+        EndCase{"OK button", [](DialogDriver& d) { d.Click(IDOK); }, IDOK},
+        EndCase{"Enter presses the default button", [](DialogDriver& d) { d.Enter(); }, IDOK},
+        EndCase{"Enter in an edit field",
+                [](DialogDriver& d) {
+                  d.Focus(test::kSigned);
+                  d.Enter();
+                },
+                IDOK},
+        EndCase{"Cancel button", [](DialogDriver& d) { d.Click(IDCANCEL); }, IDCANCEL},
+        EndCase{"Esc", [](DialogDriver& d) { d.Esc(); }, IDCANCEL},
+        EndCase{"close box", [](DialogDriver& d) { d.CloseBox(); }, IDCANCEL}),
+    [](const ::testing::TestParamInfo<EndCase>& info) {
+      return "Row" + std::to_string(info.index);
+    });
+
+TEST_F(DialogRunTest, FailedOkKeepsTheDialogOpenAndCancelReadsNothing) {
+  dialog.signedValue = 1;
+  dialog.last = 5;
+  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
+    d.Type(test::kSigned, "2");
+    d.Type(test::kLast, "11");
+    d.Enter();
+    EXPECT_FALSE(d.Ended());
+    EXPECT_EQ(d.FocusedId(), test::kLast);
+    d.Type(test::kSigned, "3");
+    d.Esc();
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.signedValue, 2) << "read by the failed OK, not by Cancel";
+  EXPECT_EQ(dialog.last, 11);
+  ASSERT_EQ(runner.Messages().size(), 1u);
+}
+
+TEST_F(DialogRunTest, MissingTemplateGivesMinusOneWithoutARun) {
+  CDialog missing(4242);
+  EXPECT_EQ(missing.DoModal(), -1);
+  EXPECT_EQ(missing.Create(), FALSE);
+  EXPECT_TRUE(runner.DialogsRun().empty());
+}
+
+TEST_F(DialogRunTest, EnterWithoutADefaultButtonDoesNothing) {
+  test::FormDlg noOk(test::kNoOkTemplate);
+  int goClicks = 0;
+  noOk.AddHandler(100, BN_CLICKED, [&] { ++goClicks; });
+  runner.OnDialog(test::kNoOkTemplate, [](DialogDriver& d) {
+    d.Type(test::kSigned, "abc");
+    d.Enter();
+    EXPECT_FALSE(d.Ended());
+    d.Esc();
+  });
+  EXPECT_EQ(noOk.DoModal(), IDCANCEL);
+  EXPECT_EQ(goClicks, 0);
+  EXPECT_TRUE(runner.Messages().empty());
+}
+
+TEST_F(DialogRunTest, UnscriptedAndUnfinishedRunsAreCounted) {
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // no script at all
+  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) { d.Focus(test::kSigned); });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // script leaves it open
+  EXPECT_EQ(runner.UnexpectedModals(), 2);
+  EXPECT_EQ(runner.DialogsRun(), (std::vector<int>{test::kFormTemplate, test::kFormTemplate}));
+}
+
+TEST_F(DialogRunTest, NestedDialogTakesItsOwnScript) {
+  dialog.AddHandler(test::kEnabled, BN_CLICKED, [] {
+    CAboutDlg about;
+    EXPECT_EQ(about.DoModal(), IDOK);
+  });
+  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
+    d.Click(test::kEnabled);
+    d.Esc();
+  });
+  runner.OnDialog(tqr417::res::IDD_ABOUTBOX, [](DialogDriver& d) { d.Click(IDOK); });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(runner.DialogsRun(),
+            (std::vector<int>{test::kFormTemplate, tqr417::res::IDD_ABOUTBOX}));
+  EXPECT_EQ(runner.UnexpectedModals(), 0);
+}
+
+TEST_F(DialogRunTest, HelpKeyReachesTheHelpVirtual) {
+  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
+    d.Key(Qt::Key_F1);
+    EXPECT_FALSE(d.Ended());
+    d.Esc();
+  });
+  dialog.DoModal();
+  EXPECT_EQ(dialog.helpRequests, 1);
+}
+
+TEST_F(DialogRunTest, SystemMenuOpensWithAltSpaceAndCarriesAppendedItems) {
+  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
+    CMenu* menu = d.Dialog().GetSystemMenu(FALSE);
+    menu->AppendMenu(MF_SEPARATOR);
+    menu->AppendMenu(MF_STRING, tqr417::res::IDM_ABOUTBOX,
+                     tqr417::res::LoadResourceString(tqr417::res::IDS_ABOUTBOX));
+    d.Key(Qt::Key_Space, Qt::AltModifier);
+    EXPECT_FALSE(d.Ended());
+    d.Key(Qt::Key_Space, Qt::AltModifier);  // Close this time
+  });
+  runner.ChooseMenuCommand(tqr417::res::IDM_ABOUTBOX);
+  runner.ChooseMenuCommand(SC_CLOSE);
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  ASSERT_EQ(runner.MenusOpened().size(), 2u);
+  EXPECT_EQ(runner.MenusOpened()[0], (std::vector<UINT>{SC_CLOSE, tqr417::res::IDM_ABOUTBOX}));
+  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{tqr417::res::IDM_ABOUTBOX, SC_CLOSE}));
+  EXPECT_EQ(runner.UnexpectedModals(), 0);
+}
+
+TEST_F(DialogRunTest, RightClickOnTheBackgroundOpensTheSystemMenu) {
+  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
+    QDialog* window = d.Dialog().Window();
+    const QPoint background(window->width() - 3, window->height() - 3);
+    QContextMenuEvent onBackground(QContextMenuEvent::Mouse, background,
+                                   window->mapToGlobal(background));
+    QCoreApplication::sendEvent(window, &onBackground);
+    d.Esc();
+  });
+  runner.ChooseMenuCommand(0);
+  dialog.DoModal();
+  EXPECT_EQ(runner.MenusOpened().size(), 1u);
+}
+
+TEST_F(DialogRunTest, MessageBoxCarriesTheApplicationNameAndItsAnswer) {
+  runner.AnswerMessages({IDNO});
+  EXPECT_EQ(AfxMessageBox("Replace?", MB_YESNO | MB_ICONQUESTION), IDNO);
+  EXPECT_EQ(AfxMessageBox("Error Opening Comm Port", MB_ICONHAND), IDOK);
+  ASSERT_EQ(runner.Messages().size(), 2u);
+  EXPECT_EQ(runner.Messages()[1].icon, MB_ICONHAND);
+  EXPECT_EQ(runner.Messages()[1].buttons, MB_OK);
+  EXPECT_EQ(runner.Messages()[1].caption, "tqr417_framework_tests");
+}
+
+}  // namespace

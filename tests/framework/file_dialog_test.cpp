@@ -1,0 +1,58 @@
+#include "framework/file_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/testing/scripted_runner.h"
+
+namespace {
+
+struct ChoiceCase {
+  const char* description;
+  BOOL open;
+  std::optional<std::string> typed;
+  int code;
+  const char* path;
+};
+
+class FileDialogTest : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(FileDialogTest, GivesThePathWithTheDefaultExtension) {
+  const ChoiceCase& c = GetParam();
+  tqr417::fw::ScriptedRunner runner;
+  tqr417::fw::ScopedModalRunner use(runner);
+  runner.ChooseFile(c.typed);
+  CFileDialog chooser(c.open, "417", "*.417", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+  EXPECT_EQ(chooser.DoModal(), c.code) << c.description;
+  EXPECT_EQ(chooser.GetPathName(), c.path) << c.description;
+  ASSERT_EQ(runner.FileRequests().size(), 1u);
+  const auto& request = runner.FileRequests()[0];
+  EXPECT_EQ(request.open, c.open != FALSE);
+  EXPECT_EQ(request.defaultExt, "417");
+  EXPECT_EQ(request.initialName, "*.417");
+  EXPECT_EQ(request.flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+  EXPECT_EQ(runner.UnexpectedModals(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FileDialogTest,
+    ::testing::Values(
+        ChoiceCase{"save without extension", FALSE, "/tmp/site", IDOK, "/tmp/site.417"},
+        ChoiceCase{"save with extension", FALSE, "/tmp/site.417", IDOK, "/tmp/site.417"},
+        ChoiceCase{"other extension kept", TRUE, "/tmp/site.txt", IDOK, "/tmp/site.txt"},
+        ChoiceCase{"dot in a folder name only", TRUE, "/tmp/a.b/site", IDOK, "/tmp/a.b/site.417"},
+        ChoiceCase{"open of a name that does not exist", TRUE, "/nonexistent/x.417", IDOK,
+                   "/nonexistent/x.417"},
+        ChoiceCase{"cancel", TRUE, std::nullopt, IDCANCEL, ""}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& info) {
+      return "Row" + std::to_string(info.index);
+    });
+
+TEST(FileDialogUnscripted, CountsAsUnexpectedAndCancels) {
+  tqr417::fw::ScriptedRunner runner;
+  tqr417::fw::ScopedModalRunner use(runner);
+  CFileDialog chooser(TRUE, "417", "*.417");
+  EXPECT_EQ(chooser.DoModal(), IDCANCEL);
+  EXPECT_EQ(runner.UnexpectedModals(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include "framework/wait_cursor.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+#include "framework/message_box.h"
+#include "framework/testing/scripted_runner.h"
+
+namespace {
+
+TEST(WaitCursor, DropsInputWhileItLastsAndRestoresAfter) {
+  QPushButton button("Send");
+  int clicks = 0;
+  QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+  button.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+  const int droppedBefore = CWaitCursor::DroppedInputEvents();
+  {
+    CWaitCursor wait;
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::keyClick(&button, Qt::Key_Space);
+    CWaitCursor::KeepPainting();
+    EXPECT_EQ(clicks, 0);
+  }
+  EXPECT_GT(CWaitCursor::DroppedInputEvents(), droppedBefore);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(WaitCursor, RunKeepsPaintingAndReturnsTheResult) {
+  CWaitCursor wait;
+  int painted = 0;
+  QTimer::singleShot(0, [&] { ++painted; });  // stands for a pending repaint
+  const int result = CWaitCursor::Run([] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    return 53109;
+  });
+  EXPECT_EQ(result, 53109);
+  EXPECT_EQ(painted, 1);
+}
+
+TEST(WaitCursor, MessageBoxDuringTheCommandShowsTheNormalCursor) {
+  tqr417::fw::ScriptedRunner runner;
+  tqr417::fw::ScopedModalRunner use(runner);
+  CWaitCursor wait;
+  Qt::CursorShape during = Qt::WaitCursor;
+  struct Probe : tqr417::fw::ScriptedRunner {
+    Qt::CursorShape* seen;
+    int ShowMessage(const tqr417::fw::MessageRequest& r, QWidget* owner) override {
+      *seen = QGuiApplication::overrideCursor()->shape();
+      return ScriptedRunner::ShowMessage(r, owner);
+    }
+  } probe;
+  probe.seen = &during;
+  tqr417::fw::ScopedModalRunner useProbe(probe);
+  AfxMessageBox("Data Received by TQR-417 OK");
+  EXPECT_EQ(during, Qt::ArrowCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+}
+
+}  // namespace
