@@ -1,0 +1,171 @@
+// "SAVEConfig" and "Load Config": the chooser, the store before the save, the refresh after
+// every load, and failures shown in a message box.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "config/defaults.h"
+#include "file/config_file.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/setup_window_fixture.h"
+
+namespace tqr417::ui::testing {
+namespace {
+
+namespace ids = res::setup;
+namespace fs = std::filesystem;
+
+class FileCommandsTest : public SetupWindowTest {
+ protected:
+  void SetUp() override {
+    SetupWindowTest::SetUp();
+    folder_ = fs::temp_directory_path() / ("tqr417-ui-" + std::to_string(getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+    SetupWindowTest::TearDown();
+  }
+
+  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+  // A configuration file in Dual mode with the momentary MON relay and marked entries.
+  std::string WriteDualFile() {
+    UnitConfig file = StartupConfig();
+    file.main.toneMode = 1;
+    file.main.monRelayMode = 2;
+    file.main.monMomentaryMs = 1500;
+    file.table.relay[0] = "R02";
+    file.table.relayDurationMs[0] = 4321;
+    file.table.digitalOutput[55] = 17;
+    const std::string path = PathOf("dual.417");
+    EXPECT_TRUE(SaveConfigFile(path, file).ok());
+    loaded_ = file;
+    return path;
+  }
+
+  void ClickLoad(std::optional<std::string> path) {
+    runner_.ChooseFile(std::move(path));
+    Driver().Click(ids::IDC_LOAD);
+  }
+
+  fs::path folder_;
+  UnitConfig loaded_;
+};
+
+TEST_F(FileCommandsTest, ChoosersAskForFilesOfTheApplication) {
+  ClickLoad(std::nullopt);
+  runner_.ChooseFile(std::nullopt);
+  Driver().Click(ids::IDC_SAVE);
+  ASSERT_EQ(runner_.FileRequests().size(), 2u);
+  const fw::FileRequest& open = runner_.FileRequests()[0];
+  const fw::FileRequest& save = runner_.FileRequests()[1];
+  EXPECT_TRUE(open.open);
+  EXPECT_FALSE(save.open);
+  for (const fw::FileRequest* r : {&open, &save}) {
+    EXPECT_EQ(r->defaultExt, "417");
+    EXPECT_EQ(r->initialName, "*.417");
+    EXPECT_EQ(r->flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+  }
+}
+
+TEST_F(FileCommandsTest, LoadOfDualFileSwitchesTheWindowToDual) {
+  Scroll(SB_THUMBPOSITION, 5);
+  ClickLoad(WriteDualFile());
+  EXPECT_EQ(config_, loaded_);
+  EXPECT_TRUE(runner_.Messages().empty());
+  EXPECT_TRUE(Checked(ids::IDC_DUAL));
+  EXPECT_EQ(RowLabel(1), "F00");
+  EXPECT_EQ(Text(GridId(grid::kRelay, 1)), "R02");
+  EXPECT_EQ(Text(GridId(grid::kDuration, 1)), "4321");
+  EXPECT_TRUE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+  EXPECT_EQ(Text(ids::IDC_MON_MOMENTARY_MS), "1500");
+  EXPECT_EQ(state_.scrollMax, 90);
+  EXPECT_EQ(Thumb(), 5);  // the thumb is not set by the refresh
+  Scroll(SB_LINEDOWN);
+  EXPECT_EQ(RowLabel(1), "F06");
+}
+
+TEST_F(FileCommandsTest, LoadKeepsThePortChoice) {
+  state_.comPort = 1;
+  ClickLoad(WriteDualFile());
+  EXPECT_EQ(state_.comPort, 1);
+}
+
+TEST_F(FileCommandsTest, CancelledLoadStillShowsTheTableAgain) {
+  TypeCell(grid::kDigitalOutput, 2, "50");
+  TypeCell(grid::kCtcss, 3, "9");
+  Driver().Click(GridId(grid::kUseDefaultCtcss, 4));
+  Driver().Click(GridId(grid::kToneActive, 5));
+  ClickLoad(std::nullopt);
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.table.digitalOutput[2]));
+  EXPECT_EQ(Text(GridId(grid::kCtcss, 3)), "0");
+  EXPECT_FALSE(Checked(GridId(grid::kUseDefaultCtcss, 4)));
+  EXPECT_TRUE(Checked(GridId(grid::kToneActive, 5)));
+  EXPECT_TRUE(Enabled(GridId(grid::kDuration, 5)));
+  EXPECT_EQ(config_, StartupConfig());
+  EXPECT_TRUE(runner_.Messages().empty());
+}
+
+TEST_F(FileCommandsTest, FailedLoadReportsAndChangesNothing) {
+  const std::string missing = PathOf("missing.417");
+  TypeCell(grid::kDigitalOutput, 2, "50");
+  ClickLoad(missing);
+  ASSERT_EQ(runner_.Messages().size(), 1u);
+  EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
+  EXPECT_NE(runner_.Messages()[0].text.str().find("missing.417"), std::string::npos);
+  EXPECT_EQ(config_, StartupConfig());
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.table.digitalOutput[2]));
+}
+
+TEST_F(FileCommandsTest, FileWithAWordForANumberIsRefusedWhole) {
+  const std::string path = PathOf("broken.417");
+  std::ofstream(path) << "1  0  0  2  abc  0  0\r\n";
+  ClickLoad(path);
+  ASSERT_EQ(runner_.Messages().size(), 1u);
+  EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
+  EXPECT_EQ(config_, StartupConfig());
+  EXPECT_TRUE(Checked(ids::IDC_SINGLE));
+}
+
+TEST_F(FileCommandsTest, SaveWritesWhatTheWindowShows) {
+  TypeCell(grid::kDuration, 1, "30001");  // out of range: reported, then saved as typed
+  TypeCell(grid::kRelay, 2, "R02");
+  Driver().Click(ids::IDC_REPEATER_MODE);
+  const std::string path = PathOf("saved.417");
+  runner_.ChooseFile(path);
+  Driver().Click(ids::IDC_SAVE);
+
+  EXPECT_EQ(MessagesContaining("30000"), 1);
+  UnitConfig read = StartupConfig();
+  ASSERT_TRUE(LoadConfigFile(path, read).ok());
+  EXPECT_EQ(read, config_);
+  EXPECT_EQ(read.table.relayDurationMs[1], 30001);
+  EXPECT_EQ(read.table.relay[2], "R02");
+  EXPECT_EQ(read.main.repeaterMode, 1);
+}
+
+TEST_F(FileCommandsTest, CancelledSaveHasStoredTheRowsAlready) {
+  TypeCell(grid::kDigitalOutput, 3, "44");
+  runner_.ChooseFile(std::nullopt);
+  Driver().Click(ids::IDC_SAVE);
+  EXPECT_EQ(config_.table.digitalOutput[3], 44);
+  EXPECT_TRUE(fs::is_empty(folder_));
+  EXPECT_TRUE(runner_.Messages().empty());
+}
+
+TEST_F(FileCommandsTest, FailedSaveNamesTheFileWithAStopIcon) {
+  runner_.ChooseFile(PathOf("no-such-folder/saved.417"));
+  Driver().Click(ids::IDC_SAVE);
+  ASSERT_EQ(runner_.Messages().size(), 1u);
+  EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
+  EXPECT_NE(runner_.Messages()[0].text.str().find("saved.417"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tqr417::ui::testing

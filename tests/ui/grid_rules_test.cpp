@@ -1,0 +1,184 @@
+// The grid's rules: the relay group text, relay sharing and row enabling.
+
+#include <string>
+
+#include "resources/resource_ids.h"
+#include "tests/ui/setup_window_fixture.h"
+#include "ui/group_text.h"
+
+namespace tqr417::ui::testing {
+namespace {
+
+// ---- Group text ------------------------------------------------------------------------
+
+struct TypedGroupCase {
+  const char* description;
+  const char* typed;
+  int stored;
+};
+
+class TypedGroupTest : public SetupWindowTest,
+                       public ::testing::WithParamInterface<TypedGroupCase> {};
+
+TEST_P(TypedGroupTest, StoredAsReadAndShownAfterTheNextFill) {
+  const TypedGroupCase& c = GetParam();
+  TypeCell(grid::kGroup, 2, c.typed);
+  Dlg().StoreRows();
+  EXPECT_EQ(config_.table.relayGroup[2], c.stored);
+  Dlg().FillRows(state_.windowTop);
+  EXPECT_EQ(Text(GridId(grid::kGroup, 2)), std::to_string(c.stored));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TypedGroupTest,
+                         ::testing::Values(TypedGroupCase{"Zero", "0", 1},
+                                           TypedGroupCase{"Empty", "", 1},
+                                           TypedGroupCase{"Letters", "abc", 1},
+                                           TypedGroupCase{"Seven", "7", 7},
+                                           TypedGroupCase{"DigitThenLetter", "3x", 3},
+                                           TypedGroupCase{"ListItem", "4", 4}),
+                         [](const auto& info) { return std::string(info.param.description); });
+
+struct TableGroupCase {
+  const char* description;
+  int relayGroup;
+  const char* shown;
+  int storedBack;
+};
+
+class TableGroupTest : public SetupWindowTest,
+                       public ::testing::WithParamInterface<TableGroupCase> {};
+
+TEST_P(TableGroupTest, ShownAsOneCharacterAndReadBackByTheStoreRule) {
+  const TableGroupCase& c = GetParam();
+  config_.table.relayGroup[1] = c.relayGroup;
+  Dlg().RefreshFromConfig();
+  EXPECT_EQ(Text(GridId(grid::kGroup, 1)), c.shown);
+  Dlg().StoreRows();
+  EXPECT_EQ(config_.table.relayGroup[1], c.storedBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, TableGroupTest,
+                         ::testing::Values(TableGroupCase{"Zero", 0, "0", 1},
+                                           TableGroupCase{"Ten", 10, ":", 1},
+                                           TableGroupCase{"Nine", 9, "9", 9},
+                                           TableGroupCase{"Two", 2, "2", 2}),
+                         [](const auto& info) { return std::string(info.param.description); });
+
+TEST(GroupText, WrapsToEightBitsForLargeAndNegativeGroups) {
+  EXPECT_EQ(GroupText(256 + 3).GetAt(0), '3');
+  EXPECT_EQ(GroupText(-1).GetAt(0), '/');
+  EXPECT_EQ(GroupText(2147483647).GetLength(), 1);
+  EXPECT_EQ(GroupText(-2147483647 - 1).GetLength(), 1);
+}
+
+// ---- Relay sharing ---------------------------------------------------------------------
+
+class RelaySharingTest : public SetupWindowTest {
+ protected:
+  void SetUp() override {
+    SetupWindowTest::SetUp();
+    FunctionTable& t = config_.table;
+    t.relay[1] = "R01";   // row 1
+    t.relay[5] = "R01";   // visible
+    t.relay[40] = "R01";  // beyond Single mode's reach
+    t.toneActive[40] = 0;
+    t.relay[6] = "R02";
+    t.relay[7] = "r01";
+    t.relayDurationMs[6] = 11;
+    t.relayDurationMs[7] = 22;
+    Dlg().RefreshFromConfig();
+  }
+};
+
+TEST_F(RelaySharingTest, DurationFocusLossCopiesGroupAndDurationToSameRelay) {
+  TypeCell(grid::kGroup, 1, "3");
+  TypeCell(grid::kDuration, 1, "500");
+  Driver().Focus(GridId(grid::kCtcss, 1));
+
+  for (std::size_t e : {5u, 40u}) {
+    EXPECT_EQ(config_.table.relayGroup[e], 3) << e;
+    EXPECT_EQ(config_.table.relayDurationMs[e], 500) << e;
+  }
+  EXPECT_EQ(config_.table.relayDurationMs[6], 11);
+  EXPECT_EQ(config_.table.relayDurationMs[7], 22);
+  EXPECT_EQ(config_.table.relayGroup[6], 1);
+  EXPECT_EQ(config_.table.relayDurationMs[2], 0);  // an empty relay
+  // Refilled: row 5 shows its entry's new values.
+  EXPECT_EQ(Text(GridId(grid::kDuration, 5)), "500");
+  EXPECT_EQ(Text(GridId(grid::kGroup, 5)), "3");
+}
+
+TEST_F(RelaySharingTest, RelayAndGroupFocusLossShareToo) {
+  TypeCell(grid::kRelay, 6, "R01");  // entry 6 now names R01
+  TypeCell(grid::kDuration, 6, "77");
+  Driver().Focus(GridId(grid::kRelay, 6));
+  Driver().Focus(GridId(grid::kCtcss, 6));
+  EXPECT_EQ(config_.table.relayDurationMs[1], 77);
+  EXPECT_EQ(config_.table.relayDurationMs[40], 77);
+
+  TypeCell(grid::kGroup, 1, "2");
+  Driver().Focus(GridId(grid::kCtcss, 1));
+  EXPECT_EQ(config_.table.relayGroup[40], 2);
+  EXPECT_EQ(config_.table.relayGroup[6], 2);
+}
+
+TEST_F(RelaySharingTest, EmptyRelayCopiesNothing) {
+  TypeCell(grid::kDuration, 2, "900");  // entry 2 has no relay, neither have most others
+  Driver().Focus(GridId(grid::kCtcss, 2));
+  EXPECT_EQ(config_.table.relayDurationMs[2], 900);
+  EXPECT_EQ(config_.table.relayDurationMs[3], 0);
+  EXPECT_EQ(config_.table.relayDurationMs[99], 0);
+}
+
+TEST_F(RelaySharingTest, UniqueRelayStoresButDoesNotRefill) {
+  TypeCell(grid::kGroup, 6, "zz");  // R02 is named by entry 6 only
+  TypeCell(grid::kDuration, 6, "250");
+  Driver().Focus(GridId(grid::kCtcss, 6));
+  EXPECT_EQ(config_.table.relayDurationMs[6], 250);
+  EXPECT_EQ(config_.table.relayGroup[6], 1);
+  EXPECT_EQ(Text(GridId(grid::kGroup, 6)), "zz");  // no refill: the typed text stays
+}
+
+// ---- Row enabling ----------------------------------------------------------------------
+
+using RowEnablingTest = SetupWindowTest;
+
+TEST_F(RowEnablingTest, ToneActiveBoxEnablesOnlyItsRowsEditingControls) {
+  Driver().Click(GridId(grid::kToneActive, 4));
+  for (const GridColumn* column : kRowEditingColumns) {
+    EXPECT_FALSE(Enabled(GridId(*column, 4))) << column->heading;
+    EXPECT_TRUE(Enabled(GridId(*column, 3))) << column->heading;
+    EXPECT_TRUE(Enabled(GridId(*column, 5))) << column->heading;
+  }
+  EXPECT_TRUE(Enabled(GridId(grid::kToneActive, 4)));
+  EXPECT_EQ(config_.table.toneActive[4], 1);  // a click only changes the enabling
+
+  Driver().Click(GridId(grid::kToneActive, 4));
+  for (const GridColumn* column : kRowEditingColumns) {
+    EXPECT_TRUE(Enabled(GridId(*column, 4))) << column->heading;
+  }
+}
+
+TEST_F(RowEnablingTest, AfterScrollingRowsFollowTheirEntries) {
+  config_.table.toneActive[3] = 0;
+  config_.table.toneActive[12] = 0;
+  Dlg().RefreshFromConfig();
+  EXPECT_FALSE(Enabled(GridId(grid::kDuration, 3)));
+  Scroll(SB_BOTTOM);  // entries 7 to 16
+  for (int row = 1; row <= kGridRows; ++row) {
+    const bool active = state_.windowTop + row - 1 != 12;
+    EXPECT_EQ(Enabled(GridId(grid::kDuration, row)), active) << row;
+    EXPECT_EQ(Enabled(GridId(grid::kUseDefaultCtcss, row)), active) << row;
+  }
+}
+
+TEST_F(RowEnablingTest, DisabledControlsStillTakePartInTheExchange) {
+  TypeCell(grid::kCtcss, 2, "33");
+  Driver().Click(GridId(grid::kToneActive, 2));
+  Dlg().StoreRows();
+  EXPECT_EQ(config_.table.ctcssCode[2], 33);
+  EXPECT_EQ(config_.table.toneActive[2], 0);
+}
+
+}  // namespace
+}  // namespace tqr417::ui::testing

@@ -1,0 +1,149 @@
+// Scrolling the grid in both tone modes: every request code, the clamping into the range,
+// and the rule that the rows follow the thumb while windowTop follows the rows.
+
+#include <cctype>
+#include <string>
+
+#include "link/config_frame.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/setup_window_fixture.h"
+
+namespace tqr417::ui::testing {
+namespace {
+
+constexpr int kSingle = 0;
+constexpr int kDual = 1;
+constexpr UINT kUnknownCode = 9;
+
+struct ScrollCase {
+  const char* description;
+  int toneMode;
+  int startThumb;  // where a thumb drag left the bar before the request
+  UINT code;
+  UINT pos;         // for the thumb requests
+  int expectedTop;  // thumb, windowTop and the entry in row 1 afterwards
+};
+
+class ScrollingTest : public SetupWindowTest, public ::testing::WithParamInterface<ScrollCase> {};
+
+TEST_P(ScrollingTest, RowsFollowTheClampedThumb) {
+  const ScrollCase& c = GetParam();
+  if (c.toneMode == kDual) ClickDual();
+  Scroll(SB_THUMBPOSITION, static_cast<UINT>(c.startThumb));
+  ASSERT_EQ(Thumb(), c.startThumb);
+
+  Scroll(c.code, c.pos);
+
+  EXPECT_EQ(Thumb(), c.expectedTop);
+  EXPECT_EQ(state_.windowTop, c.expectedTop);
+  EXPECT_EQ(RowLabel(1), FormatEntryLabel(c.expectedTop, 'F'));
+  EXPECT_EQ(RowLabel(10), FormatEntryLabel(c.expectedTop + 9, 'F'));
+  EXPECT_TRUE(runner_.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, ScrollingTest,
+    ::testing::Values(
+        ScrollCase{"line up at the top of Single stays at F01", kSingle, 1, SB_LINEUP, 0, 1},
+        ScrollCase{"line down in Single", kSingle, 1, SB_LINEDOWN, 0, 2},
+        ScrollCase{"line down at the bottom of Single stays", kSingle, 7, SB_LINEDOWN, 0, 7},
+        ScrollCase{"page down in Single clamps to 7", kSingle, 1, SB_PAGEDOWN, 0, 7},
+        ScrollCase{"page up in Single clamps to 1", kSingle, 6, SB_PAGEUP, 0, 1},
+        ScrollCase{"top in Single gives 0, clamped to 1", kSingle, 5, SB_TOP, 0, 1},
+        ScrollCase{"bottom in Single shows F07 to F16", kSingle, 1, SB_BOTTOM, 0, 7},
+        ScrollCase{"drag in Single", kSingle, 1, SB_THUMBTRACK, 4, 4},
+        ScrollCase{"release beyond the Single range", kSingle, 1, SB_THUMBPOSITION, 40, 7},
+        ScrollCase{"unknown code refills at the thumb", kSingle, 3, kUnknownCode, 0, 3},
+        ScrollCase{"top in Dual shows F00", kDual, 50, SB_TOP, 0, 0},
+        ScrollCase{"bottom in Dual shows F90 to F99", kDual, 0, SB_BOTTOM, 0, 90},
+        ScrollCase{"page down from 85 clamps to 90", kDual, 85, SB_PAGEDOWN, 0, 90},
+        ScrollCase{"page up from 5 shows F00", kDual, 5, SB_PAGEUP, 0, 0},
+        ScrollCase{"page down in Dual", kDual, 20, SB_PAGEDOWN, 0, 30},
+        ScrollCase{"line up in Dual reaches F00", kDual, 1, SB_LINEUP, 0, 0},
+        ScrollCase{"line down at the bottom of Dual stays", kDual, 90, SB_LINEDOWN, 0, 90},
+        ScrollCase{"drag in Dual", kDual, 0, SB_THUMBTRACK, 63, 63},
+        ScrollCase{"release beyond the Dual range", kDual, 0, SB_THUMBPOSITION, 500, 90}),
+    [](const ::testing::TestParamInfo<ScrollCase>& info) {
+      std::string name;
+      for (const char* p = info.param.description; *p != '\0'; ++p) {
+        if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+      }
+      return name;
+    });
+
+using ThumbRuleTest = SetupWindowTest;
+
+TEST_F(ThumbRuleTest, EndOfScrollStoresWithoutRefilling) {
+  TypeCell(grid::kCtcss, 2, "12");
+  TypeCell(grid::kGroup, 3, "abc");
+  Dlg().OnVScroll(SB_ENDSCROLL, 0, &Dlg().scrollBar);
+  EXPECT_EQ(config_.table.ctcssCode[2], 12);
+  EXPECT_EQ(config_.table.relayGroup[3], 1);
+  EXPECT_EQ(Text(GridId(grid::kGroup, 3)), "abc");  // shown as typed until the next fill
+  EXPECT_EQ(state_.windowTop, 1);
+}
+
+TEST_F(ThumbRuleTest, DragStoresAndRefillsAtEveryPosition) {
+  TypeCell(grid::kDigitalOutput, 1, "40");
+  Dlg().OnVScroll(SB_THUMBTRACK, 3, &Dlg().scrollBar);
+  EXPECT_EQ(config_.table.digitalOutput[1], 40);
+  EXPECT_EQ(RowLabel(1), "F03");
+  TypeCell(grid::kDigitalOutput, 1, "41");
+  Dlg().OnVScroll(SB_THUMBTRACK, 5, &Dlg().scrollBar);
+  EXPECT_EQ(config_.table.digitalOutput[3], 41);
+  Dlg().OnVScroll(SB_THUMBPOSITION, 5, &Dlg().scrollBar);
+  Dlg().OnVScroll(SB_ENDSCROLL, 0, &Dlg().scrollBar);
+  EXPECT_EQ(RowLabel(1), "F05");
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 1)), std::to_string(config_.table.digitalOutput[5]));
+}
+
+TEST_F(ThumbRuleTest, ToneModeChangeClampsTheThumbAndKeepsTheRows) {
+  ClickDual();
+  Scroll(SB_THUMBPOSITION, 50);
+  ASSERT_EQ(RowLabel(1), "F50");
+
+  Driver().Click(res::setup::IDC_SINGLE);
+  int minPos = 0;
+  int maxPos = 0;
+  Range(minPos, maxPos);
+  EXPECT_EQ(minPos, 1);
+  EXPECT_EQ(maxPos, 7);
+  EXPECT_EQ(state_.scrollMax, 7);
+  EXPECT_EQ(Thumb(), 7);
+  EXPECT_EQ(RowLabel(1), "F50");
+  EXPECT_EQ(state_.windowTop, 50);
+
+  // The next scroll stores at the old top, then moves on from the thumb.
+  TypeCell(grid::kDuration, 1, "1234");
+  Scroll(SB_LINEDOWN);
+  EXPECT_EQ(config_.table.relayDurationMs[50], 1234);
+  EXPECT_EQ(RowLabel(1), "F07");
+  EXPECT_EQ(RowLabel(10), "F16");
+}
+
+TEST_F(ThumbRuleTest, DualButtonWidensTheRangeWithoutMovingRows) {
+  Scroll(SB_THUMBPOSITION, 4);
+  ClickDual();
+  int minPos = 0;
+  int maxPos = 0;
+  Range(minPos, maxPos);
+  EXPECT_EQ(minPos, 0);
+  EXPECT_EQ(maxPos, 90);
+  EXPECT_EQ(state_.scrollMax, 90);
+  EXPECT_EQ(Thumb(), 4);
+  EXPECT_EQ(RowLabel(1), "F04");
+}
+
+TEST_F(ThumbRuleTest, RefreshStartsAtTheRangeMinimumButLeavesTheThumb) {
+  ClickDual();
+  Scroll(SB_THUMBPOSITION, 50);
+  Dlg().RefreshFromConfig();
+  EXPECT_EQ(RowLabel(1), "F00");
+  EXPECT_EQ(state_.windowTop, 0);
+  EXPECT_EQ(Thumb(), 50);
+  Scroll(SB_LINEDOWN);
+  EXPECT_EQ(RowLabel(1), "F51");
+}
+
+}  // namespace
+}  // namespace tqr417::ui::testing

@@ -1,0 +1,88 @@
+#include "tests/ui/setup_window_fixture.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QTest>
+#include <QWidget>
+
+#include "resources/resource_ids.h"
+
+namespace tqr417::ui::testing {
+
+void SetupWindowTest::SetUp() {
+  use_ = std::make_unique<fw::ScopedModalRunner>(runner_);
+  dlg_ = std::make_unique<CSetupDlg>(config_, state_);
+  ASSERT_TRUE(dlg_->Create());
+  driver_ = std::make_unique<fw::DialogDriver>(*dlg_);
+  Reactivate();
+}
+
+void SetupWindowTest::TearDown() {
+  driver_.reset();
+  dlg_.reset();
+  use_.reset();
+}
+
+void SetupWindowTest::Reactivate() {
+  QDialog* window = dlg_->Window();
+  ASSERT_NE(window, nullptr);
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  fw::DialogDriver::Settle();
+}
+
+std::string SetupWindowTest::Text(int controlId) {
+  CWnd* control = dlg_->GetDlgItem(controlId);
+  return control == nullptr ? std::string("<none>") : control->GetWindowText().str();
+}
+
+bool SetupWindowTest::Enabled(int controlId) {
+  CWnd* control = dlg_->GetDlgItem(controlId);
+  return control != nullptr && control->IsWindowEnabled() != FALSE;
+}
+
+bool SetupWindowTest::Checked(int controlId) {
+  CWnd* control = dlg_->GetDlgItem(controlId);
+  auto* button = control == nullptr ? nullptr : qobject_cast<QAbstractButton*>(control->Widget());
+  return button != nullptr && button->isChecked();
+}
+
+bool SetupWindowTest::Visible(int controlId) {
+  CWnd* control = dlg_->GetDlgItem(controlId);
+  return control != nullptr && control->IsWindowVisible() != FALSE;
+}
+
+std::string SetupWindowTest::Name(int controlId) {
+  CWnd* control = dlg_->GetDlgItem(controlId);
+  return control == nullptr ? std::string() : control->GetAccessibleName().str();
+}
+
+std::string SetupWindowTest::RowLabel(int row) { return Text(GridId(grid::kLabel, row)); }
+
+int SetupWindowTest::Thumb() { return dlg_->scrollBar.GetScrollPos(); }
+
+void SetupWindowTest::Range(int& minPos, int& maxPos) {
+  dlg_->scrollBar.GetScrollRange(&minPos, &maxPos);
+}
+
+void SetupWindowTest::Scroll(UINT code, UINT pos) {
+  dlg_->OnVScroll(code, pos, &dlg_->scrollBar);
+  dlg_->OnVScroll(SB_ENDSCROLL, 0, &dlg_->scrollBar);
+}
+
+void SetupWindowTest::TypeCell(const GridColumn& column, int row, const std::string& text) {
+  driver_->Type(GridId(column, row), text);
+}
+
+void SetupWindowTest::ClickDual() { driver_->Click(res::setup::IDC_DUAL); }
+
+int SetupWindowTest::MessagesContaining(const std::string& part) const {
+  int count = 0;
+  for (const auto& message : runner_.Messages()) {
+    if (message.text.str().find(part) != std::string::npos) ++count;
+  }
+  return count;
+}
+
+}  // namespace tqr417::ui::testing

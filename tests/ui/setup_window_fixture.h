@@ -1,0 +1,59 @@
+#pragma once
+// A main window opened on the application's configuration, shown and active, with every modal
+// run (message boxes, file choosers, dialogs) going to a scripted runner.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "config/unit_config.h"
+#include "framework/modal_runner.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/scripted_runner.h"
+#include "ui/setup_dlg.h"
+
+namespace tqr417::ui::testing {
+
+class SetupWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  CSetupDlg& Dlg() { return *dlg_; }
+  fw::DialogDriver& Driver() { return *driver_; }
+
+  // Text of a control as the window shows it.
+  std::string Text(int controlId);
+  bool Enabled(int controlId);
+  bool Checked(int controlId);
+  bool Visible(int controlId);
+  // Accessible name of a control.
+  std::string Name(int controlId);
+  // Label shown in grid row `row` (1 to 10).
+  std::string RowLabel(int row);
+  int Thumb();
+  void Range(int& minPos, int& maxPos);
+
+  // One scroll action as the scroll bar sends it: the request, then the end of scroll.
+  void Scroll(UINT code, UINT pos = 0);
+  // Types into a grid cell of row `row`.
+  void TypeCell(const GridColumn& column, int row, const std::string& text);
+  // Puts the window into Dual tone mode by its button.
+  void ClickDual();
+  // Brings the window back to the front after a modal run took the activation.
+  void Reactivate();
+  // Number of message boxes shown whose text contains `part`.
+  int MessagesContaining(const std::string& part) const;
+
+  UnitConfig config_;
+  AppState state_;
+  fw::ScriptedRunner runner_;
+
+ private:
+  std::unique_ptr<fw::ScopedModalRunner> use_;
+  std::unique_ptr<CSetupDlg> dlg_;
+  std::unique_ptr<fw::DialogDriver> driver_;
+};
+
+}  // namespace tqr417::ui::testing

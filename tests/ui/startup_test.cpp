@@ -1,0 +1,98 @@
+// The main window right after it has opened, and its system menu.
+
+#include <QDialog>
+
+#include "config/defaults.h"
+#include "framework/menu.h"
+#include "link/config_frame.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/setup_window_fixture.h"
+
+namespace tqr417::ui::testing {
+namespace {
+
+namespace ids = res::setup;
+
+using StartupTest = SetupWindowTest;
+
+TEST_F(StartupTest, HoldsTheStartupConfiguration) {
+  EXPECT_EQ(config_, StartupConfig());
+  const AppState expected = StartupAppState();
+  EXPECT_EQ(state_.windowTop, expected.windowTop);
+  EXPECT_EQ(state_.scrollMax, expected.scrollMax);
+  EXPECT_EQ(state_.comPort, expected.comPort);
+}
+
+TEST_F(StartupTest, ShowsTheDefaultSettings) {
+  for (int selected : {ids::IDC_SINGLE, ids::IDC_CTCSS_PTT_ONLY, ids::IDC_PTT_NO_RELAYS,
+                       ids::IDC_MON_RESET_ON_PTT, ids::IDC_ERROR_BEEPS}) {
+    EXPECT_TRUE(Checked(selected)) << selected;
+  }
+  for (int clear : {ids::IDC_DUAL, ids::IDC_CTCSS_ALWAYS_ON, ids::IDC_PTT_F1, ids::IDC_PTT_F2,
+                    ids::IDC_MON_ALWAYS_EXCEPT_PTT, ids::IDC_MON_MOMENTARY, ids::IDC_REPEATER_MODE,
+                    ids::IDC_REVERT_TO_R1, ids::IDC_PTT_TONE_ONLY, ids::IDC_LINE_DTMF_DISABLE,
+                    ids::IDC_AUDIO_LOOPBACK}) {
+    EXPECT_FALSE(Checked(clear)) << clear;
+  }
+  EXPECT_EQ(Text(ids::IDC_MON_MOMENTARY_MS), "0");
+  EXPECT_FALSE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+  EXPECT_EQ(Text(ids::IDC_PTT_FREQUENCY), "2175");
+  EXPECT_FALSE(Visible(ids::IDC_DUZO));
+  EXPECT_FALSE(Enabled(ids::IDC_DUZO));
+}
+
+TEST_F(StartupTest, GridShowsTheFirstTenSingleModeEntries) {
+  const FunctionTable defaults = StartupConfig().table;
+  for (int row = 1; row <= kGridRows; ++row) {
+    const auto e = static_cast<std::size_t>(row);  // entry 1 in row 1
+    EXPECT_EQ(RowLabel(row), FormatEntryLabel(row, 'F'));
+    EXPECT_EQ(Text(GridId(grid::kDigitalOutput, row)), std::to_string(defaults.digitalOutput[e]));
+    EXPECT_EQ(Text(GridId(grid::kGroup, row)), "1");
+    EXPECT_EQ(Text(GridId(grid::kRelay, row)), "");
+    EXPECT_TRUE(Checked(GridId(grid::kToneActive, row)));
+    EXPECT_TRUE(Enabled(GridId(grid::kRelay, row)));
+    EXPECT_FALSE(Enabled(GridId(grid::kLabel, row)));
+  }
+  int minPos = -1;
+  int maxPos = -1;
+  Range(minPos, maxPos);
+  EXPECT_EQ(minPos, 1);
+  EXPECT_EQ(maxPos, 7);
+  EXPECT_EQ(Thumb(), 1);
+}
+
+TEST_F(StartupTest, GridCellsAreNamedByHeadingAndRowLabel) {
+  EXPECT_EQ(Name(GridId(grid::kDuration, 1)), "Relay Duration (ms) F01");
+  EXPECT_EQ(Name(GridId(grid::kToneActive, 10)), "Tone Active F10");
+  Scroll(SB_LINEDOWN);
+  EXPECT_EQ(Name(GridId(grid::kDuration, 1)), "Relay Duration (ms) F02");
+  EXPECT_EQ(Name(GridId(grid::kUseDefaultCtcss, 10)), "Use Default CTCSS F11");
+}
+
+TEST_F(StartupTest, SystemMenuEndsWithSeparatorAndAbout) {
+  const auto& items = Dlg().GetSystemMenu(FALSE)->Items();
+  ASSERT_GE(items.size(), 3u);
+  const CMenu::Item& separator = items[items.size() - 2];
+  const CMenu::Item& about = items.back();
+  EXPECT_EQ(separator.flags, MF_SEPARATOR);
+  EXPECT_EQ(about.text, "&About tqr417...");
+  EXPECT_EQ(about.command, res::IDM_ABOUTBOX);
+}
+
+TEST_F(StartupTest, AboutCommandRunsTheAboutBoxWhateverItsLowBits) {
+  for (UINT command : {res::IDM_ABOUTBOX, res::IDM_ABOUTBOX | 0x7u}) {
+    runner_.OnDialog(res::IDD_ABOUTBOX, [](fw::DialogDriver& d) { d.Enter(); });
+    Dlg().OnSysCommand(command, 0);
+  }
+  EXPECT_EQ(runner_.DialogsRun(), (std::vector<int>{res::IDD_ABOUTBOX, res::IDD_ABOUTBOX}));
+  EXPECT_EQ(runner_.UnexpectedModals(), 0);
+  EXPECT_FALSE(Dlg().HasEnded());
+}
+
+TEST_F(StartupTest, WindowCarriesTheApplicationIcon) {
+  EXPECT_FALSE(Dlg().appIcon.isNull());
+  EXPECT_FALSE(Dlg().Window()->windowIcon().isNull());
+}
+
+}  // namespace
+}  // namespace tqr417::ui::testing

@@ -1,0 +1,125 @@
+// Running the main window modally: the ways it ends, keys that do nothing, and the setting
+// commands it opens.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/defaults.h"
+#include "framework/modal_runner.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/scripted_runner.h"
+#include "resources/resource_ids.h"
+#include "ui/setup_dlg.h"
+
+namespace tqr417::ui::testing {
+namespace {
+
+namespace ids = res::setup;
+using Script = fw::ScriptedRunner::DialogScript;
+
+class WindowRunTest : public ::testing::Test {
+ protected:
+  int Run(Script script) {
+    runner_.OnDialog(res::IDD_SETUP_DIALOG, std::move(script));
+    CSetupDlg dlg(config_, state_);
+    return dlg.DoModal();
+  }
+
+  UnitConfig config_;
+  AppState state_;
+  fw::ScriptedRunner runner_;
+  fw::ScopedModalRunner use_{runner_};
+};
+
+struct EndingCase {
+  const char* description;
+  void (*end)(fw::DialogDriver&);
+};
+
+class WindowEndingTest : public WindowRunTest, public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(WindowEndingTest, EndsAtOnceWithCancelWithoutStoring) {
+  const EndingCase& c = GetParam();
+  const int code = Run([&c](fw::DialogDriver& d) {
+    d.Type(GridId(grid::kDigitalOutput, 1), "33");
+    c.end(d);
+    EXPECT_TRUE(d.Ended());
+  });
+  EXPECT_EQ(code, IDCANCEL);
+  EXPECT_TRUE(runner_.Messages().empty());
+  EXPECT_EQ(runner_.UnexpectedModals(), 0);
+  EXPECT_EQ(config_.table, StartupConfig().table);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, WindowEndingTest,
+    ::testing::Values(EndingCase{"ExitButton", [](fw::DialogDriver& d) { d.Click(ids::IDC_EXIT); }},
+                      EndingCase{"EscKey", [](fw::DialogDriver& d) { d.Esc(); }},
+                      EndingCase{"CloseBox", [](fw::DialogDriver& d) { d.CloseBox(); }},
+                      EndingCase{
+                          "SystemMenuClose",
+                          [](fw::DialogDriver& d) { d.Dialog().OnSysCommand(SC_CLOSE, 0); }}),
+    [](const auto& info) { return std::string(info.param.description); });
+
+using WindowKeysTest = WindowRunTest;
+
+TEST_F(WindowKeysTest, EnterAndHelpDoNothing) {
+  const int code = Run([](fw::DialogDriver& d) {
+    d.Focus(GridId(grid::kDuration, 2));
+    d.Enter();
+    d.Key(Qt::Key_F1);
+    EXPECT_FALSE(d.Ended());
+    d.Esc();
+  });
+  EXPECT_EQ(code, IDCANCEL);
+  EXPECT_TRUE(runner_.Messages().empty());
+  EXPECT_EQ(runner_.DialogsRun(), std::vector<int>{res::IDD_SETUP_DIALOG});
+}
+
+TEST_F(WindowKeysTest, TxFiltersOpensOnlyWithoutRepeaterMode) {
+  runner_.OnDialog(res::IDD_TX_AUDIO, [](fw::DialogDriver& d) { d.Esc(); });
+  Run([](fw::DialogDriver& d) {
+    d.Click(ids::IDC_TX_FILTERS);
+    d.Click(ids::IDC_REPEATER_MODE);  // ticked and clicked at once: already refused
+    d.Click(ids::IDC_TX_FILTERS);
+    d.Esc();
+  });
+  EXPECT_EQ(runner_.DialogsRun(), (std::vector<int>{res::IDD_SETUP_DIALOG, res::IDD_TX_AUDIO}));
+  EXPECT_EQ(runner_.UnexpectedModals(), 0);
+  EXPECT_EQ(config_.main.repeaterMode, 1);
+}
+
+struct SettingButtonCase {
+  const char* description;
+  int button;
+  int templateId;
+};
+
+class SettingButtonTest : public WindowRunTest,
+                          public ::testing::WithParamInterface<SettingButtonCase> {};
+
+TEST_P(SettingButtonTest, OpensItsDialog) {
+  const SettingButtonCase& c = GetParam();
+  runner_.OnDialog(c.templateId, [](fw::DialogDriver& d) { d.Esc(); });
+  Run([&c](fw::DialogDriver& d) {
+    d.Click(c.button);
+    d.Esc();
+  });
+  EXPECT_EQ(runner_.DialogsRun(), (std::vector<int>{res::IDD_SETUP_DIALOG, c.templateId}));
+  EXPECT_EQ(runner_.UnexpectedModals(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, SettingButtonTest,
+    ::testing::Values(SettingButtonCase{"SetGains", ids::IDC_SET_GAINS, res::IDD_GAIN},
+                      SettingButtonCase{"ComPort", ids::IDC_COM_PORT, res::IDD_PORT},
+                      SettingButtonCase{"MorseCode", ids::IDC_MORSE, res::IDD_MORSE},
+                      SettingButtonCase{"Dig5Setup", ids::IDC_DIG5, res::IDD_DIG5_TONE},
+                      SettingButtonCase{"Dig4Setup", ids::IDC_DIG4, res::IDD_DIG4_COR}),
+    [](const auto& info) { return std::string(info.param.description); });
+
+}  // namespace
+}  // namespace tqr417::ui::testing

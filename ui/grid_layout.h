@@ -1,0 +1,57 @@
+#pragma once
+// The main window's grid: ten rows over the function table, one control per column and row.
+//
+// Row k (1 to 10 from the top) shows entry windowTop + k - 1. The tables below give each
+// column's heading and its control ids from row 1 down, and the row orders in which the
+// window's exchange list binds the columns.
+
+#include <array>
+#include <string_view>
+
+#include "resources/resource_ids.h"
+
+namespace tqr417::ui {
+
+inline constexpr int kGridRows = 10;
+
+using RowIds = std::array<int, kGridRows>;
+
+struct GridColumn {
+  std::string_view heading;  // the column's heading as the window shows it
+  const RowIds& ids;         // control of row 1 first
+};
+
+namespace grid {
+using namespace tqr417::res::setup;  // NOLINT(google-build-using-namespace)
+
+inline constexpr GridColumn kLabel{"Function Tone", kLabelIds};
+inline constexpr GridColumn kToneActive{"Tone Active", kToneActiveIds};
+inline constexpr GridColumn kRelay{"Relay", kRelayIds};
+inline constexpr GridColumn kGroup{"Relay Group", kGroupIds};
+inline constexpr GridColumn kDuration{"Relay Duration (ms)", kDurationIds};
+inline constexpr GridColumn kDigitalOutput{"Digital Ouptut", kDigitalOutputIds};
+inline constexpr GridColumn kCtcss{"CTCSS Freq", kCtcssIds};
+inline constexpr GridColumn kUseDefaultCtcss{"Use Default CTCSS", kUseDefaultCtcssIds};
+}  // namespace grid
+
+// Every column, left to right.
+inline constexpr std::array<const GridColumn*, 8> kGridColumns{
+    &grid::kLabel,    &grid::kToneActive,    &grid::kRelay, &grid::kGroup,
+    &grid::kDuration, &grid::kDigitalOutput, &grid::kCtcss, &grid::kUseDefaultCtcss};
+
+// The six controls of a row that its Tone Active box enables and disables.
+inline constexpr std::array<const GridColumn*, 6> kRowEditingColumns{
+    &grid::kRelay,         &grid::kGroup, &grid::kDuration,
+    &grid::kDigitalOutput, &grid::kCtcss, &grid::kUseDefaultCtcss};
+
+// Row orders of the exchange list, as row numbers from 1. The label fields come in an order
+// of their own; every other column goes row 1, row 10, then rows 2 to 9.
+inline constexpr std::array<int, kGridRows> kLabelExchangeOrder{3, 1, 10, 2, 4, 5, 6, 7, 8, 9};
+inline constexpr std::array<int, kGridRows> kRowExchangeOrder{1, 10, 2, 3, 4, 5, 6, 7, 8, 9};
+
+// Id of column `column`'s control in row `row` (1 to 10).
+constexpr int GridId(const GridColumn& column, int row) {
+  return column.ids[static_cast<std::size_t>(row - 1)];
+}
+
+}  // namespace tqr417::ui

@@ -1,0 +1,18 @@
+#include "ui/setup_app.h"
+
+#include "ui/setup_dlg.h"
+#include "ui/startup_probe.h"
+
+CSetupApp theApp;
+
+BOOL CSetupApp::InitInstance() {
+  // Hosted controls and the three-dimensional control look need no set-up with this toolkit:
+  // every dialog may hold any control, and controls are drawn in the platform's style.
+
+  CSetupDlg dlg(config, state);
+  m_pMainWnd = &dlg;
+  tqr417::ui::StartupProbe probe(dlg);
+  dlg.DoModal();  // IDCANCEL from "EXIT Application", Esc or the close box
+  m_pMainWnd = nullptr;
+  return FALSE;
+}

@@ -1,0 +1,91 @@
+#pragma once
+// CSetupDlg: the application's main window on template 102, "TQR-417 Configuration
+// Application".
+//
+// It shows the main-window settings of the configuration, the function table through a
+// ten-row grid with a scroll bar, and runs every command: upload and download, save and load,
+// the setting dialogs and exit. The configuration and the application state belong to the
+// application; the window works on them by reference and binds the main-window settings
+// (config.main) directly to their controls.
+//
+// The grid is a working copy (GridRows): FillRows shows ten entries, StoreRows writes them
+// back. Commands that read the table store first; the download and the load refresh last.
+
+#include "config/unit_config.h"
+#include "framework/dialog.h"
+#include "framework/scroll_bar.h"
+#include "link/transfer_outcome.h"
+#include "ui/grid_rows.h"
+
+class CSetupDlg : public CDialog {
+ public:
+  CSetupDlg(tqr417::UnitConfig& config, tqr417::AppState& state, CDialog* parent = nullptr);
+
+  // --- The grid (setup_dlg_grid.cpp). Rows are numbered 1 to 10 from the top.
+
+  // Makes `top` (0 to 90) the first entry shown, shows entries top to top + 9 and every
+  // setting, then enables each row by its Tone Active box.
+  void FillRows(int top);
+  // Takes every control into its member (checks included, outcome ignored) and writes the
+  // ten rows into the table at windowTop.
+  void StoreRows();
+  // Stores the rows, then gives every other entry with the same relay text as row `row`'s
+  // entry that entry's group and duration; refills the rows when any entry matched.
+  void ShareRelaySettings(int row);
+  // Takes every control into its member, then enables or disables the six editing controls
+  // of row `row` by its Tone Active value.
+  void EnableRowControls(int row);
+  // Range 1 to 7 (scrollMax 7) in Single tone mode, 0 to 90 (scrollMax 90) otherwise; the
+  // thumb moves only as far as the new range clamps it.
+  void ResetScrollRange();
+
+  // --- Window state (setup_dlg.cpp).
+
+  // Shows the configuration as it now stands: scroll range, momentary enabling, rows from the
+  // range minimum. Stores nothing first; the thumb is not set.
+  void RefreshFromConfig();
+  // Momentary time field: disabled for MON relay mode 0 or 1, enabled for 2, else unchanged.
+  void UpdateMomentaryEnabling();
+  // The start-up defaults of the function table (takes the controls in first).
+  void SetTableDefaults();
+
+  // --- Commands (setup_dlg_commands.cpp).
+  void OnSendConfig();
+  void OnRecvConfig();
+  void OnSaveConfig();
+  void OnLoadConfig();
+
+  // --- Framework overrides.
+  BOOL OnInitDialog() override;
+  void OnSysCommand(UINT command, LPARAM param) override;
+  void OnVScroll(UINT code, UINT pos, CScrollBar* bar) override;
+  // Help requests have no effect in this window.
+  void WinHelp(DWORD data, UINT command) override;
+
+  tqr417::UnitConfig& Config() { return config_; }
+  tqr417::AppState& State() { return state_; }
+
+  // Members bound to controls: the scroll bar and the grid's rows. The main-window settings
+  // are bound straight from Config().main.
+  CScrollBar scrollBar;
+  tqr417::ui::GridRows rows;
+  HICON appIcon;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+
+ private:
+  void RegisterHandlers();
+  void OnToneModeClicked();
+  void OnMonRelayClicked();
+  void OnTxFilters();
+  // Gives each grid cell the name of its column heading and row label, e.g. "Relay F01".
+  void NameGridCells();
+  // Shows a transfer's outcome in a message box.
+  void ReportOutcome(tqr417::TransferOutcome outcome);
+  // The range minimum of the current tone mode: 1 for Single, 0 for Dual.
+  int FirstEntryOfMode() const;
+
+  tqr417::UnitConfig& config_;
+  tqr417::AppState& state_;
+};
