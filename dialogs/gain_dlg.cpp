@@ -10,12 +10,8 @@ constexpr int kMinGain = -40;
 constexpr int kMaxGain = 10;
 }  // namespace
 
-CGainDlg::CGainDlg(CDialog* parent) : CDialog(IDD_GAIN, parent) {
-  SetAccessibleName(IDC_GAIN_SIDETONE, "Handset Sidetone Gain");
-  SetAccessibleName(IDC_GAIN_RADIO_TX, "Radio TX Gain");
-  SetAccessibleName(IDC_GAIN_LINE_TX, "Line TX Gain");
-  SetAccessibleName(IDC_GAIN_CTCSS, "CTCSS Gain");
-}
+// Each edit takes its accessible name from the label on its left.
+CGainDlg::CGainDlg(CDialog* parent) : CDialog(IDD_GAIN, parent) {}
 
 void CGainDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_GAIN_CTCSS, ctcssGain);

@@ -10,10 +10,13 @@ using namespace tqr417::res;
 CMorseDlg::CMorseDlg(CDialog* parent) : CDialog(IDD_MORSE, parent) {
   AddHandler(IDC_MORSE_END_OF_PTT, BN_CLICKED, [this] { OnAutoModeClicked(); });
   AddHandler(IDC_MORSE_TIMER, BN_CLICKED, [this] { OnAutoModeClicked(); });
+}
+
+BOOL CMorseDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  // The interval edit has only its unit beside it; the other edits are named by their labels.
   SetAccessibleName(IDC_MORSE_INTERVAL, "Timer Interval (min)");
-  SetAccessibleName(IDC_MORSE_FREQ, "Morse Code Frequency");
-  SetAccessibleName(IDC_MORSE_GAIN, "Morse Code Gain");
-  SetAccessibleName(IDC_MORSE_TEXT, "Morse Code String");
+  return TRUE;
 }
 
 void CMorseDlg::DoDataExchange(CDataExchange* pDX) {

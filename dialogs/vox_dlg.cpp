@@ -5,11 +5,8 @@
 
 using namespace tqr417::res;
 
-CVoxDlg::CVoxDlg(CDialog* parent) : CDialog(IDD_VOX, parent) {
-  SetAccessibleName(IDC_VOX_LEVEL, "VOX Trigger Level");
-  SetAccessibleName(IDC_VOX_TIMEOUT, "VOX Timeout");
-  SetAccessibleName(IDC_VOX_CALL_TIMEOUT, "Call Timeout");
-}
+// Each edit takes its accessible name from the label on its left.
+CVoxDlg::CVoxDlg(CDialog* parent) : CDialog(IDD_VOX, parent) {}
 
 void CVoxDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, IDC_VOX_HOLD_TONE, holdToneAlways);

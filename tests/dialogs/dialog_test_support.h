@@ -1,0 +1,158 @@
+#pragma once
+// Shared set-up of the dialog tests: a scripted modal runner, a valid configuration whose
+// fields all differ, and one entry point that runs any setting command by template number.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "config/field_catalogue.h"
+#include "config/unit_config.h"
+#include "dialogs/setting_commands.h"
+#include "framework/dialog.h"
+#include "framework/modal_runner.h"
+#include "framework/testing/scripted_runner.h"
+#include "framework/wnd.h"
+#include "resources/resource_ids.h"
+
+namespace tqr417 {
+
+// Failure output: the dialog group field by field.
+inline void PrintTo(const DialogSettings& settings, std::ostream* os) {
+  UnitConfig config;
+  config.dialog = settings;
+  for (const FieldInfo* field : AllFields()) {
+    if (field->group != FieldGroup::kDialog) continue;
+    *os << field->name << '=';
+    if (field->ref.IsText()) {
+      *os << '"' << field->ref.Text(config) << "\" ";
+    } else {
+      *os << field->ref.Number(config) << ' ';
+    }
+  }
+}
+
+}  // namespace tqr417
+
+namespace tqr417::dialogs::dialog_tests {
+
+using fw::DialogDriver;
+using namespace tqr417::res;
+
+// Every field in range and every number different, so that a value bound to the wrong
+// control or copied into the wrong field shows up.
+inline DialogSettings DistinctSettings() {
+  DialogSettings s;
+  s.sidetoneGain = -1;
+  s.radioTxGain = -2;
+  s.lineTxGain = -3;
+  s.ctcssGain = -4;
+  s.morseAutoMode = 1;
+  s.morseIntervalMin = 11;
+  s.morseFreq = 1001;
+  s.morseGain = -5;
+  s.morseText = "CQ";
+  s.txAgc = 1;
+  s.txPreEmphasis = 1;
+  s.voxLevel = -6;
+  s.voxTimeoutSec = 61;
+  s.callTimeoutMin = 12;
+  s.holdToneAlways = 1;
+  s.dig5Enable = 1;
+  s.dig5R1 = 1;
+  s.dig5ToneFreq = 1201;
+  s.dig5ToneLevel = -7;
+  s.dig5OnMs = 501;
+  s.dig5OffMs = 502;
+  s.dig4Enable = 1;
+  s.dig4RxMute = 1;
+  s.dig4RevertF1 = 1;
+  s.dig4RevertSec = 301;
+  s.dig4R2 = 1;
+  return s;
+}
+
+// Runs the setting command whose dialog is on `templateId`.
+inline void RunCommand(int templateId, DialogSettings& settings, AppState& state) {
+  switch (templateId) {
+    case IDD_PORT:
+      RunPortSettings(state);
+      break;
+    case IDD_GAIN:
+      RunGainSettings(settings);
+      break;
+    case IDD_MORSE:
+      RunMorseSettings(settings);
+      break;
+    case IDD_TX_AUDIO:
+      RunTxAudioSettings(settings);
+      break;
+    case IDD_VOX:
+      RunVoxSettings(settings);
+      break;
+    case IDD_DIG5_TONE:
+      RunDig5Settings(settings);
+      break;
+    case IDD_DIG4_COR:
+      RunDig4Settings(settings);
+      break;
+    default:
+      FAIL() << "no command for template " << templateId;
+  }
+}
+
+inline QAbstractButton* ButtonOf(DialogDriver& d, int id) {
+  CWnd* control = d.Dialog().GetDlgItem(id);
+  return control == nullptr ? nullptr : qobject_cast<QAbstractButton*>(control->Widget());
+}
+
+inline bool IsChecked(DialogDriver& d, int id) {
+  QAbstractButton* button = ButtonOf(d, id);
+  return button != nullptr && button->isChecked();
+}
+
+inline bool IsEnabled(DialogDriver& d, int id) {
+  CWnd* control = d.Dialog().GetDlgItem(id);
+  return control != nullptr && control->IsWindowEnabled() != FALSE;
+}
+
+// What a control shows: "[x]" or "[ ]" for a check box or radio button, else its text.
+inline std::string Shown(DialogDriver& d, int id) {
+  if (QAbstractButton* button = ButtonOf(d, id); button != nullptr && button->isCheckable()) {
+    return button->isChecked() ? "[x]" : "[ ]";
+  }
+  return d.Text(id).str();
+}
+
+class DialogTest : public ::testing::Test {
+ protected:
+  // Runs the command for `templateId` with `script` driving its dialog; the script must end it.
+  void Run(int templateId, fw::ScriptedRunner::DialogScript script) {
+    runner.OnDialog(templateId, std::move(script));
+    RunCommand(templateId, settings, state);
+    EXPECT_EQ(runner.UnexpectedModals(), 0);
+  }
+
+  size_t MessageCount() const { return runner.Messages().size(); }
+  std::string LastMessage() const {
+    return runner.Messages().empty() ? std::string() : runner.Messages().back().text.str();
+  }
+
+  fw::ScriptedRunner runner;
+  fw::ScopedModalRunner use{runner};
+  DialogSettings settings = DistinctSettings();
+  AppState state;
+};
+
+// Expects `message` to name every text in `mentions` (bounds, limits, "positive").
+inline void ExpectNames(const std::string& message, const std::vector<std::string>& mentions) {
+  for (const std::string& mention : mentions) {
+    EXPECT_NE(message.find(mention), std::string::npos)
+        << "message \"" << message << "\" does not name " << mention;
+  }
+}
+
+}  // namespace tqr417::dialogs::dialog_tests
