@@ -134,20 +134,36 @@ TEST_F(FileCommandsTest, FileWithAWordForANumberIsRefusedWhole) {
 }
 
 TEST_F(FileCommandsTest, SaveWritesWhatTheWindowShows) {
-  TypeCell(grid::kDuration, 1, "30001");  // out of range: reported, then saved as typed
   TypeCell(grid::kRelay, 2, "R02");
+  TypeCell(grid::kDigitalOutput, 1, "45");
   Driver().Click(ids::IDC_REPEATER_MODE);
   const std::string path = PathOf("saved.417");
   runner_.ChooseFile(path);
   Driver().Click(ids::IDC_SAVE);
 
-  EXPECT_EQ(MessagesContaining("30000"), 1);
+  EXPECT_TRUE(runner_.Messages().empty());
   UnitConfig read = StartupConfig();
   ASSERT_TRUE(LoadConfigFile(path, read).ok());
   EXPECT_EQ(read, config_);
-  EXPECT_EQ(read.table.relayDurationMs[1], 30001);
   EXPECT_EQ(read.table.relay[2], "R02");
+  EXPECT_EQ(read.table.digitalOutput[1], 45);
   EXPECT_EQ(read.main.repeaterMode, 1);
+}
+
+TEST_F(FileCommandsTest, SaveReportsAFieldOutOfRangeAndSavesItAsTyped) {
+  Driver().Click(ids::IDC_REPEATER_MODE);
+  TypeCell(grid::kDigitalOutput, 1, "99");
+  const std::string path = PathOf("saved.417");
+  runner_.ChooseFile(path);
+  Driver().Click(ids::IDC_SAVE);
+
+  EXPECT_EQ(MessagesContaining("63"), 1);
+  UnitConfig read = StartupConfig();
+  ASSERT_TRUE(LoadConfigFile(path, read).ok());
+  EXPECT_EQ(read.table.digitalOutput[1], 99);
+  // The exchange stopped at the grid field, before the settings: the box did not reach its
+  // member.
+  EXPECT_EQ(read.main.repeaterMode, 0);
 }
 
 TEST_F(FileCommandsTest, CancelledSaveHasStoredTheRowsAlready) {

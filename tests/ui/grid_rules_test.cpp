@@ -83,9 +83,9 @@ class RelaySharingTest : public SetupWindowTest {
     t.relay[40] = "R01";  // beyond Single mode's reach
     t.toneActive[40] = 0;
     t.relay[6] = "R02";
-    t.relay[7] = "r01";
+    t.relay[30] = "r01";  // not shown: a shown "r01" turns into the list's "R01"
     t.relayDurationMs[6] = 11;
-    t.relayDurationMs[7] = 22;
+    t.relayDurationMs[30] = 22;
     Dlg().RefreshFromConfig();
   }
 };
@@ -100,7 +100,7 @@ TEST_F(RelaySharingTest, DurationFocusLossCopiesGroupAndDurationToSameRelay) {
     EXPECT_EQ(config_.table.relayDurationMs[e], 500) << e;
   }
   EXPECT_EQ(config_.table.relayDurationMs[6], 11);
-  EXPECT_EQ(config_.table.relayDurationMs[7], 22);
+  EXPECT_EQ(config_.table.relayDurationMs[30], 22);
   EXPECT_EQ(config_.table.relayGroup[6], 1);
   EXPECT_EQ(config_.table.relayDurationMs[2], 0);  // an empty relay
   // Refilled: row 5 shows its entry's new values.

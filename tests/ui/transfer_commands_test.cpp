@@ -133,7 +133,7 @@ TEST_F(TransferCommandsTest, DownloadReplacesTheConfigurationAndRefreshes) {
   const auto message = OnlyMessage();
   EXPECT_EQ(message.text, "Data received from TQR-417 OK");
   EXPECT_EQ(message.icon, 0u);
-  EXPECT_EQ(config_, UnitHeldConfig());
+  EXPECT_EQ(config_, ThroughFrame(unit_->Held()));
   EXPECT_TRUE(Checked(ids::IDC_DUAL));
   EXPECT_EQ(RowLabel(1), "F00");
   EXPECT_EQ(Text(GridId(grid::kRelay, 1)), "R01");
