@@ -202,13 +202,10 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DialogWindow::PressEnter() {
-  // A focused push button takes Enter itself; otherwise the default push button does, and
-  // without one Enter does nothing.
-  QPushButton* target = qobject_cast<QPushButton*>(focusWidget());
-  if (target == nullptr || IndexOf(target) < 0) {
-    const int index = DefaultButtonIndex(template_);
-    target = index < 0 ? nullptr : qobject_cast<QPushButton*>(ControlAt(index));
-  }
+  // Enter presses the default push button, whichever control has the focus; a window without
+  // one ignores Enter (Space still presses a focused button).
+  const int index = DefaultButtonIndex(template_);
+  auto* target = index < 0 ? nullptr : qobject_cast<QPushButton*>(ControlAt(index));
   if (target != nullptr && target->isEnabled() && target->isVisibleTo(this)) target->click();
 }
 

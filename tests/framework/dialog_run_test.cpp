@@ -54,6 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
                   d.Enter();
                 },
                 IDOK},
+        EndCase{"Enter with the focus on Cancel still presses the default button",
+                [](DialogDriver& d) {
+                  d.Focus(IDCANCEL);
+                  d.Enter();
+                },
+                IDOK},
         EndCase{"Cancel button", [](DialogDriver& d) { d.Click(IDCANCEL); }, IDCANCEL},
         EndCase{"Esc", [](DialogDriver& d) { d.Esc(); }, IDCANCEL},
         EndCase{"close box", [](DialogDriver& d) { d.CloseBox(); }, IDCANCEL}),
@@ -92,6 +98,8 @@ TEST_F(DialogRunTest, EnterWithoutADefaultButtonDoesNothing) {
   noOk.AddHandler(100, BN_CLICKED, [&] { ++goClicks; });
   runner.OnDialog(test::kNoOkTemplate, [](DialogDriver& d) {
     d.Type(test::kSigned, "abc");
+    d.Enter();
+    d.Focus(100);  // not even a focused push button takes Enter
     d.Enter();
     EXPECT_FALSE(d.Ended());
     d.Esc();

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include "framework/testing/scripted_runner.h"
@@ -81,6 +85,35 @@ TEST_F(FocusLossTest, AnotherWindowTakingTheActivationIsNoFocusChange) {
   DialogDriver::Settle();
   EXPECT_EQ(dialog.focusReports, 0);
   EXPECT_TRUE(runner.Messages().empty());
+}
+
+// With real message boxes (the production runner), a box taking the activation inside a
+// focus-loss handler must not start a second report.
+TEST(RealMessageBoxes, OneBoxForOneFocusChange) {
+  test::ScrollDlg dialog;
+  ASSERT_TRUE(dialog.Create());
+  test::ShowActive(dialog);
+  dialog.GetDlgItem(41)->SetWindowText("55");
+  dialog.GetDlgItem(42)->SetWindowText("77");
+  DialogDriver driver(dialog);
+  driver.Focus(41);
+
+  int boxes = 0;
+  QTimer watcher;
+  QPointer<QWidget> lastSeen;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr || box == lastSeen) return;
+    lastSeen = box;
+    ++boxes;
+    QTimer::singleShot(0, box, [box] { box->accept(); });
+  });
+  watcher.start(5);
+  driver.Tab();
+  watcher.stop();
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(dialog.focusReports, 1);
 }
 
 TEST(ComboFocusLoss, EditComboReportsWhenTheFocusLeavesTheComboOnly) {
