@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "config/defaults.h"
 #include "file/config_file.h"
 #include "link/config_frame.h"
+#include "tools/sim/simulated_unit.h"
 
 namespace tqr417 {
 namespace {
@@ -29,9 +31,9 @@ std::string Slurp(const fs::path& path) {
 class CliTest : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tqr417-cli-" + std::to_string(getpid()) + "-" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ =
+        fs::temp_directory_path() / ("tqr417-cli-" + std::to_string(getpid()) + "-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -39,8 +41,8 @@ class CliTest : public testing::Test {
 
   // Runs the companion with `args`; standard output is captured, standard error kept apart.
   CliRun Cli(const std::string& args) {
-    const std::string command = std::string(TQR417_CLI) + " " + args + " 2>" +
-                                (dir_ / "stderr.txt").string();
+    const std::string command =
+        std::string(TQR417_CLI) + " " + args + " 2>" + (dir_ / "stderr.txt").string();
     FILE* pipe = popen(command.c_str(), "r");
     CliRun run{-1, {}};
     if (!pipe) return run;
@@ -83,9 +85,7 @@ TEST_F(CliTest, FrameHexDumpShowsOffsetsAndTheChecksum) {
 
 TEST_F(CliTest, UnframeWritesTheDecodedConfiguration) {
   ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
-  {
-    std::ofstream(Path("a.bin"), std::ios::binary) << Cli("frame " + Path("a.417")).out;
-  }
+  { std::ofstream(Path("a.bin"), std::ios::binary) << Cli("frame " + Path("a.417")).out; }
   ASSERT_EQ(Cli("unframe " + Path("a.bin") + " " + Path("b.417")).exitCode, 0) << Err();
   UnitConfig loaded;
   ASSERT_TRUE(LoadConfigFile(Path("b.417"), loaded).ok());
@@ -156,6 +156,99 @@ TEST_F(CliTest, UnreadableFilesAreErrorsNamingTheFile) {
   }
   EXPECT_NE(Cli("unframe " + missing + " " + Path("b.417")).exitCode, 0);
   EXPECT_NE(Cli("no-such-command").exitCode, 0);
+}
+
+// send and recv against the simulated unit on a pseudo-terminal.
+class CliLinkTest : public CliTest {
+ protected:
+  void StartUnit(UnitConfig held, sim::UnitBehaviour behaviour = {}) {
+    unit_ = std::make_unique<sim::SimulatedUnit>(std::move(held), behaviour);
+    ASSERT_TRUE(unit_->Start().ok());
+  }
+  std::string Device() { return " --device " + unit_->DevicePath(); }
+
+  std::unique_ptr<sim::SimulatedUnit> unit_;
+};
+
+TEST_F(CliLinkTest, SendDeliversTheFileAndReportsAcceptance) {
+  StartUnit(UnitConfig{});
+  UnitConfig config = StartupConfig();
+  config.dialog.morseText = "CQ DE TQR";
+  config.table.relay[3] = "R02";
+  ASSERT_TRUE(SaveConfigFile(Path("a.417"), config).ok());
+  const CliRun run = Cli("send " + Path("a.417") + Device());
+  EXPECT_EQ(run.exitCode, 0) << Err();
+  EXPECT_NE(run.out.find("Data Received by TQR-417 OK"), std::string::npos);
+  UnitConfig expected = config;
+  expected.dialog.morseFreq = 1199;
+  EXPECT_EQ(unit_->Held(), expected);
+}
+
+TEST_F(CliLinkTest, RecvWritesTheUnitsConfiguration) {
+  UnitConfig held = StartupConfig();
+  held.main.toneMode = 1;
+  held.table.relayDurationMs.fill(1000);
+  StartUnit(held);
+  const CliRun run = Cli("recv " + Path("b.417") + Device());
+  EXPECT_EQ(run.exitCode, 0) << Err();
+  EXPECT_NE(run.out.find("Data received from TQR-417 OK"), std::string::npos);
+  UnitConfig loaded;
+  ASSERT_TRUE(LoadConfigFile(Path("b.417"), loaded).ok());
+  held.dialog.morseFreq = 1199;
+  EXPECT_EQ(loaded, held);
+}
+
+struct FaultCase {
+  const char* description;
+  const char* command;
+  sim::UnitBehaviour behaviour;
+  const char* message;
+};
+
+class CliFaultTest : public CliLinkTest, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(CliFaultTest, ReportsTheMessageFailsAndWritesNothing) {
+  StartUnit(StartupConfig(), GetParam().behaviour);
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  const std::string target = std::string(GetParam().command) == "send" ? "a.417" : "b.417";
+  const CliRun run = Cli(std::string(GetParam().command) + " " + Path(target.c_str()) + Device());
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE((run.out + Err()).find(GetParam().message), std::string::npos) << run.out << Err();
+  EXPECT_FALSE(fs::exists(Path("b.417")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CliFaultTest,
+    testing::Values(
+        FaultCase{"SilentUnitUpload", "send", {.silent = true}, "Error in Data sent to TQR-417"},
+        FaultCase{"RefusingUnit", "send", {.refuse = true}, "Error in Data sent to TQR-417"},
+        FaultCase{"SilentUnitDownload",
+                  "recv",
+                  {.silent = true},
+                  "Timeout receiving Data from TQR-417, Check Cables"},
+        FaultCase{"UnitStopsPartWay",
+                  "recv",
+                  {.stopAfterBytes = 400},
+                  "Timeout receiving Data from TQR-417, Check Cables"},
+        FaultCase{"DamagedFrame",
+                  "recv",
+                  {.wrongChecksum = true},
+                  "Error in Data Received from TQR-417"}),
+    [](const auto& info) { return std::string(info.param.description); });
+
+TEST_F(CliLinkTest, MissingPortIsAnErrorNamingIt) {
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  const CliRun run = Cli("send " + Path("a.417") + " --device " + Path("no-such-tty"));
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_NE((run.out + Err()).find("Error Opening Comm Port"), std::string::npos);
+  EXPECT_NE((run.out + Err()).find("no-such-tty"), std::string::npos);
+}
+
+TEST_F(CliLinkTest, PortsNamesWhatComOneAndComTwoOpen) {
+  const CliRun run = Cli("ports");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("Com1"), std::string::npos);
+  EXPECT_NE(run.out.find("Com2"), std::string::npos);
 }
 
 }  // namespace
