@@ -42,13 +42,18 @@ void RunUpload(const UnitConfig& config, const PortSelection& port,
   }
   const bool wasHandedOver =
       handedOver.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready;
-  if (wasHandedOver) {
-    report(handedOver.get());
-    shown.set_value();
-  } else {
+  if (!wasHandedOver) {
     shown.set_value();
     report(transfer.get());
     return;
+  }
+  {
+    // Lets the helper thread go on however the report ends.
+    struct ReleaseOnExit {
+      std::promise<void>& shown;
+      ~ReleaseOnExit() { shown.set_value(); }
+    } release{shown};
+    report(handedOver.get());
   }
 
   CWaitCursor closing;

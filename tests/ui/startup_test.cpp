@@ -5,6 +5,7 @@
 #include "config/defaults.h"
 #include "framework/menu.h"
 #include "link/config_frame.h"
+#include "resources/dialog_template.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
 
@@ -67,6 +68,15 @@ TEST_F(StartupTest, GridCellsAreNamedByHeadingAndRowLabel) {
   Scroll(SB_LINEDOWN);
   EXPECT_EQ(Name(GridId(grid::kDuration, 1)), "Relay Duration (ms) F02");
   EXPECT_EQ(Name(GridId(grid::kUseDefaultCtcss, 10)), "Use Default CTCSS F11");
+}
+
+TEST_F(StartupTest, EveryControlHasAnAccessibleName) {
+  for (const res::ControlTemplate& c : res::FindTemplate(res::IDD_SETUP_DIALOG)->controls) {
+    if (c.id == res::kStatic) continue;
+    EXPECT_FALSE(Name(c.id).empty()) << c.id;
+  }
+  EXPECT_EQ(Name(ids::IDC_SEND), "Send to 417");
+  EXPECT_EQ(Name(ids::IDC_PTT_FREQUENCY), "PTT Frequency");
 }
 
 TEST_F(StartupTest, SystemMenuEndsWithSeparatorAndAbout) {
