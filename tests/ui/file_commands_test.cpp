@@ -91,6 +91,24 @@ TEST_F(FileCommandsTest, LoadOfDualFileSwitchesTheWindowToDual) {
   EXPECT_EQ(RowLabel(1), "F06");
 }
 
+TEST_F(FileCommandsTest, PttFrequencyOutsideTheListKeepsTheListsSelection) {
+  UnitConfig file = StartupConfig();
+  file.main.pttFrequency = "2600";
+  const std::string listed = PathOf("listed.417");
+  ASSERT_TRUE(SaveConfigFile(listed, file).ok());
+  file.main.pttFrequency = "2000";
+  const std::string unlisted = PathOf("unlisted.417");
+  ASSERT_TRUE(SaveConfigFile(unlisted, file).ok());
+
+  ClickLoad(listed);
+  EXPECT_EQ(Text(ids::IDC_PTT_FREQUENCY), "2600");
+  EXPECT_EQ(config_.main.pttFrequency, "2600");
+  ClickLoad(unlisted);
+  // The list cannot show 2000; the refresh's own exchanges take the selection back.
+  EXPECT_EQ(Text(ids::IDC_PTT_FREQUENCY), "2600");
+  EXPECT_EQ(config_.main.pttFrequency, "2600");
+}
+
 TEST_F(FileCommandsTest, LoadKeepsThePortChoice) {
   state_.comPort = 1;
   ClickLoad(WriteDualFile());

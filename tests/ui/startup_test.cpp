@@ -99,6 +99,16 @@ TEST_F(StartupTest, AboutCommandRunsTheAboutBoxWhateverItsLowBits) {
   EXPECT_FALSE(Dlg().HasEnded());
 }
 
+TEST_F(StartupTest, SystemMenuOpensFromTheKeyboardAndRunsAbout) {
+  runner_.ChooseMenuCommand(res::IDM_ABOUTBOX);
+  runner_.OnDialog(res::IDD_ABOUTBOX, [](fw::DialogDriver& d) { d.Enter(); });
+  Driver().Key(Qt::Key_Space, Qt::AltModifier);
+  ASSERT_EQ(runner_.MenusOpened().size(), 1u);
+  EXPECT_EQ(runner_.MenusOpened()[0].back(), res::IDM_ABOUTBOX);
+  EXPECT_EQ(runner_.DialogsRun(), std::vector<int>{res::IDD_ABOUTBOX});
+  EXPECT_EQ(runner_.UnexpectedModals(), 0);
+}
+
 TEST_F(StartupTest, WindowCarriesTheApplicationIcon) {
   EXPECT_FALSE(Dlg().appIcon.isNull());
   EXPECT_FALSE(Dlg().Window()->windowIcon().isNull());
