@@ -193,6 +193,17 @@ TEST_F(FileCommandsTest, CancelledSaveHasStoredTheRowsAlready) {
   EXPECT_TRUE(runner_.Messages().empty());
 }
 
+TEST_F(FileCommandsTest, RelayLabelWithABlankIsRefusedAndNothingWritten) {
+  TypeCell(grid::kRelay, 3, "R 1");
+  const std::string path = PathOf("blank.417");
+  runner_.ChooseFile(path);
+  Driver().Click(ids::IDC_SAVE);
+  ASSERT_EQ(runner_.Messages().size(), 1u);
+  EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
+  EXPECT_NE(runner_.Messages()[0].text.str().find("F03"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path));
+}
+
 TEST_F(FileCommandsTest, FailedSaveNamesTheFileWithAStopIcon) {
   runner_.ChooseFile(PathOf("no-such-folder/saved.417"));
   Driver().Click(ids::IDC_SAVE);
