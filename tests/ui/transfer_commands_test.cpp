@@ -3,10 +3,14 @@
 
 #include <stdlib.h>
 
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 #include <memory>
 #include <string>
 
 #include "config/defaults.h"
+#include "framework/wait_cursor.h"
 #include "link/config_frame.h"
 #include "link/serial_link.h"
 #include "resources/resource_ids.h"
@@ -176,6 +180,25 @@ TEST_F(TransferCommandsTest, DamagedFrameIsReportedAndNotTaken) {
   EXPECT_EQ(OnlyMessage().text, "Error in Data Received from TQR-417");
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_EQ(RowLabel(1), "F01");
+}
+
+TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
+  StartUnit();
+  const int droppedBefore = CWaitCursor::DroppedInputEvents();
+  QWidget* exitButton = Dlg().GetDlgItem(ids::IDC_EXIT)->Widget();
+  QWidget* ctcss = Dlg().GetDlgItem(GridId(grid::kCtcss, 1))->Widget();
+  bool clicked = false;
+  QTimer::singleShot(300, [&] {
+    QTest::mouseClick(exitButton, Qt::LeftButton);
+    QTest::keyClick(ctcss, Qt::Key_7);
+    clicked = true;
+  });
+  Driver().Click(ids::IDC_SEND);
+  EXPECT_TRUE(clicked);
+  EXPECT_GT(CWaitCursor::DroppedInputEvents(), droppedBefore);
+  EXPECT_FALSE(Dlg().HasEnded());
+  EXPECT_EQ(Text(GridId(grid::kCtcss, 1)), "0");
+  EXPECT_EQ(OnlyMessage().text, "Data Received by TQR-417 OK");
 }
 
 // Answers message boxes like the scripted runner, and tries the port meanwhile.
