@@ -2,9 +2,9 @@
 // Runs an upload off the user-interface thread and reports its result on it.
 //
 // The transfer holds the serial line for about two seconds at 4800 baud. Meanwhile the window
-// shows the wait cursor, keeps painting and takes no input. The result is reported on the
-// calling thread while the port is still held (the unit may be watched for its answer
-// meanwhile); the port is closed once `report` has returned.
+// shows the wait cursor, keeps painting and takes no input. `report` runs on the calling
+// thread, without the wait cursor, while the port is still held; the port is closed once it
+// has returned. A port that cannot be opened is reported the same way.
 
 #include <functional>
 
