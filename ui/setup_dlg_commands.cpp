@@ -1,7 +1,5 @@
 // The main window's four configuration commands: upload, download, save and load.
 
-#include <optional>
-
 #include "file/config_file.h"
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
