@@ -1,6 +1,7 @@
 // Scrolling the grid in both tone modes: every request code, the clamping into the range,
 // and the rule that the rows follow the thumb while windowTop follows the rows.
 
+#include <QScrollBar>
 #include <cctype>
 #include <string>
 
@@ -72,6 +73,18 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 using ThumbRuleTest = SetupWindowTest;
+
+TEST_F(ThumbRuleTest, ScrollBarControlDrivesTheGrid) {
+  auto* bar = qobject_cast<QScrollBar*>(Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)->Widget());
+  ASSERT_NE(bar, nullptr);
+  TypeCell(grid::kDigitalOutput, 1, "33");
+  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(RowLabel(1), "F02");
+  EXPECT_EQ(config_.table.digitalOutput[1], 33);
+  bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  EXPECT_EQ(RowLabel(10), "F16");
+  EXPECT_EQ(bar->value(), 7);
+}
 
 TEST_F(ThumbRuleTest, EndOfScrollStoresWithoutRefilling) {
   TypeCell(grid::kCtcss, 2, "12");
