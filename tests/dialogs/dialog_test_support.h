@@ -44,36 +44,17 @@ using namespace tqr417::res;
 
 // Every field in range and every number different, so that a value bound to the wrong
 // control or copied into the wrong field shows up.
+// clang-format off
 inline DialogSettings DistinctSettings() {
-  DialogSettings s;
-  s.sidetoneGain = -1;
-  s.radioTxGain = -2;
-  s.lineTxGain = -3;
-  s.ctcssGain = -4;
-  s.morseAutoMode = 1;
-  s.morseIntervalMin = 11;
-  s.morseFreq = 1001;
-  s.morseGain = -5;
-  s.morseText = "CQ";
-  s.txAgc = 1;
-  s.txPreEmphasis = 1;
-  s.voxLevel = -6;
-  s.voxTimeoutSec = 61;
-  s.callTimeoutMin = 12;
-  s.holdToneAlways = 1;
-  s.dig5Enable = 1;
-  s.dig5R1 = 1;
-  s.dig5ToneFreq = 1201;
-  s.dig5ToneLevel = -7;
-  s.dig5OnMs = 501;
-  s.dig5OffMs = 502;
-  s.dig4Enable = 1;
-  s.dig4RxMute = 1;
-  s.dig4RevertF1 = 1;
-  s.dig4RevertSec = 301;
-  s.dig4R2 = 1;
-  return s;
+  return DialogSettings{
+      .sidetoneGain = -1, .radioTxGain = -2, .lineTxGain = -3, .ctcssGain = -4,
+      .morseAutoMode = 1, .morseIntervalMin = 11, .morseFreq = 1001, .morseGain = -5,
+      .morseText = "CQ", .txAgc = 1, .txPreEmphasis = 1, .voxLevel = -6, .voxTimeoutSec = 61,
+      .callTimeoutMin = 12, .holdToneAlways = 1, .dig5Enable = 1, .dig5R1 = 1,
+      .dig5ToneFreq = 1201, .dig5ToneLevel = -7, .dig5OnMs = 501, .dig5OffMs = 502,
+      .dig4Enable = 1, .dig4RxMute = 1, .dig4RevertF1 = 1, .dig4RevertSec = 301, .dig4R2 = 1};
 }
+// clang-format on
 
 // Runs the setting command whose dialog is on `templateId`.
 inline void RunCommand(int templateId, DialogSettings& settings, AppState& state) {
@@ -146,6 +127,12 @@ class DialogTest : public ::testing::Test {
   DialogSettings settings = DistinctSettings();
   AppState state;
 };
+
+// Test names of parameterised rows: the row's `name`.
+template <typename Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& info) {
+  return info.param.name;
+}
 
 // Expects `message` to name every text in `mentions` (bounds, limits, "positive").
 inline void ExpectNames(const std::string& message, const std::vector<std::string>& mentions) {

@@ -9,12 +9,12 @@ namespace {
 
 struct PortRow {
   const char* name;
-  friend void PrintTo(const PortRow& row, std::ostream* os) { *os << row.name; }
   int stored;
   int clicked;  // 0: no click
   void (*close)(DialogDriver&);
   int storedAfter;
   const char* portOpened;
+  friend void PrintTo(const PortRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class PortDlgTest : public DialogTest, public ::testing::WithParamInterface<PortRow> {};
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "Com1"},
                       PortRow{"EscKeepsPort", 0, IDC_PORT_COM2, PressEsc, 0, "Com1"},
                       PortRow{"CloseBoxKeepsPort", 1, IDC_PORT_COM1, CloseBox, 1, "Com2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<PortRow>);
 
 }  // namespace
 }  // namespace tqr417::dialogs::dialog_tests
