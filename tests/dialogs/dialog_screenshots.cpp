@@ -66,7 +66,9 @@ class ScreenshotRunner : public tqr417::fw::ModalRunner {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(6, 1, client.width() - 30, kBar - 1), Qt::AlignVCenter, caption);
+    const QRect title(6, 1, client.width() - 30, kBar - 1);
+    painter.drawText(title, Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(caption, Qt::ElideRight, title.width()));
     painter.drawText(QRect(client.width() - 20, 1, 18, kBar - 1), Qt::AlignCenter, "x");
     painter.drawPixmap(1, kBar, client);
     return framed;
