@@ -33,6 +33,7 @@ TEST_P(FieldMappingTest, ControlShowsItsFieldAndOkStoresIt) {
   DialogSettings expected = settings;
   expected.*row.field = row.stored;
   Run(row.templateId, [&](DialogDriver& d) {
+    EXPECT_EQ(d.FocusedId(), IDOK) << "OK comes first and holds the focus";
     EXPECT_EQ(Shown(d, row.controlId), row.shown);
     row.typed ? d.Type(row.controlId, *row.typed) : d.Click(row.controlId);
     d.Enter();
@@ -172,6 +173,7 @@ TEST_P(RangeReportOrderTest, ReportsInExchangeOrderUntilAllCorrected) {
   Run(row.templateId, [&](DialogDriver& d) {
     size_t expected = row.messagesAtOpening;
     ASSERT_EQ(MessageCount(), expected);
+    EXPECT_EQ(d.FocusedId(), IDOK);
     for (const ReportStep& step : row.steps) {
       d.Enter();
       ASSERT_EQ(MessageCount(), ++expected);
