@@ -114,5 +114,29 @@ TEST_F(StartupTest, WindowCarriesTheApplicationIcon) {
   EXPECT_FALSE(Dlg().Window()->windowIcon().isNull());
 }
 
+using MomentaryFieldTest = SetupWindowTest;
+
+TEST_F(MomentaryFieldTest, OnlyMomentaryEnablesItAndItsValueStays) {
+  Driver().Click(ids::IDC_MON_MOMENTARY);
+  EXPECT_TRUE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+  Driver().Type(ids::IDC_MON_MOMENTARY_MS, "1500");
+  for (int other : {ids::IDC_MON_ALWAYS_EXCEPT_PTT, ids::IDC_MON_RESET_ON_PTT}) {
+    Driver().Click(other);
+    EXPECT_FALSE(Enabled(ids::IDC_MON_MOMENTARY_MS)) << other;
+    EXPECT_EQ(Text(ids::IDC_MON_MOMENTARY_MS), "1500");
+    EXPECT_EQ(config_.main.monMomentaryMs, 1500);
+  }
+}
+
+TEST_F(MomentaryFieldTest, ModeOutsideTheGroupLeavesTheEnablingAsItWas) {
+  Driver().Click(ids::IDC_MON_MOMENTARY);
+  config_.main.monRelayMode = 5;
+  Dlg().RefreshFromConfig();
+  EXPECT_TRUE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+  // No button shows the mode, so the refresh's own exchanges already read none (-1).
+  EXPECT_FALSE(Checked(ids::IDC_MON_MOMENTARY));
+  EXPECT_EQ(config_.main.monRelayMode, -1);
+}
+
 }  // namespace
 }  // namespace tqr417::ui::testing
