@@ -35,6 +35,6 @@ class CScrollBar {
 
   QPointer<QScrollBar> control_;
   int min_ = 0;
-  int max_ = 100;
+  int max_ = 0;
   int pos_ = 0;
 };
