@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "framework/edit_validator.h"
+#include "framework/group_frame.h"
 #include "framework/template_rules.h"
 #include "resources/app_icon.h"
 
@@ -129,8 +130,7 @@ QWidget* CreateControl(const res::ControlTemplate& control, QWidget* parent,
       widget = MakeCheck(control, parent);
       break;
     case ControlKind::kGroupBox:
-      widget = new QGroupBox(Caption(control), parent);
-      widget->setFocusPolicy(Qt::NoFocus);
+      widget = new GroupFrame(Caption(control), parent);
       break;
     case ControlKind::kStaticText:
       widget = MakeLabel(control, parent);

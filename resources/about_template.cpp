@@ -9,35 +9,24 @@ namespace {
 using K = ControlKind;
 namespace s = style;
 
+// clang-format off
 const TemplateRegistration kAboutBox{DialogTemplate{
     .id = IDD_ABOUTBOX,
     .caption = "About TQR-417",
     .width = 235,
     .height = 55,
-    .controls =
-        {
-            {kStatic, K::kIcon, "128", 11, 17, 20, 20, s::kNone, {}},
-            {kStatic,
-             K::kStaticText,
-             "TQR-417 Configuration Application Version 1.0",
-             40,
-             10,
-             119,
-             8,
-             s::kNone,
-             {}},
-            {kStatic,
-             K::kStaticText,
-             "Set up the TQR-417 over its serial line.",
-             40,
-             25,
-             119,
-             8,
-             s::kNone,
-             {}},
-            {1, K::kDefPushButton, "OK", 178, 7, 50, 14, s::kGroup | s::kTabStop, {}},
-        },
+    .controls = {
+        // id      kind               caption                       x   y    w   h  flags
+        {kStatic,  K::kIcon,          "128",                        11, 17,  20, 20, s::kNone, {}},
+        {kStatic,  K::kStaticText,    "TQR-417 Configuration Application Version 1.0",
+                                                                    40, 10, 130, 18, s::kNone, {}},
+        {kStatic,  K::kStaticText,    "Sets up the TQR-417 over its serial line.",
+                                                                    40, 32, 130, 16, s::kNone, {}},
+        {1,        K::kDefPushButton, "OK",                        178,  7,  50, 14,
+         s::kGroup | s::kTabStop, {}},
+    },
 }};
+// clang-format on
 
 }  // namespace
 }  // namespace tqr417::res
