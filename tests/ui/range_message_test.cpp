@@ -73,5 +73,70 @@ TEST_F(RangeMessageTest, NonNumericTextKeepsThePreviousValue) {
   EXPECT_EQ(config_.table.digitalOutput[2], StartupConfig().table.digitalOutput[2]);
 }
 
+// ---- Order of the exchange list --------------------------------------------------------
+
+// A store stops at the failing cell: a cell bound before it reaches the table, one bound after
+// it keeps its old value.
+struct OrderCase {
+  const char* description;
+  const GridColumn* failing;
+  int failingRow;
+  const char* failingText;
+  const GridColumn* other;  // typed with kOtherValue, or clicked when a check box
+  int otherRow;
+  bool otherStored;
+};
+
+constexpr const char* kOtherValue = "17";
+
+class ExchangeOrderTest : public SetupWindowTest, public ::testing::WithParamInterface<OrderCase> {
+ protected:
+  int TableValue(const GridColumn* column, int row) {
+    const auto e = static_cast<std::size_t>(state_.windowTop + row - 1);
+    const FunctionTable& t = config_.table;
+    if (column == &grid::kCtcss) return t.ctcssCode[e];
+    if (column == &grid::kDigitalOutput) return t.digitalOutput[e];
+    if (column == &grid::kUseDefaultCtcss) return t.useDefaultCtcss[e];
+    return t.toneActive[e];
+  }
+};
+
+TEST_P(ExchangeOrderTest, StoreStopsAtTheFailingCell) {
+  const OrderCase& c = GetParam();
+  const bool check = c.other == &grid::kUseDefaultCtcss || c.other == &grid::kToneActive;
+  // A Tone Active click runs an exchange of its own: the failing cell goes in first.
+  const bool failFirst = c.other == &grid::kToneActive;
+  const int before = TableValue(c.other, c.otherRow);
+  if (failFirst) TypeCell(*c.failing, c.failingRow, c.failingText);
+  if (check) {
+    Driver().Click(GridId(*c.other, c.otherRow));
+  } else {
+    TypeCell(*c.other, c.otherRow, kOtherValue);
+  }
+  if (!failFirst) TypeCell(*c.failing, c.failingRow, c.failingText);
+  Dlg().StoreRows();
+
+  EXPECT_FALSE(runner_.Messages().empty());
+  const int changed = check ? 1 - before : std::stoi(kOtherValue);
+  EXPECT_EQ(TableValue(c.other, c.otherRow), c.otherStored ? changed : before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bindings, ExchangeOrderTest,
+    ::testing::Values(
+        OrderCase{"CtcssRowTenComesBeforeRowTwo", &grid::kCtcss, 10, "99", &grid::kCtcss, 2, false},
+        OrderCase{"CtcssRowTwoComesAfterRowTen", &grid::kCtcss, 2, "99", &grid::kCtcss, 10, true},
+        OrderCase{"CtcssComesBeforeDigitalOutput", &grid::kCtcss, 1, "99", &grid::kDigitalOutput, 1,
+                  false},
+        OrderCase{"DigitalOutputComesAfterCtcss", &grid::kDigitalOutput, 5, "64", &grid::kCtcss, 9,
+                  true},
+        OrderCase{"UseDefaultComesBeforeDigitalOutput", &grid::kDigitalOutput, 1, "64",
+                  &grid::kUseDefaultCtcss, 2, true},
+        OrderCase{"UseDefaultComesAfterCtcss", &grid::kCtcss, 1, "x", &grid::kUseDefaultCtcss, 2,
+                  false},
+        OrderCase{"ToneActiveComesAfterEveryGridField", &grid::kDigitalOutput, 9, "64",
+                  &grid::kToneActive, 1, false}),
+    [](const auto& info) { return std::string(info.param.description); });
+
 }  // namespace
 }  // namespace tqr417::ui::testing
