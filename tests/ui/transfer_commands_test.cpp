@@ -201,6 +201,22 @@ TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
   EXPECT_EQ(OnlyMessage().text, "Data Received by TQR-417 OK");
 }
 
+TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
+  StartUnit();
+  setenv("TQR417_COM2", unit_->DevicePath().c_str(), 1);
+  NoPortAttached();  // Com1
+  runner_.OnDialog(res::IDD_PORT, [](fw::DialogDriver& d) {
+    d.Click(res::IDC_PORT_COM2);
+    d.Enter();
+  });
+  Driver().Click(ids::IDC_COM_PORT);
+  Reactivate();
+  Driver().Click(ids::IDC_RECV);
+  unsetenv("TQR417_COM2");
+  EXPECT_EQ(state_.comPort, 1);
+  EXPECT_EQ(OnlyMessage().text, "Data received from TQR-417 OK");
+}
+
 // Answers message boxes like the scripted runner, and tries the port meanwhile.
 class PortProbingRunner : public fw::ScriptedRunner {
  public:
