@@ -70,6 +70,8 @@ TEST_F(WindowKeysTest, EnterAndHelpDoNothing) {
   const int code = Run([](fw::DialogDriver& d) {
     d.Focus(GridId(grid::kDuration, 2));
     d.Enter();
+    d.Focus(ids::IDC_EXIT);
+    d.Enter();
     d.Key(Qt::Key_F1);
     EXPECT_FALSE(d.Ended());
     d.Esc();
