@@ -109,12 +109,6 @@ TEST_F(FileCommandsTest, PttFrequencyOutsideTheListKeepsTheListsSelection) {
   EXPECT_EQ(config_.main.pttFrequency, "2600");
 }
 
-TEST_F(FileCommandsTest, LoadKeepsThePortChoice) {
-  state_.comPort = 1;
-  ClickLoad(WriteDualFile());
-  EXPECT_EQ(state_.comPort, 1);
-}
-
 TEST_F(FileCommandsTest, CancelledLoadStillShowsTheTableAgain) {
   TypeCell(grid::kDigitalOutput, 2, "50");
   TypeCell(grid::kCtcss, 3, "9");

@@ -93,13 +93,6 @@ TEST_F(TransferCommandsTest, UploadSendsWhatTheWindowShows) {
   EXPECT_EQ(held.main.monMomentaryMs, 900);
 }
 
-TEST_F(TransferCommandsTest, UploadOfTheStartupConfigurationIsAccepted) {
-  StartUnit();
-  Driver().Click(ids::IDC_SEND);
-  EXPECT_EQ(OnlyMessage().text, "Data Received by TQR-417 OK");
-  EXPECT_EQ(unit_->Held(), ThroughFrame(StartupConfig()));
-}
-
 TEST_F(TransferCommandsTest, UploadWithAFieldOutOfRangeReportsItAndSendsAllTheSame) {
   StartUnit();
   TypeCell(grid::kCtcss, 1, "70");
