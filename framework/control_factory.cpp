@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -23,6 +24,9 @@ namespace {
 
 using res::ControlKind;
 namespace s = res::style;
+
+// Room a check box or radio button needs beside its caption: the indicator and the spacing.
+constexpr int kIndicatorWidthPx = 17;
 
 QString Caption(const res::ControlTemplate& control) {
   return QString::fromLatin1(control.caption.data(),
@@ -114,6 +118,28 @@ QWidget* MakeScrollBar(const res::ControlTemplate& control, QWidget* parent) {
   return bar;
 }
 
+// The templates were laid out for a narrower font than the sans fonts found here, so a caption
+// that does not fit its control is drawn in a smaller size rather than cut off; the control
+// keeps its template geometry.
+void FitCaption(QWidget* widget, const QString& text, int extraWidth) {
+  if (text.isEmpty()) return;
+  const QRect box = widget->geometry();
+  const int width = box.width() - extraWidth;
+  const bool wraps = qobject_cast<QLabel*>(widget) != nullptr;
+  QFont font = widget->font();
+  constexpr double kSmallestPoints = 6.5;
+  for (double points = font.pointSizeF(); points >= kSmallestPoints; points -= 0.5) {
+    font.setPointSizeF(points);
+    const QFontMetrics metrics(font);
+    const bool fits =
+        wraps ? metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text).height() <=
+                    box.height()
+              : metrics.horizontalAdvance(text) <= width;
+    if (fits) break;
+  }
+  if (font != widget->font()) widget->setFont(font);
+}
+
 }  // namespace
 
 QWidget* CreateControl(const res::ControlTemplate& control, QWidget* parent,
@@ -151,6 +177,11 @@ QWidget* CreateControl(const res::ControlTemplate& control, QWidget* parent,
       break;
   }
   widget->setGeometry(units.ToPixels(control.x, control.y, control.width, heightDlu));
+  if (control.kind == ControlKind::kStaticText) {
+    FitCaption(widget, static_cast<QLabel*>(widget)->text(), 0);
+  } else if (control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadioButton) {
+    FitCaption(widget, static_cast<QAbstractButton*>(widget)->text(), kIndicatorWidthPx);
+  }
   if ((control.flags & s::kDisabled) != 0) widget->setEnabled(false);
   if ((control.flags & s::kHidden) != 0) widget->setVisible(false);
   return widget;
