@@ -1,5 +1,7 @@
 #include "dialogs/setting_commands.h"
 
+#include <string>
+
 #include "dialogs/dig4_cor_dlg.h"
 #include "dialogs/dig5_tone_dlg.h"
 #include "dialogs/gain_dlg.h"
@@ -8,117 +10,111 @@
 #include "dialogs/tx_audio_dlg.h"
 #include "dialogs/vox_dlg.h"
 
-// Every command follows one pattern: the dialog lives on the stack (so it is destroyed on
-// every way out), its members are filled from the configuration, it runs modally, and only
-// IDOK copies the members back. Nothing else happens after OK.
-
 namespace tqr417::dialogs {
+namespace {
+
+// Configuration field to dialog member. The configuration holds every number as a signed
+// integer; an unsigned member takes the same bits.
+struct CopyIn {
+  void operator()(int& member, int field) const { member = field; }
+  void operator()(UINT& member, int field) const { member = static_cast<UINT>(field); }
+  void operator()(CString& member, const std::string& field) const { member = field; }
+};
+
+// Dialog member back to configuration field, bits kept the same way.
+struct CopyBack {
+  void operator()(int member, int& field) const { field = member; }
+  void operator()(UINT member, int& field) const { field = static_cast<int>(member); }
+  void operator()(const CString& member, std::string& field) const { field = member.str(); }
+};
+
+// Runs one setting dialog: `fields(dlg, copy)` calls `copy(member, field)` for each of the
+// dialog's fields in the command's order. The dialog lives on the stack, so it is destroyed on
+// every way out. The fields go in before the run and come back only when it ends with IDOK
+// (not on Cancel, Esc, the close box, or -1 when the dialog cannot be created); returns
+// whether they came back.
+template <typename Dialog, typename Fields>
+bool RunSettingDialog(Fields fields) {
+  Dialog dlg;
+  fields(dlg, CopyIn{});
+  if (dlg.DoModal() != IDOK) return false;
+  fields(dlg, CopyBack{});
+  return true;
+}
+
+}  // namespace
 
 void RunGainSettings(DialogSettings& settings) {
-  CGainDlg dlg;
-  dlg.sidetoneGain = settings.sidetoneGain;
-  dlg.ctcssGain = settings.ctcssGain;
-  dlg.lineTxGain = settings.lineTxGain;
-  dlg.radioTxGain = settings.radioTxGain;
-  if (dlg.DoModal() != IDOK) return;
-  settings.sidetoneGain = dlg.sidetoneGain;
-  settings.ctcssGain = dlg.ctcssGain;
-  settings.lineTxGain = dlg.lineTxGain;
-  settings.radioTxGain = dlg.radioTxGain;
+  RunSettingDialog<CGainDlg>([&settings](CGainDlg& dlg, auto copy) {
+    copy(dlg.sidetoneGain, settings.sidetoneGain);
+    copy(dlg.ctcssGain, settings.ctcssGain);
+    copy(dlg.lineTxGain, settings.lineTxGain);
+    copy(dlg.radioTxGain, settings.radioTxGain);
+  });
 }
 
 void RunPortSettings(AppState& state) {
-  CPortDlg dlg;
-  dlg.comPort = state.comPort;
-  if (dlg.DoModal() != IDOK) return;
-  state.comPort = dlg.comPort;
+  RunSettingDialog<CPortDlg>(
+      [&state](CPortDlg& dlg, auto copy) { copy(dlg.comPort, state.comPort); });
 }
 
 void RunMorseSettings(DialogSettings& settings) {
-  CMorseDlg dlg;
-  // The configuration holds the two unsigned fields as signed integers; the copies keep
-  // the bits in both directions.
-  dlg.morseAutoMode = settings.morseAutoMode;
-  dlg.morseFreq = static_cast<UINT>(settings.morseFreq);
-  dlg.morseText = settings.morseText;
-  dlg.morseIntervalMin = static_cast<UINT>(settings.morseIntervalMin);
-  dlg.morseGain = settings.morseGain;
-  if (dlg.DoModal() != IDOK) return;
-  settings.morseAutoMode = dlg.morseAutoMode;
-  settings.morseFreq = static_cast<int>(dlg.morseFreq);
-  CString text = dlg.morseText;
-  text.MakeUpper();  // a to z only; the stored text is upper case after every OK
+  const bool ok = RunSettingDialog<CMorseDlg>([&settings](CMorseDlg& dlg, auto copy) {
+    copy(dlg.morseAutoMode, settings.morseAutoMode);
+    copy(dlg.morseFreq, settings.morseFreq);
+    copy(dlg.morseText, settings.morseText);
+    copy(dlg.morseIntervalMin, settings.morseIntervalMin);
+    copy(dlg.morseGain, settings.morseGain);
+  });
+  if (!ok) return;
+  // After every OK the stored text is upper case (a to z only), even when it was not edited.
+  CString text = settings.morseText;
+  text.MakeUpper();
   settings.morseText = text.str();
-  settings.morseIntervalMin = static_cast<int>(dlg.morseIntervalMin);
-  settings.morseGain = dlg.morseGain;
 }
 
 void RunTxAudioSettings(DialogSettings& settings) {
-  CTxAudioDlg dlg;
-  dlg.txAddCtcss = settings.txAddCtcss;
-  dlg.txAgc = settings.txAgc;
-  dlg.txPreEmphasis = settings.txPreEmphasis;
-  dlg.txLowPass = settings.txLowPass;
-  if (dlg.DoModal() != IDOK) return;
-  settings.txAddCtcss = dlg.txAddCtcss;
-  settings.txAgc = dlg.txAgc;
-  settings.txPreEmphasis = dlg.txPreEmphasis;
-  settings.txLowPass = dlg.txLowPass;
+  RunSettingDialog<CTxAudioDlg>([&settings](CTxAudioDlg& dlg, auto copy) {
+    copy(dlg.txAddCtcss, settings.txAddCtcss);
+    copy(dlg.txAgc, settings.txAgc);
+    copy(dlg.txPreEmphasis, settings.txPreEmphasis);
+    copy(dlg.txLowPass, settings.txLowPass);
+  });
 }
 
 void RunVoxSettings(DialogSettings& settings) {
-  CVoxDlg dlg;
-  dlg.holdToneAlways = settings.holdToneAlways;
-  dlg.callTimeoutMin = settings.callTimeoutMin;
-  dlg.phoneInstalled = settings.phoneInstalled;
-  dlg.voxLevel = settings.voxLevel;
-  dlg.voxTimeoutSec = settings.voxTimeoutSec;
-  if (dlg.DoModal() != IDOK) return;
-  settings.holdToneAlways = dlg.holdToneAlways;
-  settings.callTimeoutMin = dlg.callTimeoutMin;
-  settings.phoneInstalled = dlg.phoneInstalled;
-  settings.voxLevel = dlg.voxLevel;
-  settings.voxTimeoutSec = dlg.voxTimeoutSec;
+  RunSettingDialog<CVoxDlg>([&settings](CVoxDlg& dlg, auto copy) {
+    copy(dlg.holdToneAlways, settings.holdToneAlways);
+    copy(dlg.callTimeoutMin, settings.callTimeoutMin);
+    copy(dlg.phoneInstalled, settings.phoneInstalled);
+    copy(dlg.voxLevel, settings.voxLevel);
+    copy(dlg.voxTimeoutSec, settings.voxTimeoutSec);
+  });
 }
 
 void RunDig5Settings(DialogSettings& settings) {
-  CDig5ToneDlg dlg;
-  dlg.dig5ActiveHigh = settings.dig5ActiveHigh;
-  dlg.dig5Enable = settings.dig5Enable;
-  dlg.dig5ToneFreq = settings.dig5ToneFreq;
-  dlg.dig5ToneLevel = settings.dig5ToneLevel;
-  dlg.dig5OffMs = settings.dig5OffMs;
-  dlg.dig5OnMs = settings.dig5OnMs;
-  dlg.dig5R1 = settings.dig5R1;
-  dlg.dig5R2 = settings.dig5R2;
-  if (dlg.DoModal() != IDOK) return;
-  settings.dig5ActiveHigh = dlg.dig5ActiveHigh;
-  settings.dig5Enable = dlg.dig5Enable;
-  settings.dig5ToneFreq = dlg.dig5ToneFreq;
-  settings.dig5ToneLevel = dlg.dig5ToneLevel;
-  settings.dig5OffMs = dlg.dig5OffMs;
-  settings.dig5OnMs = dlg.dig5OnMs;
-  settings.dig5R1 = dlg.dig5R1;
-  settings.dig5R2 = dlg.dig5R2;
+  RunSettingDialog<CDig5ToneDlg>([&settings](CDig5ToneDlg& dlg, auto copy) {
+    copy(dlg.dig5ActiveHigh, settings.dig5ActiveHigh);
+    copy(dlg.dig5Enable, settings.dig5Enable);
+    copy(dlg.dig5ToneFreq, settings.dig5ToneFreq);
+    copy(dlg.dig5ToneLevel, settings.dig5ToneLevel);
+    copy(dlg.dig5OffMs, settings.dig5OffMs);
+    copy(dlg.dig5OnMs, settings.dig5OnMs);
+    copy(dlg.dig5R1, settings.dig5R1);
+    copy(dlg.dig5R2, settings.dig5R2);
+  });
 }
 
 void RunDig4Settings(DialogSettings& settings) {
-  CDig4CorDlg dlg;
-  dlg.dig4RevertF1 = settings.dig4RevertF1;
-  dlg.dig4RevertSec = settings.dig4RevertSec;
-  dlg.dig4ActiveHigh = settings.dig4ActiveHigh;
-  dlg.dig4RxMute = settings.dig4RxMute;
-  dlg.dig4Enable = settings.dig4Enable;
-  dlg.dig4R1 = settings.dig4R1;
-  dlg.dig4R2 = settings.dig4R2;
-  if (dlg.DoModal() != IDOK) return;
-  settings.dig4RevertF1 = dlg.dig4RevertF1;
-  settings.dig4RevertSec = dlg.dig4RevertSec;
-  settings.dig4ActiveHigh = dlg.dig4ActiveHigh;
-  settings.dig4RxMute = dlg.dig4RxMute;
-  settings.dig4Enable = dlg.dig4Enable;
-  settings.dig4R1 = dlg.dig4R1;
-  settings.dig4R2 = dlg.dig4R2;
+  RunSettingDialog<CDig4CorDlg>([&settings](CDig4CorDlg& dlg, auto copy) {
+    copy(dlg.dig4RevertF1, settings.dig4RevertF1);
+    copy(dlg.dig4RevertSec, settings.dig4RevertSec);
+    copy(dlg.dig4ActiveHigh, settings.dig4ActiveHigh);
+    copy(dlg.dig4RxMute, settings.dig4RxMute);
+    copy(dlg.dig4Enable, settings.dig4Enable);
+    copy(dlg.dig4R1, settings.dig4R1);
+    copy(dlg.dig4R2, settings.dig4R2);
+  });
 }
 
 }  // namespace tqr417::dialogs
