@@ -26,7 +26,6 @@
 // belong to the main window yet stand among the dialog settings.
 
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "config/field_catalogue.h"
@@ -48,7 +47,6 @@ struct FileItem {
 struct FileLine {
   std::span<const FileItem> items;
   std::string_view separator;  // between the values of the line
-  bool perEntry;               // written once for every entry, with its per-entry neighbours
 };
 
 // The word that stands for an empty relay label.
@@ -127,43 +125,36 @@ inline constexpr FileItem kMorseTextLine[] = {{&f::morseText, C::kMorseLine}};
 inline constexpr std::string_view kWide = "  ";
 inline constexpr std::string_view kNarrow = " ";
 
-inline constexpr FileLine kLines[] = {
-    {kHeader, kWide, false},           // line 1
-    {kGains, kWide, false},            // line 2
-    {kRelayWord, kNarrow, true},       // lines 3, 5, ..., 201
-    {kEntryValues, kNarrow, true},     // lines 4, 6, ..., 202
-    {kDig5, kWide, false},             // line 203
-    {kMorse, kWide, false},            // line 204
-    {kTxAudio, kWide, false},          // line 205
-    {kVox, kWide, false},              // line 206
-    {kDig4, kWide, false},             // line 207
-    {kMorseTextLine, kNarrow, false},  // line 208
+inline constexpr FileLine kLeadingLines[] = {
+    {kHeader, kWide},  // line 1
+    {kGains, kWide},   // line 2
+};
+
+// Lines 3 + 2k and 4 + 2k, for entry k = 0 to 99.
+inline constexpr FileLine kEntryLines[] = {
+    {kRelayWord, kNarrow},
+    {kEntryValues, kNarrow},
+};
+
+inline constexpr FileLine kTrailingLines[] = {
+    {kDig5, kWide},             // line 203
+    {kMorse, kWide},            // line 204
+    {kTxAudio, kWide},          // line 205
+    {kVox, kWide},              // line 206
+    {kDig4, kWide},             // line 207
+    {kMorseTextLine, kNarrow},  // line 208
 };
 }  // namespace file_items
 
-// Calls visit(line, entry) for every line of the file in order. A run of per-entry lines is
-// walked as a block for entry 0, then entry 1, and so on to 99; `entry` is 0 for other lines.
+// Calls visit(line, entry) for every line of the file in order; `entry` is the function table
+// entry for the entry lines, 0 for the others.
 template <typename Visit>
 constexpr void WalkFileLines(Visit&& visit) {
-  const std::span<const FileLine> lines = file_items::kLines;
-  for (size_t i = 0; i < lines.size();) {
-    if (!lines[i].perEntry) {
-      visit(lines[i], 0);
-      ++i;
-      continue;
-    }
-    size_t end = i;
-    while (end < lines.size() && lines[end].perEntry) ++end;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
-      for (size_t j = i; j < end; ++j) visit(lines[j], entry);
-    }
-    i = end;
+  for (const FileLine& line : file_items::kLeadingLines) visit(line, 0);
+  for (int entry = 0; entry < kEntryCount; ++entry) {
+    for (const FileLine& line : file_items::kEntryLines) visit(line, entry);
   }
-}
-
-// Entry k (0 to 99) as the main window labels it and messages name it: "F" and two digits.
-inline std::string EntryLabel(int entry) {
-  return {'F', static_cast<char>('0' + entry / 10), static_cast<char>('0' + entry % 10)};
+  for (const FileLine& line : file_items::kTrailingLines) visit(line, 0);
 }
 
 constexpr int CountFileLines() {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "config/entry_label.h"
 #include "config/text_number.h"
 #include "file/config_file.h"
 #include "file/config_file_layout.h"
@@ -58,7 +59,7 @@ std::string ShownWord(std::string_view word) {
 Status NotANumber(const std::string& fileName, int line, std::string_view word,
                   const FieldInfo& field, int entry) {
   std::string expected = std::string(field.caption) + " (" + std::string(field.name) + ")";
-  if (field.ref.IsTableField()) expected += " of " + EntryLabel(entry);
+  if (field.ref.IsTableField()) expected += " of " + FormatEntryLabel(entry, 'F');
   return Status::Error(StatusCode::kInvalidInput,
                        "Cannot load \"" + fileName + "\": line " + std::to_string(line) +
                            " holds \"" + ShownWord(word) + "\" where a number is expected for " +

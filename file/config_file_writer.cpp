@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/entry_label.h"
 #include "config/text_number.h"
 #include "file/config_file.h"
 #include "file/config_file_layout.h"
@@ -47,7 +48,7 @@ Status FormatConfigFile(const UnitConfig& config, std::string& text) {
       const FileItem& item = line.items[i];
       if (status.ok() && CannotBeReadBack(item, config, entry)) {
         status = Status::Error(StatusCode::kRefused,
-                               "The relay label of " + EntryLabel(entry) +
+                               "The relay label of " + FormatEntryLabel(entry, 'F') +
                                    " holds white space, which a configuration file cannot carry; "
                                    "remove it and save again.");
       }

@@ -57,23 +57,11 @@ void StoreReceived(const FrameItem& item, int32_t value, UnitConfig& config, int
   }
 }
 
-bool ReadsBackUnsigned(FrameConversion conversion) {
-  return conversion == FrameConversion::kUnsigned ||
-         conversion == FrameConversion::kMinutesAsSeconds;
-}
-
 }  // namespace
 
 int RelayNumberFromLabel(const std::string& label) {
   if (label.empty()) return 0;
   return AtoiValue(" " + label.substr(1));
-}
-
-std::string FormatEntryLabel(int n, char letter) {
-  std::string label(1, letter);
-  label += static_cast<char>('0' + n / 10);
-  label += static_cast<char>('0' + n % 10);
-  return label;
 }
 
 EncodedFrame EncodeFrame(const UnitConfig& config) {
@@ -124,7 +112,7 @@ DecodedFrame DecodeFrame(std::span<const uint8_t, FRAME_SIZE> bytes) {
     } else {
       const uint16_t word = static_cast<uint16_t>(bytes[at] << 8 | bytes[at + 1]);
       at += 2;
-      value = ReadsBackUnsigned(item.conversion) ? word : static_cast<int16_t>(word);
+      value = item.sign == WordSign::kUnsigned ? word : static_cast<int16_t>(word);
     }
     sum += Wrap(value);
     StoreReceived(item, value, decoded.config, entry);

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "config/entry_label.h"
 #include "config/unit_config.h"
 
 namespace tqr417 {
@@ -42,9 +43,5 @@ DecodedFrame DecodeFrame(std::span<const uint8_t, FRAME_SIZE> bytes);
 // The relay number an entry's relay byte carries: the label with its first character
 // blanked, read as atoi reads. "R01" gives 1, "" and "R" give 0.
 int RelayNumberFromLabel(const std::string& label);
-
-// The letter, then '0' + n / 10, then '0' + n % 10 (truncating division). "F07", "R12";
-// numbers from 100 give a character past '9' ("R:0"), negative ones one before '0'.
-std::string FormatEntryLabel(int n, char letter);
 
 }  // namespace tqr417

@@ -14,11 +14,14 @@
 //           +0 word relayDurationMs, +2 byte relay number, +3 byte toneActive,
 //           +4 byte relayGroup, +5 byte digitalOutput, +6 byte ctcssCode,
 //           +7 byte useDefaultCtcss
-//      810  37 settings words, in kSettingsItems order
+//      810  37 settings words, in kSettings order
 //      884  50 bytes Morse text, zero-filled
 //      934  word   checksum: low 16 bits of the running sum
 //
 // Bytes carry the low 8 bits of the converted value, words the low 16 bits, high byte first.
+// Received bytes read as 0..255 and received words as signed 16-bit values, except the four
+// words whose values may exceed 32767 (monMomentaryMs, dig5OnMs, dig5OffMs and the seconds
+// of callTimeoutMin), which read back as 0..65535.
 
 #include <span>
 
@@ -28,10 +31,12 @@ namespace tqr417 {
 
 enum class FrameWidth { kByte, kWord, kMorseText };
 
+// How a received word is widened before it is converted back.
+enum class WordSign { kSigned, kUnsigned };
+
 enum class FrameConversion {
-  kPlain,             // the field's number as it stands; words read back signed
-  kUnsigned,          // as kPlain, but the word reads back as 0..65535
-  kMinutesAsSeconds,  // minutes x 60 on the line; reads back unsigned, divided by 60
+  kPlain,             // the field's number as it stands
+  kMinutesAsSeconds,  // minutes x 60 on the line; reads back divided by 60, truncated
   kMorseFrequency,    // Hz x MORSE_FREQ_SCALE truncated; reads back / MORSE_FREQ_SCALE truncated
   kPttFrequency,      // the text's atoi value; reads back as its decimal text
   kRelayLabel,        // RelayNumberFromLabel; reads back as "" or FormatEntryLabel(n, 'R')
@@ -42,17 +47,22 @@ struct FrameItem {
   const FieldInfo* field;
   FrameWidth width;
   FrameConversion conversion;
+  WordSign sign = WordSign::kSigned;
 };
 
 namespace frame_items {
 using W = FrameWidth;
 using C = FrameConversion;
 namespace f = fields;
+inline constexpr WordSign kUnsigned = WordSign::kUnsigned;
 
 inline constexpr FrameItem kHeader[] = {
-    {&f::toneMode, W::kByte, C::kPlain},          {&f::monRelayMode, W::kByte, C::kPlain},
-    {&f::monMomentaryMs, W::kWord, C::kUnsigned}, {&f::ctcssToneMode, W::kByte, C::kPlain},
-    {&f::pttRelayOption, W::kByte, C::kPlain},    {&f::repeaterMode, W::kWord, C::kPlain},
+    {&f::toneMode, W::kByte, C::kPlain},
+    {&f::monRelayMode, W::kByte, C::kPlain},
+    {&f::monMomentaryMs, W::kWord, C::kPlain, kUnsigned},
+    {&f::ctcssToneMode, W::kByte, C::kPlain},
+    {&f::pttRelayOption, W::kByte, C::kPlain},
+    {&f::repeaterMode, W::kWord, C::kPlain},
     {&f::revertToR1, W::kWord, C::kPlain},
 };
 
@@ -75,8 +85,8 @@ inline constexpr FrameItem kSettings[] = {
     {&f::dig5ActiveHigh, W::kWord, C::kPlain},
     {&f::dig5ToneLevel, W::kWord, C::kPlain},
     {&f::dig5ToneFreq, W::kWord, C::kPlain},
-    {&f::dig5OnMs, W::kWord, C::kUnsigned},
-    {&f::dig5OffMs, W::kWord, C::kUnsigned},
+    {&f::dig5OnMs, W::kWord, C::kPlain, kUnsigned},
+    {&f::dig5OffMs, W::kWord, C::kPlain, kUnsigned},
     {&f::dig5R1, W::kWord, C::kPlain},
     {&f::dig5R2, W::kWord, C::kPlain},
     {&f::morseAutoMode, W::kWord, C::kPlain},
@@ -90,7 +100,7 @@ inline constexpr FrameItem kSettings[] = {
     {&f::voxLevel, W::kWord, C::kPlain},
     {&f::phoneInstalled, W::kWord, C::kPlain},
     {&f::voxTimeoutSec, W::kWord, C::kPlain},
-    {&f::callTimeoutMin, W::kWord, C::kMinutesAsSeconds},
+    {&f::callTimeoutMin, W::kWord, C::kMinutesAsSeconds, kUnsigned},
     {&f::holdToneAlways, W::kWord, C::kPlain},
     {&f::pttToneOnly, W::kWord, C::kPlain},
     {&f::dig4RxMute, W::kWord, C::kPlain},

@@ -169,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScaledCase{"Morse1200Hz", &fields::morseFreq, 1200, 9830, 1199},
         ScaledCase{"Morse2000Hz", &fields::morseFreq, 2000, 16384, 2000},
         ScaledCase{"Interval200Min", &fields::morseIntervalMin, 200, 12000, 200},
+        ScaledCase{"Interval600MinReadsBackSigned", &fields::morseIntervalMin, 600, 36000, -492},
         ScaledCase{"CallTimeout180Min", &fields::callTimeoutMin, 180, 10800, 180},
         ScaledCase{"CallTimeout600MinAboveSignedWord", &fields::callTimeoutMin, 600, 36000, 600},
         ScaledCase{"CallTimeout1092MinLargestWord", &fields::callTimeoutMin, 1092, 65520, 1092}),
@@ -304,20 +305,6 @@ TEST_F(ConfigFrameTest, RandomConfigurationsRoundTrip) {
         static_cast<int>(static_cast<int>(config.dialog.morseFreq * 8.192) / 8.192);
     ASSERT_EQ(decoded.config, expected) << "round " << round;
   }
-}
-
-struct LabelCase {
-  int number;
-  char letter;
-  const char* label;
-};
-
-TEST(FormatEntryLabelTest, DigitsFromDivisionAndRemainder) {
-  const LabelCase cases[] = {{0, 'F', "F00"},  {7, 'F', "F07"},  {99, 'F', "F99"},
-                             {1, 'R', "R01"},  {12, 'R', "R12"}, {100, 'R', "R:0"},
-                             {-1, 'R', "R0/"}, {255, 'R', "RI5"}};
-  for (const LabelCase& c : cases)
-    EXPECT_EQ(FormatEntryLabel(c.number, c.letter), c.label) << c.number;
 }
 
 TEST(RelayNumberFromLabelTest, ReadsWhatFollowsTheFirstCharacter) {
