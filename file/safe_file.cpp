@@ -23,6 +23,15 @@ Status OsError(const char* verb, const std::string& path, const std::string& ste
                        error);
 }
 
+// A folder, a device or a pipe is no configuration file: it is neither read nor replaced.
+Status NotAFile(const char* verb, const std::string& path, mode_t mode) {
+  const bool folder = S_ISDIR(mode);
+  return Status::Error(StatusCode::kIoError,
+                       std::string("Cannot ") + verb + " \"" + path + "\": it is " +
+                           (folder ? "a folder" : "a device or a pipe") + ", not a file.",
+                       folder ? EISDIR : 0);
+}
+
 std::string FolderOf(const std::string& path) {
   const std::string folder = std::filesystem::path(path).parent_path().string();
   return folder.empty() ? "." : folder;
@@ -84,6 +93,9 @@ std::string ResolveLink(const std::string& path) {
 
 Status ReplaceFileContents(const std::string& shownPath, std::string_view contents) {
   const std::string path = ResolveLink(shownPath);
+  struct stat existing {};
+  const bool exists = stat(path.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode)) return NotAFile("save", shownPath, existing.st_mode);
   const std::string folder = FolderOf(path);
   std::string tempPath;
   const int fd = CreateTemporaryFile(folder, tempPath);
@@ -93,9 +105,7 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
 
   std::string step;
   int error = 0;
-  struct stat existing {};
-  if (stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
-      fchmod(fd, existing.st_mode & 07777) != 0) {
+  if (exists && fchmod(fd, existing.st_mode & 07777) != 0) {
     step = "keeping the file's permissions";
     error = errno;
   } else if (!WriteAll(fd, contents)) {
@@ -140,12 +150,8 @@ Status ReadWholeFile(const std::string& path, std::string& contents) {
   Status status;
   if (fstat(fd, &info) != 0) {
     status = OsError("load", path, "examining the file", errno);
-  } else if (S_ISDIR(info.st_mode)) {
-    status = Status::Error(StatusCode::kIoError,
-                           "Cannot load \"" + path + "\": it is a folder, not a file.", EISDIR);
   } else if (!S_ISREG(info.st_mode)) {
-    status = Status::Error(StatusCode::kIoError,
-                           "Cannot load \"" + path + "\": it is a device or a pipe, not a file.");
+    status = NotAFile("load", path, info.st_mode);
   }
 
   std::string data;

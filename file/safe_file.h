@@ -10,8 +10,9 @@ namespace tqr417 {
 
 // Replaces the file at `path` with `contents`: writes a new file in the same folder, flushes
 // it to the disk, then renames it over `path` and syncs the folder. An existing file keeps its
-// permissions. On failure the new file is removed, any earlier file at `path` is intact, and
-// the message (kIoError) names `path` and the operating system's reason.
+// permissions. A folder, a device or a pipe at `path` is refused and left as it is. On failure
+// the new file is removed, any earlier file at `path` is intact, and the message (kIoError)
+// names `path` and the reason.
 Status ReplaceFileContents(const std::string& path, std::string_view contents);
 
 // Reads the whole regular file at `path`, of any size. A folder, a device or a pipe is refused

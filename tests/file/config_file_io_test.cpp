@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -80,10 +79,11 @@ TEST_F(ConfigFileIoTest, SaveThroughALinkReplacesTheLinkedFileAndKeepsTheLink) {
 
 struct SaveFailure {
   const char* description;
-  const char* name;        // inside the test's folder, which holds "plain" and "folder"
+  const char* name;        // inside the test's folder, which holds "plain", "folder" and "pipe"
   const char* relayLabel;  // of entry 5
   StatusCode code;
   int osError;
+  const char* reason;  // in the message
 };
 
 class SaveFailureTest : public ConfigFileIoTest, public testing::WithParamInterface<SaveFailure> {};
@@ -91,6 +91,7 @@ class SaveFailureTest : public ConfigFileIoTest, public testing::WithParamInterf
 TEST_P(SaveFailureTest, NamesTheFileAndTheReasonAndChangesNothing) {
   Put("plain", "old contents");
   fs::create_directory(PathOf("folder"));
+  ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0600), 0);
   const std::vector<std::string> before = Listing();
   UnitConfig config = StartupConfig();
   config.table.relay[5] = GetParam().relayLabel;
@@ -98,19 +99,23 @@ TEST_P(SaveFailureTest, NamesTheFileAndTheReasonAndChangesNothing) {
   EXPECT_EQ(status.code(), GetParam().code);
   EXPECT_EQ(status.osError(), GetParam().osError);
   ExpectNamed(status, PathOf(GetParam().name));
-  ExpectNamed(status, GetParam().osError ? std::strerror(GetParam().osError) : "F05");
+  ExpectNamed(status, GetParam().reason);
   EXPECT_EQ(Listing(), before);
   EXPECT_TRUE(fs::is_empty(PathOf("folder")));
+  EXPECT_TRUE(fs::is_fifo(PathOf("pipe")));
   EXPECT_EQ(Get("plain"), "old contents");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SaveFailureTest,
     testing::Values(
-        SaveFailure{"missing folder", "missing/a.417", "", StatusCode::kIoError, ENOENT},
-        SaveFailure{"under a regular file", "plain/a.417", "", StatusCode::kIoError, ENOTDIR},
-        SaveFailure{"path is a folder", "folder", "", StatusCode::kIoError, EISDIR},
-        SaveFailure{"relay label with a blank", "plain", "R 1", StatusCode::kRefused, 0}),
+        SaveFailure{"missing folder", "missing/a.417", "", StatusCode::kIoError, ENOENT,
+                    "No such file or directory"},
+        SaveFailure{"under a regular file", "plain/a.417", "", StatusCode::kIoError, ENOTDIR,
+                    "Not a directory"},
+        SaveFailure{"path is a folder", "folder", "", StatusCode::kIoError, EISDIR, "a folder"},
+        SaveFailure{"path is a pipe", "pipe", "", StatusCode::kIoError, 0, "a device or a pipe"},
+        SaveFailure{"relay label with a blank", "plain", "R 1", StatusCode::kRefused, 0, "F05"}),
     file_test::CaseName<SaveFailure>);
 
 TEST_F(ConfigFileIoTest, LoadFailuresNameTheFileAndChangeNothing) {
