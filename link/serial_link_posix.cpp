@@ -41,6 +41,37 @@ Status OsError(const std::string& what, int error) {
   return Status::Error(StatusCode::kIoError, what + ": " + std::strerror(error), error);
 }
 
+// Why a port could not be opened, in words a technician can act on.
+Status OpenFailed(const std::string& label, int error) {
+  std::string reason;
+  switch (error) {
+    case ENOTTY:
+      reason = "it is not a serial port";
+      break;
+    case EBUSY:
+      reason = "the port is in use by another program";
+      break;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      reason = std::string("there is no such device (") + std::strerror(error) + ")";
+      break;
+    case EIO:
+      reason = std::string("no serial port answers at this device (") + std::strerror(error) + ")";
+      break;
+    case EACCES:
+    case EPERM:
+      reason = std::string(
+                   "no permission to use it; the user needs access to serial ports, on "
+                   "Debian through the dialout group (") +
+               std::strerror(error) + ")";
+      break;
+    default:
+      reason = std::strerror(error);
+  }
+  return Status::Error(StatusCode::kIoError, "Cannot open " + label + ": " + reason, error);
+}
+
 // Closes a descriptor this module opened and, when `held`, releases its exclusive hold.
 void Release(int fd, bool held) {
   if (held) {
@@ -68,33 +99,22 @@ Status SerialLink::OpenNamed(const std::string& label, const std::string& device
   // either size asked for.
   Close();
   const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return OsError("Cannot open " + label, errno);
+  if (fd < 0) return OpenFailed(label, errno);
 
-  if (!isatty(fd)) {
-    Release(fd, false);
-    return Status::Error(StatusCode::kIoError, "Cannot open " + label + ": it is not a serial port",
-                         ENOTTY);
-  }
   int exclusive = 0;
-  if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
-    Release(fd, false);
-    return Status::Error(StatusCode::kIoError,
-                         "Cannot open " + label + ": the port is in use by another program", EBUSY);
+  int refusal = 0;
+  if (!isatty(fd)) {
+    refusal = ENOTTY;
+  } else if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
+    refusal = EBUSY;
+  } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    refusal = errno == EWOULDBLOCK ? EBUSY : errno;
+  } else if (ioctl(fd, TIOCEXCL) != 0) {
+    refusal = errno;
   }
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const int error = errno;
+  if (refusal != 0) {
     Release(fd, false);
-    if (error == EWOULDBLOCK) {
-      return Status::Error(StatusCode::kIoError,
-                           "Cannot open " + label + ": the port is in use by another program",
-                           EBUSY);
-    }
-    return OsError("Cannot lock " + label, error);
-  }
-  if (ioctl(fd, TIOCEXCL) != 0) {
-    const int error = errno;
-    Release(fd, false);
-    return OsError("Cannot take " + label + " for exclusive use", error);
+    return OpenFailed(label, refusal);
   }
 
   termios settings{};

@@ -76,6 +76,8 @@ TEST_F(DownloadTest, IntactFrameReplacesTheWholeConfiguration) {
   channel_.Queue(frame);
   EXPECT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadOk);
   EXPECT_EQ(channel_.written, std::vector<uint8_t>{CMD_RECV_CONFIG});
+  EXPECT_EQ(channel_.waitedAt, std::vector<size_t>{1});
+  EXPECT_EQ(channel_.readsAfterWait, FRAME_SIZE);
   EXPECT_EQ(config_, AfterFrame(unit));
   EXPECT_EQ(config_.dialog.morseText, "CQ TQR417 DE TEST");
 }
