@@ -147,14 +147,29 @@ TEST_F(CliTest, ShowPrintsSettingsWithUnitsAndTheWholeTable) {
   EXPECT_NE(run.out.find("F99"), std::string::npos);
 }
 
-TEST_F(CliTest, UnreadableFilesAreErrorsNamingTheFile) {
+// Every failure is told on standard error, naming what failed, with exit status 2.
+TEST_F(CliTest, FailuresAreToldOnStandardErrorWithStatusTwo) {
   const std::string missing = Path("missing.417");
-  for (const char* command : {"show ", "check ", "frame "}) {
-    SCOPED_TRACE(command);
-    EXPECT_EQ(Cli(command + missing).exitCode, 2);
-    EXPECT_NE(Err().find("missing.417"), std::string::npos);
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  const struct {
+    std::string command;
+    std::string named;
+  } cases[] = {
+      {"show " + missing, "missing.417"},
+      {"check " + missing, "missing.417"},
+      {"frame " + missing, "missing.417"},
+      {"unframe " + missing + " " + Path("b.417"), "missing.417"},
+      {"unframe " + dir_.string() + " " + Path("b.417"), "a folder"},
+      {"frame " + Path("a.417") + " >/dev/full", "standard output"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    const CliRun run = Cli(c.command);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(Err().find(c.named), std::string::npos) << Err();
   }
-  EXPECT_NE(Cli("unframe " + missing + " " + Path("b.417")).exitCode, 0);
+  EXPECT_FALSE(fs::exists(Path("b.417")));
   EXPECT_NE(Cli("no-such-command").exitCode, 0);
 }
 
@@ -213,7 +228,8 @@ TEST_P(CliFaultTest, ReportsTheMessageFailsAndWritesNothing) {
   const std::string target = std::string(GetParam().command) == "send" ? "a.417" : "b.417";
   const CliRun run = Cli(std::string(GetParam().command) + " " + Path(target.c_str()) + Device());
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE((run.out + Err()).find(GetParam().message), std::string::npos) << run.out << Err();
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(Err().find(GetParam().message), std::string::npos) << Err();
   EXPECT_FALSE(fs::exists(Path("b.417")));
 }
 
@@ -239,9 +255,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliLinkTest, MissingPortIsAnErrorNamingIt) {
   ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
   const CliRun run = Cli("send " + Path("a.417") + " --device " + Path("no-such-tty"));
-  EXPECT_NE(run.exitCode, 0);
-  EXPECT_NE((run.out + Err()).find("Error Opening Comm Port"), std::string::npos);
-  EXPECT_NE((run.out + Err()).find("no-such-tty"), std::string::npos);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(Err().find("Error Opening Comm Port"), std::string::npos);
+  EXPECT_NE(Err().find("no-such-tty"), std::string::npos);
 }
 
 TEST_F(CliLinkTest, PortsNamesWhatComOneAndComTwoOpen) {

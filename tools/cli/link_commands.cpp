@@ -8,18 +8,14 @@
 #include <vector>
 
 #include "config/defaults.h"
-#include "file/config_file.h"
 #include "link/serial_link.h"
 #include "link/transfers.h"
+#include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
 
 namespace tqr417::cli {
 
 namespace {
-
-constexpr int kExitOk = 0;
-constexpr int kExitNegative = 1;
-constexpr int kExitError = 2;
 
 struct PortOptions {
   std::string port = "com1";
@@ -40,24 +36,23 @@ void AddPortOptions(CLI::App& command, PortOptions& options) {
       ->excludes(port);
 }
 
-// Prints the application's message for the outcome (and the reason when the port did not
-// open) and gives the exit code: 0 only for the two OK messages.
+// Prints the application's message for the outcome, on standard output for the two OK
+// messages and on standard error for the others (with the reason when the port did not
+// open), and gives the exit code: 0 only for the two OK messages.
 int Report(const TransferResult& result) {
-  std::cout << MessageFor(result.outcome).text << "\n";
-  if (result.outcome == TransferOutcome::kOpenFailed) {
-    std::cerr << result.openStatus.message() << "\n";
-    return kExitError;
+  if (Succeeded(result.outcome)) {
+    std::cout << MessageFor(result.outcome).text << "\n";
+    return kExitOk;
   }
-  return Succeeded(result.outcome) ? kExitOk : kExitNegative;
+  std::cerr << MessageFor(result.outcome).text << "\n";
+  if (result.outcome != TransferOutcome::kOpenFailed) return kExitNegative;
+  std::cerr << result.openStatus.message() << "\n";
+  return kExitError;
 }
 
 int Send(const std::string& path, const PortOptions& options) {
-  UnitConfig config = StartupConfig();
-  const Status loaded = LoadConfigFile(path, config);
-  if (!loaded.ok()) {
-    std::cerr << loaded.message() << "\n";
-    return kExitError;
-  }
+  UnitConfig config;
+  if (!LoadFile(path, config)) return kExitError;
   int exitCode = kExitError;
   Upload(config, options.Selection(),
          [&](const TransferResult& result) { exitCode = Report(result); });
@@ -68,13 +63,7 @@ int Receive(const std::string& path, const PortOptions& options) {
   UnitConfig config = StartupConfig();
   const TransferResult result = Download(config, options.Selection());
   const int exitCode = Report(result);
-  if (result.outcome != TransferOutcome::kDownloadOk) return exitCode;
-  const Status saved = SaveConfigFile(path, config);
-  if (!saved.ok()) {
-    std::cerr << saved.message() << "\n";
-    return kExitError;
-  }
-  return exitCode;
+  return exitCode == kExitOk ? SaveFile(path, config) : exitCode;
 }
 
 std::vector<std::string> SerialDevices() {

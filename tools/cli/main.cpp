@@ -1,6 +1,7 @@
 // tqr417-cli: the command-line companion of the TQR-417 setup application.
 #include <CLI/CLI.hpp>
 
+#include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
 
 int main(int argc, char** argv) {
@@ -12,5 +13,5 @@ int main(int argc, char** argv) {
   tqr417::cli::AddOfflineCommands(app, exitCode);
   tqr417::cli::AddLinkCommands(app, exitCode);
   CLI11_PARSE(app, argc, argv);
-  return exitCode;
+  return tqr417::cli::FinishOutput(exitCode);
 }

@@ -1,40 +1,26 @@
 // new, show, check, frame, unframe: the companion's commands that need no unit.
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
+#include <functional>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "config/defaults.h"
 #include "config/field_catalogue.h"
-#include "file/config_file.h"
+#include "file/safe_file.h"
 #include "link/config_frame.h"
+#include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
 
 namespace tqr417::cli {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitNegative = 1;
-constexpr int kExitError = 2;
-
-bool Load(const std::string& path, UnitConfig& config) {
-  config = StartupConfig();
-  const Status status = LoadConfigFile(path, config);
-  if (!status.ok()) std::cerr << status.message() << "\n";
-  return status.ok();
-}
-
-int Save(const std::string& path, const UnitConfig& config) {
-  const Status status = SaveConfigFile(path, config);
-  if (status.ok()) return kExitOk;
-  std::cerr << status.message() << "\n";
-  return kExitError;
+// Runs `command` on the configuration the file at `path` holds; kExitError when it cannot be
+// read.
+int OnFile(const std::string& path, const std::function<int(const UnitConfig&)>& command) {
+  UnitConfig config;
+  return LoadFile(path, config) ? command(config) : kExitError;
 }
 
 std::string ValueText(const FieldInfo& field, const UnitConfig& config, int entry = 0) {
@@ -99,13 +85,11 @@ void PrintTable(const UnitConfig& config) {
   std::printf("  %-5s %-11s %-5s %-11s %-19s %-14s %-10s %s\n", "Entry", "Tone Active", "Relay",
               "Relay Group", "Relay Duration (ms)", "Digital Output", "CTCSS Freq",
               "Use Default CTCSS");
-  std::fflush(stdout);
   for (int k = 0; k < kEntryCount; ++k) {
     std::printf("  %-5s %-11d %-5s %-11d %-19d %-14d %-10d %d\n", FormatEntryLabel(k, 'F').c_str(),
                 t.toneActive[k], t.relay[k].empty() ? "-" : t.relay[k].c_str(), t.relayGroup[k],
                 t.relayDurationMs[k], t.digitalOutput[k], t.ctcssCode[k], t.useDefaultCtcss[k]);
   }
-  std::fflush(stdout);
 }
 
 // Each value that its editing window would not accept, as "field value range" lines.
@@ -125,27 +109,12 @@ std::vector<std::string> OutOfRange(const UnitConfig& config) {
   return problems;
 }
 
-bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::cerr << "Cannot open the frame file \"" << path << "\": " << std::strerror(errno) << ".\n";
-    return false;
-  }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    std::cerr << "Cannot read the frame file \"" << path << "\".\n";
-    return false;
-  }
-  return true;
-}
-
 void WriteHex(const FrameBytes& bytes) {
   for (int row = 0; row < FRAME_SIZE; row += 16) {
     std::printf("%04d ", row);
     for (int i = row; i < row + 16 && i < FRAME_SIZE; ++i) std::printf(" %02X", bytes[i]);
     std::printf("\n");
   }
-  std::fflush(stdout);
 }
 
 }  // namespace
@@ -157,18 +126,16 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
   auto* create = app.add_subcommand(
       "new", "Write the configuration the application holds right after it starts.");
   create->add_option("FILE", file, "configuration file to write (.417)")->required();
-  create->callback([&exitCode] { exitCode = Save(file, StartupConfig()); });
+  create->callback([&exitCode] { exitCode = SaveFile(file, StartupConfig()); });
 
   auto* show = app.add_subcommand("show", "Print every setting and the 100 function entries.");
   show->add_option("FILE", file, "configuration file to read")->required();
   show->callback([&exitCode] {
-    UnitConfig config;
-    if (!Load(file, config)) {
-      exitCode = kExitError;
-      return;
-    }
-    PrintSettings(config);
-    PrintTable(config);
+    exitCode = OnFile(file, [](const UnitConfig& config) {
+      PrintSettings(config);
+      PrintTable(config);
+      return kExitOk;
+    });
   });
 
   auto* check = app.add_subcommand(
@@ -177,15 +144,12 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
       "1 some, 2 the file cannot be read.");
   check->add_option("FILE", file, "configuration file to check")->required();
   check->callback([&exitCode] {
-    UnitConfig config;
-    if (!Load(file, config)) {
-      exitCode = kExitError;
-      return;
-    }
-    const std::vector<std::string> problems = OutOfRange(config);
-    for (const std::string& line : problems) std::cout << line << "\n";
-    if (problems.empty()) std::cout << "All values are within their ranges.\n";
-    exitCode = problems.empty() ? kExitOk : kExitNegative;
+    exitCode = OnFile(file, [](const UnitConfig& config) {
+      const std::vector<std::string> problems = OutOfRange(config);
+      for (const std::string& line : problems) std::cout << line << "\n";
+      if (problems.empty()) std::cout << "All values are within their ranges.\n";
+      return problems.empty() ? kExitOk : kExitNegative;
+    });
   });
 
   auto* frame = app.add_subcommand(
@@ -193,18 +157,15 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
   frame->add_option("FILE", file, "configuration file to read")->required();
   frame->add_flag("--hex", hex, "print a hex dump with decimal offsets instead of raw bytes");
   frame->callback([&exitCode] {
-    UnitConfig config;
-    if (!Load(file, config)) {
-      exitCode = kExitError;
-      return;
-    }
-    const EncodedFrame encoded = EncodeFrame(config);
-    if (hex) {
-      WriteHex(encoded.bytes);
-    } else {
-      std::cout.write(reinterpret_cast<const char*>(encoded.bytes.data()), FRAME_SIZE);
-      std::cout.flush();
-    }
+    exitCode = OnFile(file, [](const UnitConfig& config) {
+      const EncodedFrame encoded = EncodeFrame(config);
+      if (hex) {
+        WriteHex(encoded.bytes);
+      } else {
+        std::fwrite(encoded.bytes.data(), 1, FRAME_SIZE, stdout);
+      }
+      return kExitOk;
+    });
   });
 
   auto* unframe = app.add_subcommand(
@@ -212,8 +173,9 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
   unframe->add_option("FRAME", frameFile, "frame file (936 bytes)")->required();
   unframe->add_option("FILE", file, "configuration file to write")->required();
   unframe->callback([&exitCode] {
-    std::vector<uint8_t> bytes;
-    if (!ReadBytes(frameFile, bytes)) {
+    std::string bytes;
+    if (const Status read = ReadWholeFile(frameFile, bytes); !read.ok()) {
+      std::cerr << read.message() << "\n";
       exitCode = kExitError;
       return;
     }
@@ -223,8 +185,8 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
       exitCode = kExitNegative;
       return;
     }
-    const DecodedFrame decoded =
-        DecodeFrame(std::span<const uint8_t, FRAME_SIZE>(bytes.data(), FRAME_SIZE));
+    const DecodedFrame decoded = DecodeFrame(std::span<const uint8_t, FRAME_SIZE>(
+        reinterpret_cast<const uint8_t*>(bytes.data()), FRAME_SIZE));
     if (!decoded.checksumOk()) {
       char detail[96];
       std::snprintf(detail, sizeof detail, "checksum 0x%04X, sum of the data 0x%04X",
@@ -234,7 +196,7 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
       exitCode = kExitNegative;
       return;
     }
-    exitCode = Save(file, decoded.config);
+    exitCode = SaveFile(file, decoded.config);
   });
 }
 
