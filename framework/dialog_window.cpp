@@ -134,6 +134,9 @@ void DialogWindow::ConnectButton(int index, QAbstractButton* button) {
 void DialogWindow::ConnectScrollBar(int index, QScrollBar* bar) {
   connect(bar, &QAbstractSlider::actionTriggered, this,
           [this, index, bar](int action) { ScrollAction(index, bar, action); });
+  // A thumb pressed and released without a move is released where it stands.
+  connect(bar, &QAbstractSlider::sliderPressed, this,
+          [this, index, bar] { lastTrackPos_[static_cast<std::size_t>(index)] = bar->value(); });
   connect(bar, &QAbstractSlider::sliderReleased, this, [this, index] {
     owner_.SendVScroll(IdAt(index), SB_THUMBPOSITION,
                        lastTrackPos_[static_cast<std::size_t>(index)]);

@@ -48,7 +48,7 @@ class DialogWindow : public QDialog {
   CDialog& owner_;
   const res::DialogTemplate& template_;
   std::vector<QWidget*> controls_;
-  std::vector<int> lastTrackPos_;  // per control: position of the last thumb drag
+  std::vector<int> lastTrackPos_;  // per control: where the thumb held by the mouse stands
   bool dying_ = false;
 };
 

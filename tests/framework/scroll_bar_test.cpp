@@ -118,6 +118,18 @@ TEST_F(ScrollCodeTest, DragSendsTrackPositionsThenThePositionAndEnd) {
   EXPECT_EQ(dialog.bar.GetScrollPos(), 50);
 }
 
+TEST_F(ScrollCodeTest, ThumbReleasedWithoutAMoveStaysWhereItStands) {
+  control->setSliderDown(true);
+  control->setSliderPosition(70);
+  control->setSliderDown(false);  // the handler left the thumb at 50
+  dialog.scrolls.clear();
+
+  control->setSliderDown(true);
+  control->setSliderDown(false);
+  EXPECT_EQ(Codes(), (std::vector<UINT>{SB_THUMBPOSITION, SB_ENDSCROLL}));
+  EXPECT_EQ(dialog.scrolls[0].pos, 50u) << "not where an earlier drag ended";
+}
+
 TEST_F(ScrollCodeTest, HandlerMovesTheThumbWithSetScrollPos) {
   struct Mover : test::ScrollDlg {
     void OnVScroll(UINT code, UINT pos, CScrollBar* scrollBar) override {
