@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 #include <atomic>
 
 #include "framework/modal_scope.h"
@@ -12,8 +13,16 @@ namespace {
 
 std::atomic<int> g_dropped{0};
 
+// A request to close a window (its close box), as opposed to a popup or tool tip closing.
+bool IsWindowCloseRequest(QObject* watched) {
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || !widget->isWindow()) return false;
+  const Qt::WindowType type = widget->windowType();
+  return type != Qt::Popup && type != Qt::ToolTip;
+}
+
 // Drops the technician's input while a long command runs, except inside a modal window
-// (a message box) opened during it.
+// (a message box) opened during it. The close box counts as input: the window stays open.
 class InputBlocker : public QObject {
  public:
   explicit InputBlocker(int modalDepth) : modalDepth_(modalDepth) {}
@@ -21,6 +30,13 @@ class InputBlocker : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
+      case QEvent::Close:
+        if (tqr417::fw::ModalScope::Depth() > modalDepth_ || !IsWindowCloseRequest(watched)) {
+          break;
+        }
+        ++g_dropped;
+        event->ignore();  // an accepted close event would still close the window
+        return true;
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
       case QEvent::ShortcutOverride:

@@ -2,7 +2,8 @@
 // CWaitCursor: the wait cursor for a long command, and no user input while it lasts.
 //
 // While the object lives the application shows the wait cursor and drops every key and mouse
-// event, so the technician cannot start anything else. Run() carries out blocking work (a
+// event and every click on a window's close box, so the technician cannot start or end
+// anything else. Run() carries out blocking work (a
 // transfer over the serial line) on a helper thread while this thread keeps repainting the
 // windows; the work must not touch widgets.
 

@@ -3,6 +3,7 @@
 
 #include <stdlib.h>
 
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -184,12 +185,14 @@ TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
   QTimer::singleShot(300, [&] {
     QTest::mouseClick(exitButton, Qt::LeftButton);
     QTest::keyClick(ctcss, Qt::Key_7);
+    Dlg().Window()->close();  // the close box
     clicked = true;
   });
   Driver().Click(ids::IDC_SEND);
   EXPECT_TRUE(clicked);
   EXPECT_GT(CWaitCursor::DroppedInputEvents(), droppedBefore);
   EXPECT_FALSE(Dlg().HasEnded());
+  EXPECT_TRUE(Dlg().Window()->isVisible());
   EXPECT_EQ(Text(GridId(grid::kCtcss, 1)), "0");
   EXPECT_EQ(OnlyMessage().text, "Data Received by TQR-417 OK");
 }
