@@ -1,10 +1,10 @@
 // Transfers against the simulated unit over a pseudo-terminal.
 //
-//   Paced*:   wall time of one transfer on a line kept to 4800 baud; the line needs
-//             937 x 10 / 4800 s = 1.952 s (counter line_ratio = wall time / line time).
-//   Unpaced*: the software's own CPU time per transfer (this thread's; the unit's thread
-//             is not counted).
-//   SilentUnit*: from the moment the last byte has left the line to the outcome.
+//   Paced/*:      wall time of one transfer on a line kept to 4800 baud; the line needs
+//                 937 x 10 / 4800 s = 1.952 s (counter line_ratio = wall time / line time).
+//   Unpaced/*:    the software's own CPU time per transfer (this thread's; the unit's thread
+//                 is not counted).
+//   SilentUnit/*: from the moment the last byte has left the line to the outcome.
 //   DownloadStopsPartway: from the unit's last byte to the outcome.
 #include <benchmark/benchmark.h>
 
@@ -24,6 +24,28 @@ using Seconds = std::chrono::duration<double>;
 
 constexpr int kTransferBytes = 937;  // command byte and frame
 
+// One transfer with the unit, and how it ends with a sound unit and with a silent one.
+struct Transfer {
+  TransferOutcome (*run)(const sim::SimulatedUnit& unit);
+  TransferOutcome expected;
+  TransferOutcome silent;
+  int bytesBeforeAnswerWait;  // what the application has sent when it starts waiting
+};
+
+TransferOutcome UploadTo(const sim::SimulatedUnit& unit) {
+  return Upload(StartupConfig(), PortSelection::Device(unit.DevicePath())).outcome;
+}
+
+TransferOutcome DownloadFrom(const sim::SimulatedUnit& unit) {
+  UnitConfig config = StartupConfig();
+  return Download(config, PortSelection::Device(unit.DevicePath())).outcome;
+}
+
+constexpr Transfer kUpload{UploadTo, TransferOutcome::kUploadAccepted,
+                           TransferOutcome::kUploadRefused, kTransferBytes};
+constexpr Transfer kDownload{DownloadFrom, TransferOutcome::kDownloadOk,
+                             TransferOutcome::kDownloadTimeout, 1};
+
 std::unique_ptr<sim::SimulatedUnit> StartUnit(benchmark::State& state,
                                               sim::UnitBehaviour behaviour) {
   auto unit = std::make_unique<sim::SimulatedUnit>(StartupConfig(), behaviour);
@@ -32,97 +54,69 @@ std::unique_ptr<sim::SimulatedUnit> StartUnit(benchmark::State& state,
   return unit;
 }
 
-void Expect(benchmark::State& state, TransferOutcome got, TransferOutcome wanted) {
+// Runs the transfer once; false (and the benchmark skipped) when it ended otherwise.
+bool RunOnce(benchmark::State& state, const sim::SimulatedUnit& unit,
+             TransferOutcome (*run)(const sim::SimulatedUnit&), TransferOutcome wanted) {
+  const TransferOutcome got = run(unit);
   if (got != wanted) state.SkipWithError(MessageFor(got).text.data());
+  return got == wanted;
 }
 
-void LineRatio(benchmark::State& state, Seconds total) {
+void BM_Paced(benchmark::State& state, Transfer transfer) {
+  auto unit = StartUnit(state, {.paced = true});
+  Seconds total{};
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    if (!RunOnce(state, *unit, transfer.run, transfer.expected)) break;
+    total += Clock::now() - start;
+  }
   const double line = Seconds(LineTime(kTransferBytes)).count();
   state.counters["line_ratio"] = total.count() / static_cast<double>(state.iterations()) / line;
 }
+BENCHMARK_CAPTURE(BM_Paced, Upload, kUpload)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
+BENCHMARK_CAPTURE(BM_Paced, Download, kDownload)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
-void BM_UploadPaced(benchmark::State& state) {
-  auto unit = StartUnit(state, {.paced = true});
-  const UnitConfig config = StartupConfig();
-  Seconds total{};
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    Expect(state, Upload(config, PortSelection::Device(unit->DevicePath())).outcome,
-           TransferOutcome::kUploadAccepted);
-    total += Clock::now() - start;
-  }
-  LineRatio(state, total);
-}
-BENCHMARK(BM_UploadPaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-
-void BM_DownloadPaced(benchmark::State& state) {
-  auto unit = StartUnit(state, {.paced = true});
-  Seconds total{};
-  for (auto _ : state) {
-    UnitConfig config = StartupConfig();
-    const auto start = Clock::now();
-    Expect(state, Download(config, PortSelection::Device(unit->DevicePath())).outcome,
-           TransferOutcome::kDownloadOk);
-    total += Clock::now() - start;
-  }
-  LineRatio(state, total);
-}
-BENCHMARK(BM_DownloadPaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-
-void BM_UploadUnpaced(benchmark::State& state) {
-  auto unit = StartUnit(state, {});
-  const UnitConfig config = StartupConfig();
-  for (auto _ : state) {
-    Expect(state, Upload(config, PortSelection::Device(unit->DevicePath())).outcome,
-           TransferOutcome::kUploadAccepted);
-  }
-}
-BENCHMARK(BM_UploadUnpaced)->Unit(benchmark::kMicrosecond)->Iterations(5);
-
-void BM_DownloadUnpaced(benchmark::State& state) {
+// The upload still waits out the line time before it reads the answer, but sleeping costs no
+// CPU time.
+void BM_Unpaced(benchmark::State& state, Transfer transfer) {
   auto unit = StartUnit(state, {});
   for (auto _ : state) {
-    UnitConfig config = StartupConfig();
-    Expect(state, Download(config, PortSelection::Device(unit->DevicePath())).outcome,
-           TransferOutcome::kDownloadOk);
+    if (!RunOnce(state, *unit, transfer.run, transfer.expected)) break;
   }
 }
-BENCHMARK(BM_DownloadUnpaced)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Unpaced, Upload, kUpload)->Unit(benchmark::kMicrosecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_Unpaced, Download, kDownload)->Unit(benchmark::kMicrosecond);
 
-// The upload's last byte has left the line LineTime(937) after the command byte was written.
-void BM_SilentUnitUpload(benchmark::State& state) {
+// The last byte the application sends has left the line LineTime(n) after the transfer began.
+void BM_SilentUnit(benchmark::State& state, Transfer transfer) {
   auto unit = StartUnit(state, {.silent = true, .paced = true});
-  const UnitConfig config = StartupConfig();
   for (auto _ : state) {
-    const auto lineEnd = Clock::now() + LineTime(kTransferBytes);
-    Expect(state, Upload(config, PortSelection::Device(unit->DevicePath())).outcome,
-           TransferOutcome::kUploadRefused);
+    const auto lineEnd = Clock::now() + LineTime(transfer.bytesBeforeAnswerWait);
+    if (!RunOnce(state, *unit, transfer.run, transfer.silent)) break;
     state.SetIterationTime(Seconds(Clock::now() - lineEnd).count());
   }
 }
-BENCHMARK(BM_SilentUnitUpload)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
-
-// The download's command byte has left the line LineTime(1) after it was written.
-void BM_SilentUnitDownload(benchmark::State& state) {
-  auto unit = StartUnit(state, {.silent = true, .paced = true});
-  for (auto _ : state) {
-    UnitConfig config = StartupConfig();
-    const auto lineEnd = Clock::now() + LineTime(1);
-    Expect(state, Download(config, PortSelection::Device(unit->DevicePath())).outcome,
-           TransferOutcome::kDownloadTimeout);
-    state.SetIterationTime(Seconds(Clock::now() - lineEnd).count());
-  }
-}
-BENCHMARK(BM_SilentUnitDownload)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK_CAPTURE(BM_SilentUnit, Upload, kUpload)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+BENCHMARK_CAPTURE(BM_SilentUnit, Download, kDownload)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(10);
 
 void BM_DownloadStopsPartway(benchmark::State& state) {
   const int stopAfter = static_cast<int>(state.range(0));
   auto unit = StartUnit(state, {.stopAfterBytes = stopAfter, .paced = true});
   size_t served = 0;
   for (auto _ : state) {
-    UnitConfig config = StartupConfig();
-    Expect(state, Download(config, PortSelection::Device(unit->DevicePath())).outcome,
-           TransferOutcome::kDownloadTimeout);
+    if (!RunOnce(state, *unit, DownloadFrom, TransferOutcome::kDownloadTimeout)) break;
     const auto reported = Clock::now();
     if (!unit->WaitForTransactions(++served, std::chrono::seconds(2))) {
       state.SkipWithError("the unit recorded no transaction");

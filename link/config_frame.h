@@ -20,10 +20,10 @@ inline constexpr int FRAME_SIZE = 936;
 inline constexpr int MORSE_FIELD_LEN = 50;
 inline constexpr double MORSE_FREQ_SCALE = 8.192;
 
-using FrameBytes = std::array<uint8_t, FRAME_SIZE>;
+using ConfigFrame = std::array<uint8_t, FRAME_SIZE>;
 
 struct EncodedFrame {
-  FrameBytes bytes{};  // checksum included
+  ConfigFrame bytes{};  // checksum included
   int32_t sum = 0;     // the sender's running sum; its low 16 bits are the checksum word
 };
 

@@ -16,7 +16,7 @@ namespace tqr417 {
 namespace {
 
 std::vector<uint8_t> FrameOf(const UnitConfig& config) {
-  const FrameBytes bytes = EncodeFrame(config).bytes;
+  const ConfigFrame bytes = EncodeFrame(config).bytes;
   return {bytes.begin(), bytes.end()};
 }
 

@@ -176,7 +176,7 @@ Transaction SimulatedUnit::ServeOne(uint8_t command, Clock::time_point commandAt
 }
 
 void SimulatedUnit::ServeUpload(Transaction& t, const UnitBehaviour& behaviour) {
-  FrameBytes bytes{};
+  ConfigFrame bytes{};
   const int got = ReadBytes(bytes.data(), FRAME_SIZE, kFrameByteGap);
   t.bytesReceived += got;
   // The application looks for the answer only once the frame would have left a real line,
@@ -214,7 +214,7 @@ void SimulatedUnit::ServeUpload(Transaction& t, const UnitBehaviour& behaviour) 
 
 void SimulatedUnit::ServeDownload(Transaction& t, const UnitBehaviour& behaviour) {
   t.lineEnd = behaviour.paced ? t.commandAt + LineTime(1) : t.commandAt;
-  FrameBytes bytes = EncodeFrame(Held()).bytes;
+  ConfigFrame bytes = EncodeFrame(Held()).bytes;
   if (behaviour.wrongChecksum) ++bytes[FRAME_SIZE - 1];
   int count = FRAME_SIZE;
   if (behaviour.stopAfterBytes >= 0 && behaviour.stopAfterBytes < FRAME_SIZE) {
