@@ -35,7 +35,7 @@ TransferOutcome DownloadOver(ByteChannel& channel, UnitConfig& config) {
   channel.WriteByte(CMD_RECV_CONFIG);
   // The unit has its time-out to begin the frame from the moment the command has reached it.
   channel.WaitUntilSent();
-  FrameBytes bytes{};
+  ConfigFrame bytes{};
   for (uint8_t& byte : bytes) {
     const uint16_t received = channel.ReadByte();
     if (received == NO_DATA) return TransferOutcome::kDownloadTimeout;

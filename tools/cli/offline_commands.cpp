@@ -109,7 +109,7 @@ std::vector<std::string> OutOfRange(const UnitConfig& config) {
   return problems;
 }
 
-void WriteHex(const FrameBytes& bytes) {
+void WriteHex(const ConfigFrame& bytes) {
   for (int row = 0; row < FRAME_SIZE; row += 16) {
     std::printf("%04d ", row);
     for (int i = row; i < row + 16 && i < FRAME_SIZE; ++i) std::printf(" %02X", bytes[i]);
