@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -257,6 +259,35 @@ TEST_F(CliLinkTest, MissingPortIsAnErrorNamingIt) {
   EXPECT_EQ(run.out, "");
   EXPECT_NE(Err().find("Error Opening Comm Port"), std::string::npos);
   EXPECT_NE(Err().find("no-such-tty"), std::string::npos);
+}
+
+// The simulator as a program: a link to its device that Com2 can open, each request logged,
+// and a clean stop on SIGTERM that removes the link.
+TEST_F(CliTest, SimulatorServesThroughItsLinkAndStopsCleanly) {
+  const std::string link = Path("unit");
+  FILE* sim = popen(("echo $$; exec " + std::string(TQR417_SIM) + " --link " + link).c_str(), "r");
+  ASSERT_NE(sim, nullptr);
+  char line[512] = {};
+  ASSERT_NE(fgets(line, sizeof line, sim), nullptr);
+  const pid_t pid = std::atoi(line);
+  ASSERT_NE(fgets(line, sizeof line, sim), nullptr);
+  EXPECT_NE(std::string(line).find(link), std::string::npos) << line;
+
+  setenv("TQR417_COM2", link.c_str(), 1);
+  const CliRun run = Cli("recv --port COM2 " + Path("b.417"));
+  unsetenv("TQR417_COM2");
+  EXPECT_EQ(run.exitCode, 0) << Err();
+  EXPECT_TRUE(fs::exists(Path("b.417")));
+
+  ASSERT_GT(pid, 0);
+  kill(pid, SIGTERM);
+  std::string log;
+  while (fgets(line, sizeof line, sim) != nullptr) log += line;
+  const int status = pclose(sim);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_NE(log.find("download: sent 936 of 936 bytes"), std::string::npos) << log;
+  EXPECT_NE(log.find("stopped"), std::string::npos) << log;
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
 TEST_F(CliLinkTest, PortsNamesWhatComOneAndComTwoOpen) {
