@@ -173,6 +173,7 @@ TEST_P(RangeReportOrderTest, ReportsInExchangeOrderUntilAllCorrected) {
   Run(row.templateId, [&](DialogDriver& d) {
     size_t expected = row.messagesAtOpening;
     ASSERT_EQ(MessageCount(), expected);
+    if (expected > 0) ExpectNames(LastMessage(), row.steps.front().mentions);
     EXPECT_EQ(d.FocusedId(), IDOK);
     for (const ReportStep& step : row.steps) {
       d.Enter();
