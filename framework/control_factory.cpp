@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "framework/dialog_style.h"
 #include "framework/edit_validator.h"
 #include "framework/group_frame.h"
 #include "framework/template_rules.h"
@@ -56,6 +57,7 @@ QWidget* MakeCheck(const res::ControlTemplate& control, QWidget* parent) {
   }
   if ((control.flags & s::kLeftText) != 0) button->setLayoutDirection(Qt::RightToLeft);
   button->setFocusPolicy(InputFocus(control));
+  button->setStyle(DialogStyle::Instance());
   return button;
 }
 
@@ -115,6 +117,7 @@ QWidget* MakeScrollBar(const res::ControlTemplate& control, QWidget* parent) {
   bar->setSingleStep(1);
   bar->setPageStep(10);
   bar->setFocusPolicy((control.flags & s::kTabStop) != 0 ? Qt::StrongFocus : Qt::NoFocus);
+  bar->setStyle(DialogStyle::Instance());
   return bar;
 }
 

@@ -56,8 +56,6 @@ DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemp
     : QDialog(parent, FlagsOf(dialogTemplate)), owner_(owner), template_(dialogTemplate) {
   const DialogUnits units = DialogUnits::ForScreen();
   setFont(DialogFont(dialogTemplate));
-  // Check boxes and radio buttons put their caption close to the box, as the layouts expect.
-  setStyleSheet(QStringLiteral("QCheckBox, QRadioButton { spacing: 3px; }"));
   setWindowTitle(QString::fromLatin1(dialogTemplate.caption));
   setFixedSize(units.ToPixelsX(dialogTemplate.width), units.ToPixelsY(dialogTemplate.height));
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QTest>
 
 #include "framework/testing/dialog_driver.h"
 #include "test_dialogs.h"
@@ -128,6 +129,16 @@ TEST_F(ScrollCodeTest, ThumbReleasedWithoutAMoveStaysWhereItStands) {
   control->setSliderDown(false);
   EXPECT_EQ(Codes(), (std::vector<UINT>{SB_THUMBPOSITION, SB_ENDSCROLL}));
   EXPECT_EQ(dialog.scrolls[0].pos, 50u) << "not where an earlier drag ended";
+}
+
+TEST_F(ScrollCodeTest, ClickBelowTheThumbOfASmallRangePagesDown) {
+  // The bar has a range and no page: its thumb does not cover a share of the shaft.
+  dialog.bar.SetScrollRange(1, 7);
+  dialog.bar.SetScrollPos(1);
+  test::ShowActive(dialog);
+  QTest::mouseClick(control, Qt::LeftButton, {},
+                    QPoint(control->width() / 2, control->height() / 2));
+  EXPECT_EQ(Codes(), (std::vector<UINT>{SB_PAGEDOWN, SB_ENDSCROLL}));
 }
 
 TEST_F(ScrollCodeTest, HandlerMovesTheThumbWithSetScrollPos) {
