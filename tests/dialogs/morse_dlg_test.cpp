@@ -34,8 +34,7 @@ TEST_P(MorseOpeningTest, IntervalFollowsStoredOption) {
 INSTANTIATE_TEST_SUITE_P(Options, MorseOpeningTest, ::testing::Values(
     OpeningRow{"TimerInterval", 1, false, true, true},
     OpeningRow{"EndOfEachPtt", 0, true, false, false},
-    OpeningRow{"NeitherButton", 7, false, false, true},
-    OpeningRow{"NoneSelected", -1, false, false, true}),
+    OpeningRow{"NeitherButton", 7, false, false, true}),
     RowName<OpeningRow>);
 // clang-format on
 
