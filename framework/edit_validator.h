@@ -1,6 +1,7 @@
 #pragma once
 // EditValidator: the typing rules of an edit field: letters a to z typed become upper case
-// (when the template asks for it) and the text may not grow beyond a limit (DDV_MaxChars).
+// (when the template asks for it), only characters of an 8-bit text (Latin-1) can be typed,
+// and the text may not grow beyond a limit (DDV_MaxChars).
 // Text set by the program is taken as it is, also when it is longer than the limit.
 
 #include <QValidator>

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QTest>
 #include <algorithm>
 #include <memory>
 
@@ -133,6 +134,17 @@ TEST_F(DataExchangeTest, LengthLimitStopsTyping) {
 TEST_F(DataExchangeTest, UpperCaseEditTurnsTypedLettersUpper) {
   driver->Type(test::kUpper, "abc 1x\xe9");
   EXPECT_EQ(Text(test::kUpper), "ABC 1X\xe9");
+}
+
+TEST_F(DataExchangeTest, TypingTakesOnlyCharactersTheMemberCanHold) {
+  auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(test::kName)->Widget());
+  edit->setFocus();
+  const QString euro(QChar(0x20AC));
+  QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, euro, Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, euro, Qt::NoModifier);
+  EXPECT_EQ(edit->text(), "ab") << "shown as it will be stored";
+  EXPECT_EQ(dialog.UpdateData(TRUE), TRUE);
+  EXPECT_EQ(dialog.name, "ab");
 }
 
 TEST_F(DataExchangeTest, FailureOnTheLastFieldKeepsEverythingBefore) {
