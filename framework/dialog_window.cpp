@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <algorithm>
 
 #include "framework/control_factory.h"
 #include "framework/dialog.h"
@@ -68,6 +69,7 @@ DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemp
     widget->setAccessibleName(QString::fromLatin1(DefaultAccessibleName(dialogTemplate, index)));
     controls_.push_back(widget);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) ConnectButton(index, button);
+    if (controls[i].kind == ControlKind::kRadioButton) widget->installEventFilter(this);
     if (auto* bar = qobject_cast<QScrollBar*>(widget)) ConnectScrollBar(index, bar);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       combo->installEventFilter(this);
@@ -183,7 +185,40 @@ void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
   owner_.SendVScroll(id, SB_ENDSCROLL, 0);
 }
 
+bool DialogWindow::MoveInRadioGroup(int index, int key) {
+  int step = 0;
+  if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
+  if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
+  if (step == 0) return false;
+  const std::vector<int> group = RadioGroupOf(template_, index);
+  const auto at = std::find(group.begin(), group.end(), index);
+  if (at == group.end()) return false;
+  const int count = static_cast<int>(group.size());
+  const int from = static_cast<int>(at - group.begin());
+  for (int distance = 1; distance < count; ++distance) {
+    const int next =
+        group[static_cast<std::size_t>(((from + step * distance) % count + count) % count)];
+    auto* button = qobject_cast<QAbstractButton*>(ControlAt(next));
+    if (button == nullptr || !button->isEnabled() || !button->isVisibleTo(this)) continue;
+    button->setFocus(Qt::TabFocusReason);
+    button->click();  // selected and reported as by a click
+    break;
+  }
+  return true;
+}
+
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!dying_ && event->type() == QEvent::KeyPress) {
+    // The arrow keys move through a radio group, round from its last button to its first,
+    // and select the button they reach; they never leave the group.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int index = IndexOf(qobject_cast<QWidget*>(watched));
+    if (index >= 0 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        template_.controls[static_cast<std::size_t>(index)].kind == ControlKind::kRadioButton &&
+        MoveInRadioGroup(index, key->key())) {
+      return true;
+    }
+  }
   if (!dying_ && event->type() == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     // Losing the focus to another window (a message box) or to a popup (a combo box's own

@@ -5,7 +5,8 @@
 // an edit or combo box into EN_KILLFOCUS / CBN_KILLFOCUS (real focus changes only: a loss to
 // another window or to a popup does not count), scroll bar actions into OnVScroll with the
 // SB_ codes, Esc and the close box into IDCANCEL / SC_CLOSE, Enter into the default push
-// button, F1 into WinHelp, Alt+Space and a right click on the background into the system menu.
+// button, F1 into WinHelp, Alt+Space and a right click on the background into the system menu,
+// arrow keys on a radio button into a move to the next button of its group.
 
 #include <QDialog>
 #include <QPoint>
@@ -43,6 +44,9 @@ class DialogWindow : public QDialog {
   void ConnectScrollBar(int index, QScrollBar* bar);
   void ScrollAction(int index, QScrollBar* bar, int action);
   void PressEnter();
+  // Arrow key `key` on radio button `index`: focuses and clicks the next enabled button of its
+  // group in that direction. Returns false for keys that are no arrows.
+  bool MoveInRadioGroup(int index, int key);
   int IdAt(int index) const;
 
   CDialog& owner_;

@@ -231,4 +231,24 @@ TEST_F(DataExchangeTest, ClickingARadioButtonClearsOnlyItsGroup) {
   EXPECT_TRUE(Checked(test::kRadioA));
 }
 
+TEST_F(DataExchangeTest, ArrowKeysSelectTheNeighbourInTheSameRadioGroup) {
+  dialog.AddHandler(test::kRadioB, BN_CLICKED, [this] { dialog.Record(test::kRadioB, 0); });
+  driver->Click(test::kRadioA);
+  driver->Key(Qt::Key_Down);
+  EXPECT_EQ(driver->FocusedId(), test::kRadioB);
+  EXPECT_TRUE(Checked(test::kRadioB));
+  EXPECT_FALSE(Checked(test::kRadioA));
+  EXPECT_EQ(dialog.notifications.size(), 1u) << "selected as by a click";
+  driver->Key(Qt::Key_Right);  // over the edit field inside the group
+  EXPECT_EQ(driver->FocusedId(), test::kRadioC);
+  driver->Key(Qt::Key_Down);  // round to the first button, not into the next group
+  EXPECT_EQ(driver->FocusedId(), test::kRadioA);
+  driver->Key(Qt::Key_Up);
+  driver->Key(Qt::Key_Left);
+  EXPECT_EQ(driver->FocusedId(), test::kRadioB);
+  EXPECT_TRUE(Checked(test::kRadioD)) << "the next group is left alone";
+  ASSERT_EQ(dialog.UpdateData(TRUE), TRUE);
+  EXPECT_EQ(dialog.radioFirst, 1);
+}
+
 }  // namespace
