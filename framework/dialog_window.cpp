@@ -222,9 +222,12 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!dying_ && event->type() == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     // Losing the focus to another window (a message box) or to a popup (a combo box's own
-    // list) is no focus change within the dialog.
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      const int index = IndexOf(qobject_cast<QWidget*>(watched));
+    // list) is no focus change within the dialog, and neither is the focus passing on from a
+    // control that the program has just disabled.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+        widget != nullptr && widget->isEnabled()) {
+      const int index = IndexOf(widget);
       if (index >= 0) {
         // The control handles its own focus loss first (a line edit drops its selection
         // there), then the dialog hears of it; a handler that moves the focus back and

@@ -138,6 +138,22 @@ TEST_F(RelaySharingTest, UniqueRelayStoresButDoesNotRefill) {
   EXPECT_EQ(Text(GridId(grid::kGroup, 6)), "zz");  // no refill: the typed text stays
 }
 
+TEST_F(RelaySharingTest, FieldDisabledUnderTheFocusByAScrollSharesNothing) {
+  FunctionTable& t = config_.table;
+  t.relay[2] = "R01";
+  t.toneActive[2] = 0;
+  t.relayGroup[2] = 4;
+  t.relayDurationMs[2] = 900;
+  Dlg().RefreshFromConfig();
+  Driver().Focus(GridId(grid::kDuration, 1));
+  Scroll(SB_LINEDOWN);  // row 1 now shows entry 2, whose row is disabled
+  ASSERT_FALSE(Enabled(GridId(grid::kDuration, 1)));
+  for (std::size_t e : {1u, 5u, 40u}) {
+    EXPECT_EQ(t.relayDurationMs[e], 0) << e;
+    EXPECT_EQ(t.relayGroup[e], 1) << e;
+  }
+}
+
 // ---- Row enabling ----------------------------------------------------------------------
 
 using RowEnablingTest = SetupWindowTest;
