@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include "config/defaults.h"
 #include "link/line_timing.h"
 #include "link/serial_link.h"
+#include "link/termios_settings.h"
 #include "link/transfers.h"
 #include "link/unit_protocol.h"
 #include "tests/link/sample_configs.h"
@@ -138,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"SilentDownload", Silent(), false, TransferOutcome::kDownloadTimeout},
         FaultCase{"WrongChecksum", WrongChecksum(), false, TransferOutcome::kDownloadBadChecksum},
         FaultCase{"DownloadStartingLate60ms", Late(60), false, TransferOutcome::kDownloadOk},
-        FaultCase{"DownloadStartingLate160ms", Late(160), false, TransferOutcome::kDownloadTimeout}),
+        FaultCase{"DownloadStartingLate160ms", Late(160), false,
+                  TransferOutcome::kDownloadTimeout}),
     [](const testing::TestParamInfo<FaultCase>& info) { return info.param.description; });
 
 // A unit that stops after byte N leaves the configuration unchanged, for N in each part of
@@ -183,13 +186,23 @@ TEST_F(TransfersPtyTest, PacedDownloadArrivesWhole) {
   EXPECT_EQ(config, AfterFrame(unitConfig_));
 }
 
-// An answer that came too late must not be taken as the answer of the next session.
-TEST_F(TransfersPtyTest, LateAnswerDoesNotLeakIntoTheNextSession) {
+// Between sessions the unit discards what the last one left unread, so an answer that came
+// too late is not taken as the answer of the next session. It leaves the line settings alone:
+// setting them back could undo the set-up of a session that has just opened the port.
+TEST_F(TransfersPtyTest, BetweenSessionsUnreadBytesGoButTheLineSettingsStay) {
   StartUnit(Late(160));
   EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadRefused);
   ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
   unit_->SetBehaviour(Silent());
   EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadRefused);
+
+  std::this_thread::sleep_for(milliseconds(50));
+  const int fd = open(unit_->DevicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(fd, 0);
+  termios settings{};
+  EXPECT_EQ(tcgetattr(fd, &settings), 0);
+  close(fd);
+  EXPECT_EQ(LineSettingsMismatch(settings), "");
 }
 
 TEST_F(TransfersPtyTest, UnitLogsALineThatWasNotSetUp) {

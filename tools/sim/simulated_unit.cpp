@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,7 +44,6 @@ SimulatedUnit::~SimulatedUnit() { Stop(); }
 Status SimulatedUnit::Start() {
   Status status = pty_.Open();
   if (!status.ok()) return status;
-  tcgetattr(pty_.fd(), &fresh_);
   // Non-blocking, so that a write to a session that stopped reading can never hold Stop up.
   fcntl(pty_.fd(), F_SETFL, fcntl(pty_.fd(), F_GETFL) | O_NONBLOCK);
   if (pipe2(stopPipe_, O_CLOEXEC) != 0) {
@@ -118,15 +118,15 @@ void SimulatedUnit::Serve() {
         // served, so whoever waits for it finds the port ready for the next session.
         pollfd after{pty_.fd(), POLLIN, 0};
         sessionOpen = !(poll(&after, 1, 0) > 0 && (after.revents & POLLHUP));
-        if (!sessionOpen) ResetSlave();
+        if (!sessionOpen) DiscardUnread();
         Record(std::move(t));
         continue;
       }
     }
     if (p[0].revents & (POLLHUP | POLLERR)) {
-      // Nobody has the port open. Once per session, leave the port as a new one would be,
-      // then look for the next session now and then (a closed slave keeps signalling).
-      if (sessionOpen) ResetSlave();
+      // Nobody has the port open. Once per session, discard what it left unread, then look
+      // for the next session now and then (a closed slave keeps signalling).
+      if (sessionOpen) DiscardUnread();
       sessionOpen = false;
       pollfd stop{stopPipe_[0], POLLIN, 0};
       poll(&stop, 1, static_cast<int>(kIdlePoll.count()));
@@ -134,16 +134,13 @@ void SimulatedUnit::Serve() {
   }
 }
 
-void SimulatedUnit::ResetSlave() {
+void SimulatedUnit::DiscardUnread() {
   const int fd = open(pty_.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return;  // someone holds it exclusively: a new session has begun
   // Root opens a port despite its exclusive flag: leave a port alone that a new session
   // has already taken.
   int exclusive = 0;
-  if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive == 0) {
-    tcflush(fd, TCIFLUSH);
-    tcsetattr(fd, TCSANOW, &fresh_);
-  }
+  if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive == 0) tcflush(fd, TCIFLUSH);
   close(fd);
 }
 

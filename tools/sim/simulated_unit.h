@@ -10,10 +10,9 @@
 //
 // At every request the unit checks the line settings the application set (4800 baud, 8N1,
 // raw) and logs what differs. When the application closes the port, bytes it left unread
-// are discarded and the line settings are set back to the fresh ones, as a new port would
-// have them, so every session has to set up the line itself.
-
-#include <termios.h>
+// are discarded, so a late answer cannot reach the next session. The line settings stay as
+// the application left them, as a real port's do: changing them then could undo the set-up
+// of a session that opened the port in the meantime.
 
 #include <chrono>
 #include <condition_variable>
@@ -80,11 +79,10 @@ class SimulatedUnit {
   // Sleeps until `when`; false when Stop interrupted the wait.
   bool SleepUntil(Clock::time_point when);
   bool Stopping() const;
-  void ResetSlave();
+  void DiscardUnread();
   void Record(Transaction t);
 
   PtyMaster pty_;
-  termios fresh_{};  // the line settings of a new pseudo-terminal
   int stopPipe_[2] = {-1, -1};
   std::thread thread_;
   LogSink log_;
