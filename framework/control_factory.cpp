@@ -108,6 +108,7 @@ QWidget* MakeCombo(const res::ControlTemplate& control, QWidget* parent) {
   combo->setCurrentIndex(-1);
   if (editable) combo->setEditText(QString());
   combo->setFocusPolicy(InputFocus(control));
+  combo->setStyle(DialogStyle::Instance());
   return combo;
 }
 

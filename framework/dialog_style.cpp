@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QStyleOption>
+#include <QWidget>
 #include <algorithm>
 
 namespace tqr417::fw {
@@ -58,6 +59,14 @@ int DialogStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
       break;
   }
   return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+int DialogStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
+  if (hint == SH_ComboBox_AllowWheelScrolling && (widget == nullptr || !widget->hasFocus())) {
+    return 0;
+  }
+  return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
 void DialogStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -8,6 +8,8 @@
 // - A scroll bar's thumb is a square of the bar's breadth, whatever the range: the controls
 //   have a range and no page, so a thumb sized by the page step would claim to show a share of
 //   the rows that it does not.
+// - The mouse wheel changes a closed combo box's choice only while the box has the focus, so
+//   turning the wheel over the grid does not set the relays and groups it passes.
 // - Check boxes and radio buttons put their caption close to the box, as the layouts expect.
 
 #include <QProxyStyle>
@@ -21,6 +23,8 @@ class DialogStyle : public QProxyStyle {
 
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override;
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
