@@ -20,8 +20,9 @@
 // No notification reaches a handler while an exchange (UpdateData) runs, message box and
 // focus move included, so one focus change by the user gives at most one report.
 //
-// Keys: Esc and the close box call OnCancel; Enter presses the default push button when the
-// template has one (and it is enabled) and does nothing otherwise; F1 calls WinHelp.
+// Keys: Esc and the close box call OnCancel; in a template with a default push button, Enter
+// presses the focused push button, else the default one; without one Enter does nothing;
+// F1 calls WinHelp.
 
 #include <QIcon>
 #include <QPoint>

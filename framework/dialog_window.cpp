@@ -243,10 +243,16 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DialogWindow::PressEnter() {
-  // Enter presses the default push button, whichever control has the focus; a window without
-  // one ignores Enter (Space still presses a focused button).
+  // In a window with a default push button, Enter presses the push button that has the
+  // focus (so Enter on a focused Cancel cancels, as the technician expects), else the default
+  // one. A window without a default button ignores Enter (Space still presses a focused
+  // button), so Enter cannot start a command of the main window by accident.
   const int index = DefaultButtonIndex(template_);
-  auto* target = index < 0 ? nullptr : qobject_cast<QPushButton*>(ControlAt(index));
+  if (index < 0) return;
+  auto* target = qobject_cast<QPushButton*>(focusWidget());
+  if (target == nullptr || !isAncestorOf(target)) {
+    target = qobject_cast<QPushButton*>(ControlAt(index));
+  }
   if (target != nullptr && target->isEnabled() && target->isVisibleTo(this)) target->click();
 }
 

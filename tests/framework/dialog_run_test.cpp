@@ -54,12 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
                   d.Enter();
                 },
                 IDOK},
-        EndCase{"Enter with the focus on Cancel still presses the default button",
+        EndCase{"Enter with the focus on Cancel presses Cancel",
                 [](DialogDriver& d) {
                   d.Focus(IDCANCEL);
                   d.Enter();
                 },
-                IDOK},
+                IDCANCEL},
         EndCase{"Cancel button", [](DialogDriver& d) { d.Click(IDCANCEL); }, IDCANCEL},
         EndCase{"Esc", [](DialogDriver& d) { d.Esc(); }, IDCANCEL},
         EndCase{"close box", [](DialogDriver& d) { d.CloseBox(); }, IDCANCEL}),
