@@ -60,7 +60,7 @@ void SetMainWindowStartupValues(MainWindowSettings& m) {
 
 UnitConfig StartupConfig() {
   UnitConfig config;
-  SetTableDefaults(config.table);
+  SetTableDefaults(config.functionTable);
   SetDialogDefaults(config.dialog);
   SetMainWindowStartupValues(config.main);
   return config;

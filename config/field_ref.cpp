@@ -5,7 +5,7 @@ namespace tqr417 {
 int& FieldRef::Number(UnitConfig& config, int entry) const {
   if (auto* m = std::get_if<MainNumber>(&member_)) return config.main.**m;
   if (auto* d = std::get_if<DialogNumber>(&member_)) return config.dialog.**d;
-  return (config.table.*std::get<TableNumber>(member_)).at(entry);
+  return (config.functionTable.*std::get<TableNumber>(member_)).at(entry);
 }
 
 int FieldRef::Number(const UnitConfig& config, int entry) const {
@@ -15,7 +15,7 @@ int FieldRef::Number(const UnitConfig& config, int entry) const {
 std::string& FieldRef::Text(UnitConfig& config, int entry) const {
   if (auto* m = std::get_if<MainText>(&member_)) return config.main.**m;
   if (auto* d = std::get_if<DialogText>(&member_)) return config.dialog.**d;
-  return (config.table.*std::get<TableText>(member_)).at(entry);
+  return (config.functionTable.*std::get<TableText>(member_)).at(entry);
 }
 
 const std::string& FieldRef::Text(const UnitConfig& config, int entry) const {

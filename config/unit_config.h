@@ -72,8 +72,36 @@ struct DialogSettings {
   friend bool operator==(const DialogSettings&, const DialogSettings&) = default;
 };
 
+// The seven values of one decodable function.
+struct FunctionEntry {
+  int toneActive = 0;
+  std::string relay;
+  int relayGroup = 0;
+  int relayDurationMs = 0;
+  int digitalOutput = 0;
+  int ctcssCode = 0;
+  int useDefaultCtcss = 0;
+
+  friend bool operator==(const FunctionEntry&, const FunctionEntry&) = default;
+};
+
 // The 100 decodable functions, held as seven parallel arrays indexed by entry number.
 struct FunctionTable {
+  // The values of entry k, 0 to 99, gathered from the seven arrays.
+  FunctionEntry Entry(int k) const {
+    return {toneActive.at(k),    relay.at(k),     relayGroup.at(k),     relayDurationMs.at(k),
+            digitalOutput.at(k), ctcssCode.at(k), useDefaultCtcss.at(k)};
+  }
+  void SetEntry(int k, const FunctionEntry& entry) {
+    toneActive.at(k) = entry.toneActive;
+    relay.at(k) = entry.relay;
+    relayGroup.at(k) = entry.relayGroup;
+    relayDurationMs.at(k) = entry.relayDurationMs;
+    digitalOutput.at(k) = entry.digitalOutput;
+    ctcssCode.at(k) = entry.ctcssCode;
+    useDefaultCtcss.at(k) = entry.useDefaultCtcss;
+  }
+
   EntryArray<int> toneActive{};
   EntryArray<std::string> relay{};  // "R01", "R02" or empty for no relay
   EntryArray<int> relayGroup{};
@@ -88,7 +116,7 @@ struct FunctionTable {
 struct UnitConfig {
   MainWindowSettings main;
   DialogSettings dialog;
-  FunctionTable table;
+  FunctionTable functionTable;
 
   friend bool operator==(const UnitConfig&, const UnitConfig&) = default;
 };

@@ -143,7 +143,7 @@ BOOL CSetupDlg::OnInitDialog() {
 void CSetupDlg::SetTableDefaults() {
   UpdateData(TRUE);
   state_.scrollMax = config_.main.toneMode == 0 ? 7 : 90;
-  tqr417::SetTableDefaults(config_.table);
+  tqr417::SetTableDefaults(config_.functionTable);
   UpdateMomentaryEnabling();
 }
 

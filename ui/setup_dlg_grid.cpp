@@ -40,7 +40,7 @@ void CSetupDlg::FillRows(int top) {
   // value from reading outside the table.
   top = std::clamp(top, 0, kLastTop);
   state_.windowTop = top;
-  const tqr417::FunctionTable& table = config_.table;
+  const tqr417::FunctionTable& table = config_.functionTable;
   for (int row = 1; row <= kGridRows; ++row) {
     const std::size_t e = EntryIndex(top, row);
     const std::size_t r = RowIndex(row);
@@ -61,7 +61,7 @@ void CSetupDlg::FillRows(int top) {
 void CSetupDlg::StoreRows() {
   UpdateData(TRUE);
   const int top = std::clamp(state_.windowTop, 0, kLastTop);
-  tqr417::FunctionTable& table = config_.table;
+  tqr417::FunctionTable& table = config_.functionTable;
   for (int row = 1; row <= kGridRows; ++row) {
     const std::size_t e = EntryIndex(top, row);
     const std::size_t r = RowIndex(row);
@@ -77,7 +77,7 @@ void CSetupDlg::StoreRows() {
 
 void CSetupDlg::ShareRelaySettings(int row) {
   StoreRows();
-  tqr417::FunctionTable& table = config_.table;
+  tqr417::FunctionTable& table = config_.functionTable;
   const std::size_t source = EntryIndex(std::clamp(state_.windowTop, 0, kLastTop), row);
   const std::string relay = table.relay[source];
   if (relay.empty()) return;

@@ -11,17 +11,17 @@ TEST(StartupConfigTest, TableDefaultsFollowEntryNumber) {
   const UnitConfig config = StartupConfig();
   for (int k = 0; k < kEntryCount; ++k) {
     SCOPED_TRACE(k);
-    EXPECT_EQ(config.table.toneActive[k], 1);
-    EXPECT_EQ(config.table.relay[k], "");
-    EXPECT_EQ(config.table.relayGroup[k], 1);
-    EXPECT_EQ(config.table.relayDurationMs[k], 0);
-    EXPECT_EQ(config.table.digitalOutput[k], k % 64);
-    EXPECT_EQ(config.table.ctcssCode[k], 0);
-    EXPECT_EQ(config.table.useDefaultCtcss[k], 0);
+    EXPECT_EQ(config.functionTable.toneActive[k], 1);
+    EXPECT_EQ(config.functionTable.relay[k], "");
+    EXPECT_EQ(config.functionTable.relayGroup[k], 1);
+    EXPECT_EQ(config.functionTable.relayDurationMs[k], 0);
+    EXPECT_EQ(config.functionTable.digitalOutput[k], k % 64);
+    EXPECT_EQ(config.functionTable.ctcssCode[k], 0);
+    EXPECT_EQ(config.functionTable.useDefaultCtcss[k], 0);
   }
-  EXPECT_EQ(config.table.digitalOutput[63], 63);
-  EXPECT_EQ(config.table.digitalOutput[64], 0);
-  EXPECT_EQ(config.table.digitalOutput[99], 35);
+  EXPECT_EQ(config.functionTable.digitalOutput[63], 63);
+  EXPECT_EQ(config.functionTable.digitalOutput[64], 0);
+  EXPECT_EQ(config.functionTable.digitalOutput[99], 35);
 }
 
 TEST(StartupConfigTest, ErrorBeepsIsTheOnlyMainWindowFlagSet) {
@@ -85,8 +85,26 @@ TEST(FieldCatalogueTest, ReferencesReachTheirOwnMember) {
     }
   }
   EXPECT_EQ(config.dialog.morseFreq, fields::morseFreq.ref.Number(config));
-  EXPECT_EQ(config.table.relay[42], "relay");
-  EXPECT_EQ(config.table.relay[41], "");
+  EXPECT_EQ(config.functionTable.relay[42], "relay");
+  EXPECT_EQ(config.functionTable.relay[41], "");
+}
+
+}  // namespace
+}  // namespace tqr417
+
+namespace tqr417 {
+namespace {
+
+TEST(FunctionEntryTest, GathersAndSpreadsOneEntryOfTheSevenArrays) {
+  FunctionTable table;
+  SetTableDefaults(table);
+  const FunctionEntry entry{0, "R02", 3, 500, 17, 64, 1};
+  table.SetEntry(42, entry);
+  EXPECT_EQ(table.Entry(42), entry);
+  EXPECT_EQ(table.relayDurationMs[42], 500);
+  EXPECT_EQ(table.digitalOutput[42], 17);
+  EXPECT_EQ(table.Entry(41), (FunctionEntry{1, "", 1, 0, 41, 0, 0}));
+  EXPECT_THROW(table.Entry(kEntryCount), std::out_of_range);
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_P(SaveFailureTest, NamesTheFileAndTheReasonAndChangesNothing) {
   ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0600), 0);
   const std::vector<std::string> before = Listing();
   UnitConfig config = StartupConfig();
-  config.table.relay[5] = GetParam().relayLabel;
+  config.functionTable.relay[5] = GetParam().relayLabel;
   const Status status = SaveConfigFile(PathOf(GetParam().name), config);
   EXPECT_EQ(status.code(), GetParam().code);
   EXPECT_EQ(status.osError(), GetParam().osError);

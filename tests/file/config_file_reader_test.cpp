@@ -77,7 +77,7 @@ TEST_P(RefusedWordTest, NamesTheLineAndLeavesTheConfigurationAlone) {
   values.at(GetParam().value) = GetParam().word;
   lines[GetParam().line - 1] = JoinLines(values, " ");
   UnitConfig config = StartupConfig();
-  config.table.relay[99] = "R01";
+  config.functionTable.relay[99] = "R01";
   const UnitConfig before = config;
   const Status status = ParseConfigFile(JoinLines(lines), "x.417", config);
   EXPECT_EQ(status.code(), StatusCode::kInvalidInput);
@@ -140,12 +140,12 @@ TEST(RelayWordTest, OnlyNoneExactlyGivesAnEmptyLabel) {
   const std::string longWord(300, 'R');
   lines[2] = "None", lines[4] = longWord, lines[6] = "none";
   UnitConfig config = DistinctConfig();
-  config.table.relay.fill("R01");
+  config.functionTable.relay.fill("R01");
   ASSERT_TRUE(ParseConfigFile(JoinLines(lines), "x.417", config).ok());
-  EXPECT_EQ(config.table.relay[0], "None");
-  EXPECT_EQ(config.table.relay[1], longWord);
-  EXPECT_EQ(config.table.relay[2], "");
-  EXPECT_EQ(config.table.relayGroup[1], 1);
+  EXPECT_EQ(config.functionTable.relay[0], "None");
+  EXPECT_EQ(config.functionTable.relay[1], longWord);
+  EXPECT_EQ(config.functionTable.relay[2], "");
+  EXPECT_EQ(config.functionTable.relayGroup[1], 1);
 }
 
 // A file that ends early: the numbers it does not hold keep their values, the relay labels and
@@ -163,15 +163,15 @@ class EarlyEndTest : public testing::Test {
 
   UnitConfig before_ = [] {
     UnitConfig config = DistinctConfig();
-    config.table.relay.fill("R01");
-    config.table.digitalOutput.fill(63);
+    config.functionTable.relay.fill("R01");
+    config.functionTable.digitalOutput.fill(63);
     return config;
   }();
 };
 
 TEST_F(EarlyEndTest, EmptyFileEmptiesOnlyTheTexts) {
   UnitConfig expected = before_;
-  expected.table.relay.fill("");
+  expected.functionTable.relay.fill("");
   expected.dialog.morseText.clear();
   EXPECT_EQ(ReadFirstLines(0), expected);
 }
@@ -179,10 +179,10 @@ TEST_F(EarlyEndTest, EmptyFileEmptiesOnlyTheTexts) {
 TEST_F(EarlyEndTest, EndAfterARelayWord) {
   const UnitConfig config = ReadFirstLines(103);  // up to the relay word of entry 50
   EXPECT_EQ(config.main.toneMode, 0);
-  EXPECT_EQ(config.table.relay[50], "L50");
-  EXPECT_EQ(config.table.relay[51], "");
-  EXPECT_EQ(config.table.digitalOutput[49], 49);
-  EXPECT_EQ(config.table.digitalOutput[50], before_.table.digitalOutput[50]);
+  EXPECT_EQ(config.functionTable.relay[50], "L50");
+  EXPECT_EQ(config.functionTable.relay[51], "");
+  EXPECT_EQ(config.functionTable.digitalOutput[49], 49);
+  EXPECT_EQ(config.functionTable.digitalOutput[50], before_.functionTable.digitalOutput[50]);
   EXPECT_EQ(config.dialog.dig5ToneLevel, before_.dialog.dig5ToneLevel);
   EXPECT_EQ(config.dialog.morseText, "");
 }

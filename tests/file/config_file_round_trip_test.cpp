@@ -34,7 +34,7 @@ UnitConfig RandomConfig(std::mt19937& random) {
       field->ref.Number(config, k) = number();
     }
   }
-  for (std::string& label : config.table.relay) {
+  for (std::string& label : config.functionTable.relay) {
     do label = text(pick(0, 12), " \t\r\n\v\f");
     while (label == "none");
   }

@@ -42,7 +42,7 @@ class WhiteSpaceLabelTest : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(WhiteSpaceLabelTest, RefusesAndWritesNothing) {
   UnitConfig config = StartupConfig();
-  config.table.relay[5] = GetParam().label;
+  config.functionTable.relay[5] = GetParam().label;
   std::string text = "untouched";
   const Status status = FormatConfigFile(config, text);
   EXPECT_EQ(status.code(), StatusCode::kRefused);

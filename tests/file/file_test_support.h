@@ -72,7 +72,7 @@ inline UnitConfig DistinctConfig() {
   d.dig4RxMute = 35, d.dig4ActiveHigh = 36, d.dig4RevertF1 = 37, d.dig4RevertSec = 38;
   d.dig4Enable = 39, d.dig4R1 = 40, d.dig4R2 = 41;
   d.morseText = "cq de vk2 tqr";
-  FunctionTable& t = c.table;
+  FunctionTable& t = c.functionTable;
   t.relay[5] = "R02", t.toneActive[5] = 0, t.relayGroup[5] = 4, t.relayDurationMs[5] = 30000;
   t.digitalOutput[5] = 63, t.ctcssCode[5] = 64, t.useDefaultCtcss[5] = 1;
   return c;

@@ -57,7 +57,7 @@ TEST_F(ConfigFrameTest, AllZeroConfigurationIsAllZeroBytes) {
 
 TEST_F(ConfigFrameTest, SumBeyondSixteenBitsKeepsItsLowBits) {
   UnitConfig config = ZeroConfig();
-  config.table.relayDurationMs.fill(1000);
+  config.functionTable.relayDurationMs.fill(1000);
   const EncodedFrame frame = EncodeFrame(config);
   EXPECT_EQ(frame.sum, 100000);
   EXPECT_EQ(WordAt(frame.bytes, 934), 0x86A0);
@@ -110,13 +110,13 @@ TEST_F(ConfigFrameTest, HeaderAndEntryFieldsStandAtTheirOffsets) {
   config.main.pttRelayOption = 2;
   config.main.repeaterMode = 1;
   config.main.revertToR1 = 1;
-  config.table.relayDurationMs[5] = 0x0102;
-  config.table.relay[5] = "R02";
-  config.table.toneActive[5] = 1;
-  config.table.relayGroup[5] = 3;
-  config.table.digitalOutput[5] = 63;
-  config.table.ctcssCode[5] = 64;
-  config.table.useDefaultCtcss[5] = 1;
+  config.functionTable.relayDurationMs[5] = 0x0102;
+  config.functionTable.relay[5] = "R02";
+  config.functionTable.toneActive[5] = 1;
+  config.functionTable.relayGroup[5] = 3;
+  config.functionTable.digitalOutput[5] = 63;
+  config.functionTable.ctcssCode[5] = 64;
+  config.functionTable.useDefaultCtcss[5] = 1;
   const ConfigFrame b = EncodeFrame(config).bytes;
   // The header's flags are words; an entry's flags are bytes.
   const std::vector<uint8_t> header(b.begin(), b.begin() + 10);
@@ -226,26 +226,26 @@ TEST_F(ConfigFrameTest, MorseFieldStartingWithZeroGivesEmptyTextButCountsEveryBy
 
 TEST_F(ConfigFrameTest, RelayLabelsBecomeNumbersAndBack) {
   UnitConfig config = ZeroConfig();
-  config.table.relay[0] = "R01";
-  config.table.relay[1] = "R02";
-  config.table.relay[2] = "R12";
-  config.table.relay[3] = "R";
+  config.functionTable.relay[0] = "R01";
+  config.functionTable.relay[1] = "R02";
+  config.functionTable.relay[2] = "R12";
+  config.functionTable.relay[3] = "R";
   const ConfigFrame bytes = EncodeFrame(config).bytes;
   EXPECT_EQ(bytes[10 + 2], 1);
   EXPECT_EQ(bytes[18 + 2], 2);
   EXPECT_EQ(bytes[26 + 2], 12);
   EXPECT_EQ(bytes[34 + 2], 0);
   const DecodedFrame decoded = DecodeFrame(bytes);
-  EXPECT_EQ(decoded.config.table.relay[0], "R01");
-  EXPECT_EQ(decoded.config.table.relay[1], "R02");
-  EXPECT_EQ(decoded.config.table.relay[2], "R12");
-  EXPECT_EQ(decoded.config.table.relay[3], "");
-  EXPECT_EQ(decoded.config.table.relay[4], "");
+  EXPECT_EQ(decoded.config.functionTable.relay[0], "R01");
+  EXPECT_EQ(decoded.config.functionTable.relay[1], "R02");
+  EXPECT_EQ(decoded.config.functionTable.relay[2], "R12");
+  EXPECT_EQ(decoded.config.functionTable.relay[3], "");
+  EXPECT_EQ(decoded.config.functionTable.relay[4], "");
 }
 
 TEST_F(ConfigFrameTest, RelayNumberBeyondAByteBreaksTheChecksum) {
   UnitConfig config = ZeroConfig();
-  config.table.relay[0] = "R300";
+  config.functionTable.relay[0] = "R300";
   const EncodedFrame frame = EncodeFrame(config);
   EXPECT_EQ(frame.bytes[12], 44);
   EXPECT_EQ(frame.sum, 300);
@@ -285,7 +285,7 @@ TEST_F(ConfigFrameTest, RandomConfigurationsRoundTrip) {
       const int entries = f->ref.IsTableField() ? kEntryCount : 1;
       for (int e = 0; e < entries; ++e) f->ref.Number(config, e) = pick(random);
     }
-    for (auto& label : config.table.relay)
+    for (auto& label : config.functionTable.relay)
       label = random() % 3 == 0 ? "" : FormatEntryLabel(1 + random() % 2, 'R');
     config.main.pttFrequency = std::string(kPttFrequencies[random() % 8]);
     config.dialog.morseText = std::string(random() % 51, static_cast<char>('A' + random() % 26));

@@ -21,10 +21,10 @@ inline UnitConfig VariedConfig() {
   config.dialog.callTimeoutMin = 180;
   config.dialog.dig5OffMs = 65000;
   for (int i = 0; i < kEntryCount; ++i) {
-    config.table.relay[i] = i % 3 == 0 ? "" : FormatEntryLabel(1 + i % 2, 'R');
-    config.table.relayDurationMs[i] = 50 * i;
-    config.table.ctcssCode[i] = i % 40;
-    config.table.useDefaultCtcss[i] = i % 2;
+    config.functionTable.relay[i] = i % 3 == 0 ? "" : FormatEntryLabel(1 + i % 2, 'R');
+    config.functionTable.relayDurationMs[i] = 50 * i;
+    config.functionTable.ctcssCode[i] = i % 40;
+    config.functionTable.useDefaultCtcss[i] = i % 2;
   }
   return config;
 }
@@ -37,8 +37,8 @@ inline UnitConfig AllOnesConfig() {
   config.main.repeaterMode = -1;
   config.dialog.sidetoneGain = -1;
   config.dialog.dig5ToneLevel = -1;
-  config.table.relayDurationMs.fill(-1);
-  config.table.digitalOutput.fill(255);
+  config.functionTable.relayDurationMs.fill(-1);
+  config.functionTable.digitalOutput.fill(255);
   config.dialog.morseText = std::string(MORSE_FIELD_LEN, '\xFF');
   config.dialog.morseFreq = 2000;  // sent as 16384, read back unchanged
   return config;

@@ -86,7 +86,7 @@ TEST_F(DownloadTest, AllOnesBytesAreDataNotTimeOuts) {
   const UnitConfig unit = AllOnesConfig();
   channel_.Queue(FrameOf(unit));
   ASSERT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadOk);
-  EXPECT_EQ(config_.table.relayDurationMs[99], -1);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[99], -1);
   EXPECT_EQ(config_.dialog.sidetoneGain, -1);
   EXPECT_EQ(config_.main.toneMode, 255);
   EXPECT_EQ(config_.dialog.morseText, std::string(MORSE_FIELD_LEN, '\xFF'));

@@ -124,7 +124,7 @@ TEST_F(CliTest, CheckListsValuesOutsideTheirRanges) {
   const CliRun clean = Cli("check " + Path("ok.417"));
   EXPECT_EQ(clean.exitCode, 0) << clean.out;
 
-  config.table.relayDurationMs[5] = 30001;
+  config.functionTable.relayDurationMs[5] = 30001;
   config.dialog.sidetoneGain = -41;
   config.main.pttFrequency = "2000";
   ASSERT_TRUE(SaveConfigFile(Path("bad.417"), config).ok());
@@ -189,7 +189,7 @@ TEST_F(CliLinkTest, SendDeliversTheFileAndReportsAcceptance) {
   StartUnit(UnitConfig{});
   UnitConfig config = StartupConfig();
   config.dialog.morseText = "CQ DE TQR";
-  config.table.relay[3] = "R02";
+  config.functionTable.relay[3] = "R02";
   ASSERT_TRUE(SaveConfigFile(Path("a.417"), config).ok());
   const CliRun run = Cli("send " + Path("a.417") + Device());
   EXPECT_EQ(run.exitCode, 0) << Err();
@@ -202,7 +202,7 @@ TEST_F(CliLinkTest, SendDeliversTheFileAndReportsAcceptance) {
 TEST_F(CliLinkTest, RecvWritesTheUnitsConfiguration) {
   UnitConfig held = StartupConfig();
   held.main.toneMode = 1;
-  held.table.relayDurationMs.fill(1000);
+  held.functionTable.relayDurationMs.fill(1000);
   StartUnit(held);
   const CliRun run = Cli("recv " + Path("b.417") + Device());
   EXPECT_EQ(run.exitCode, 0) << Err();

@@ -40,9 +40,9 @@ class FileCommandsTest : public SetupWindowTest {
     file.main.toneMode = 1;
     file.main.monRelayMode = 2;
     file.main.monMomentaryMs = 1500;
-    file.table.relay[0] = "R02";
-    file.table.relayDurationMs[0] = 4321;
-    file.table.digitalOutput[55] = 17;
+    file.functionTable.relay[0] = "R02";
+    file.functionTable.relayDurationMs[0] = 4321;
+    file.functionTable.digitalOutput[55] = 17;
     const std::string path = PathOf("dual.417");
     EXPECT_TRUE(SaveConfigFile(path, file).ok());
     loaded_ = file;
@@ -115,7 +115,7 @@ TEST_F(FileCommandsTest, CancelledLoadStillShowsTheTableAgain) {
   Driver().Click(GridId(grid::kUseDefaultCtcss, 4));
   Driver().Click(GridId(grid::kToneActive, 5));
   ClickLoad(std::nullopt);
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.table.digitalOutput[2]));
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.functionTable.digitalOutput[2]));
   EXPECT_EQ(Text(GridId(grid::kCtcss, 3)), "0");
   EXPECT_FALSE(Checked(GridId(grid::kUseDefaultCtcss, 4)));
   EXPECT_TRUE(Checked(GridId(grid::kToneActive, 5)));
@@ -132,7 +132,7 @@ TEST_F(FileCommandsTest, FailedLoadReportsAndChangesNothing) {
   EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
   EXPECT_NE(runner_.Messages()[0].text.str().find("missing.417"), std::string::npos);
   EXPECT_EQ(config_, StartupConfig());
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.table.digitalOutput[2]));
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.functionTable.digitalOutput[2]));
 }
 
 TEST_F(FileCommandsTest, FileWithAWordForANumberIsRefusedWhole) {
@@ -157,8 +157,8 @@ TEST_F(FileCommandsTest, SaveWritesWhatTheWindowShows) {
   UnitConfig read = StartupConfig();
   ASSERT_TRUE(LoadConfigFile(path, read).ok());
   EXPECT_EQ(read, config_);
-  EXPECT_EQ(read.table.relay[2], "R02");
-  EXPECT_EQ(read.table.digitalOutput[1], 45);
+  EXPECT_EQ(read.functionTable.relay[2], "R02");
+  EXPECT_EQ(read.functionTable.digitalOutput[1], 45);
   EXPECT_EQ(read.main.repeaterMode, 1);
 }
 
@@ -172,7 +172,7 @@ TEST_F(FileCommandsTest, SaveReportsAFieldOutOfRangeAndSavesItAsTyped) {
   EXPECT_EQ(MessagesContaining("63"), 1);
   UnitConfig read = StartupConfig();
   ASSERT_TRUE(LoadConfigFile(path, read).ok());
-  EXPECT_EQ(read.table.digitalOutput[1], 99);
+  EXPECT_EQ(read.functionTable.digitalOutput[1], 99);
   // The exchange stopped at the grid field, before the settings: the box did not reach its
   // member.
   EXPECT_EQ(read.main.repeaterMode, 0);
@@ -182,7 +182,7 @@ TEST_F(FileCommandsTest, CancelledSaveHasStoredTheRowsAlready) {
   TypeCell(grid::kDigitalOutput, 3, "44");
   runner_.ChooseFile(std::nullopt);
   Driver().Click(ids::IDC_SAVE);
-  EXPECT_EQ(config_.table.digitalOutput[3], 44);
+  EXPECT_EQ(config_.functionTable.digitalOutput[3], 44);
   EXPECT_TRUE(fs::is_empty(folder_));
   EXPECT_TRUE(runner_.Messages().empty());
 }

@@ -24,7 +24,7 @@ TEST_P(TypedGroupTest, StoredAsReadAndShownAfterTheNextFill) {
   const TypedGroupCase& c = GetParam();
   TypeCell(grid::kGroup, 2, c.typed);
   Dlg().StoreRows();
-  EXPECT_EQ(config_.table.relayGroup[2], c.stored);
+  EXPECT_EQ(config_.functionTable.relayGroup[2], c.stored);
   Dlg().FillRows(state_.windowTop);
   EXPECT_EQ(Text(GridId(grid::kGroup, 2)), std::to_string(c.stored));
 }
@@ -50,11 +50,11 @@ class TableGroupTest : public SetupWindowTest,
 
 TEST_P(TableGroupTest, ShownAsOneCharacterAndReadBackByTheStoreRule) {
   const TableGroupCase& c = GetParam();
-  config_.table.relayGroup[1] = c.relayGroup;
+  config_.functionTable.relayGroup[1] = c.relayGroup;
   Dlg().RefreshFromConfig();
   EXPECT_EQ(Text(GridId(grid::kGroup, 1)), c.shown);
   Dlg().StoreRows();
-  EXPECT_EQ(config_.table.relayGroup[1], c.storedBack);
+  EXPECT_EQ(config_.functionTable.relayGroup[1], c.storedBack);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, TableGroupTest,
@@ -76,7 +76,7 @@ class RelaySharingTest : public SetupWindowTest {
  protected:
   void SetUp() override {
     SetupWindowTest::SetUp();
-    FunctionTable& t = config_.table;
+    FunctionTable& t = config_.functionTable;
     t.relay[1] = "R01";   // row 1
     t.relay[5] = "R01";   // visible
     t.relay[40] = "R01";  // beyond Single mode's reach
@@ -95,13 +95,13 @@ TEST_F(RelaySharingTest, DurationFocusLossCopiesGroupAndDurationToSameRelay) {
   Driver().Focus(GridId(grid::kCtcss, 1));
 
   for (std::size_t e : {5u, 40u}) {
-    EXPECT_EQ(config_.table.relayGroup[e], 3) << e;
-    EXPECT_EQ(config_.table.relayDurationMs[e], 500) << e;
+    EXPECT_EQ(config_.functionTable.relayGroup[e], 3) << e;
+    EXPECT_EQ(config_.functionTable.relayDurationMs[e], 500) << e;
   }
-  EXPECT_EQ(config_.table.relayDurationMs[6], 11);
-  EXPECT_EQ(config_.table.relayDurationMs[30], 22);
-  EXPECT_EQ(config_.table.relayGroup[6], 1);
-  EXPECT_EQ(config_.table.relayDurationMs[2], 0);  // an empty relay
+  EXPECT_EQ(config_.functionTable.relayDurationMs[6], 11);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[30], 22);
+  EXPECT_EQ(config_.functionTable.relayGroup[6], 1);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[2], 0);  // an empty relay
   // Refilled: row 5 shows its entry's new values.
   EXPECT_EQ(Text(GridId(grid::kDuration, 5)), "500");
   EXPECT_EQ(Text(GridId(grid::kGroup, 5)), "3");
@@ -112,34 +112,34 @@ TEST_F(RelaySharingTest, RelayAndGroupFocusLossShareToo) {
   TypeCell(grid::kDuration, 6, "77");
   Driver().Focus(GridId(grid::kRelay, 6));
   Driver().Focus(GridId(grid::kCtcss, 6));
-  EXPECT_EQ(config_.table.relayDurationMs[1], 77);
-  EXPECT_EQ(config_.table.relayDurationMs[40], 77);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[1], 77);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[40], 77);
 
   TypeCell(grid::kGroup, 1, "2");
   Driver().Focus(GridId(grid::kCtcss, 1));
-  EXPECT_EQ(config_.table.relayGroup[40], 2);
-  EXPECT_EQ(config_.table.relayGroup[6], 2);
+  EXPECT_EQ(config_.functionTable.relayGroup[40], 2);
+  EXPECT_EQ(config_.functionTable.relayGroup[6], 2);
 }
 
 TEST_F(RelaySharingTest, EmptyRelayCopiesNothing) {
   TypeCell(grid::kDuration, 2, "900");  // entry 2 has no relay, neither have most others
   Driver().Focus(GridId(grid::kCtcss, 2));
-  EXPECT_EQ(config_.table.relayDurationMs[2], 900);
-  EXPECT_EQ(config_.table.relayDurationMs[3], 0);
-  EXPECT_EQ(config_.table.relayDurationMs[99], 0);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[2], 900);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[3], 0);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[99], 0);
 }
 
 TEST_F(RelaySharingTest, UniqueRelayStoresButDoesNotRefill) {
   TypeCell(grid::kGroup, 6, "zz");  // R02 is named by entry 6 only
   TypeCell(grid::kDuration, 6, "250");
   Driver().Focus(GridId(grid::kCtcss, 6));
-  EXPECT_EQ(config_.table.relayDurationMs[6], 250);
-  EXPECT_EQ(config_.table.relayGroup[6], 1);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[6], 250);
+  EXPECT_EQ(config_.functionTable.relayGroup[6], 1);
   EXPECT_EQ(Text(GridId(grid::kGroup, 6)), "zz");  // no refill: the typed text stays
 }
 
 TEST_F(RelaySharingTest, FieldDisabledUnderTheFocusByAScrollSharesNothing) {
-  FunctionTable& t = config_.table;
+  FunctionTable& t = config_.functionTable;
   t.relay[2] = "R01";
   t.toneActive[2] = 0;
   t.relayGroup[2] = 4;
@@ -166,7 +166,7 @@ TEST_F(RowEnablingTest, ToneActiveBoxEnablesOnlyItsRowsEditingControls) {
     EXPECT_TRUE(Enabled(GridId(*column, 5))) << column->heading;
   }
   EXPECT_TRUE(Enabled(GridId(grid::kToneActive, 4)));
-  EXPECT_EQ(config_.table.toneActive[4], 1);  // a click only changes the enabling
+  EXPECT_EQ(config_.functionTable.toneActive[4], 1);  // a click only changes the enabling
 
   Driver().Click(GridId(grid::kToneActive, 4));
   for (const GridColumn* column : kRowEditingColumns) {
@@ -175,8 +175,8 @@ TEST_F(RowEnablingTest, ToneActiveBoxEnablesOnlyItsRowsEditingControls) {
 }
 
 TEST_F(RowEnablingTest, AfterScrollingRowsFollowTheirEntries) {
-  config_.table.toneActive[3] = 0;
-  config_.table.toneActive[12] = 0;
+  config_.functionTable.toneActive[3] = 0;
+  config_.functionTable.toneActive[12] = 0;
   Dlg().RefreshFromConfig();
   EXPECT_FALSE(Enabled(GridId(grid::kDuration, 3)));
   Scroll(SB_BOTTOM);  // entries 7 to 16
@@ -191,8 +191,8 @@ TEST_F(RowEnablingTest, DisabledControlsStillTakePartInTheExchange) {
   TypeCell(grid::kCtcss, 2, "33");
   Driver().Click(GridId(grid::kToneActive, 2));
   Dlg().StoreRows();
-  EXPECT_EQ(config_.table.ctcssCode[2], 33);
-  EXPECT_EQ(config_.table.toneActive[2], 0);
+  EXPECT_EQ(config_.functionTable.ctcssCode[2], 33);
+  EXPECT_EQ(config_.functionTable.toneActive[2], 0);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST_F(RangeMessageTest, ScrollReportsStoresAndMovesOn) {
   TypeCell(grid::kDuration, 1, "30001");
   Scroll(SB_LINEDOWN);
   EXPECT_EQ(DurationMessages(), 1);
-  EXPECT_EQ(config_.table.relayDurationMs[1], 30001);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[1], 30001);
   EXPECT_EQ(RowLabel(1), "F02");
 
   runner_.ClearRecords();
@@ -70,7 +70,7 @@ TEST_F(RangeMessageTest, NonNumericTextKeepsThePreviousValue) {
   TypeCell(grid::kDigitalOutput, 2, "x9");
   Dlg().StoreRows();
   EXPECT_EQ(runner_.Messages().size(), 1u);
-  EXPECT_EQ(config_.table.digitalOutput[2], StartupConfig().table.digitalOutput[2]);
+  EXPECT_EQ(config_.functionTable.digitalOutput[2], StartupConfig().functionTable.digitalOutput[2]);
 }
 
 // ---- Order of the exchange list --------------------------------------------------------
@@ -93,7 +93,7 @@ class ExchangeOrderTest : public SetupWindowTest, public ::testing::WithParamInt
  protected:
   int TableValue(const GridColumn* column, int row) {
     const auto e = static_cast<std::size_t>(state_.windowTop + row - 1);
-    const FunctionTable& t = config_.table;
+    const FunctionTable& t = config_.functionTable;
     if (column == &grid::kCtcss) return t.ctcssCode[e];
     if (column == &grid::kDigitalOutput) return t.digitalOutput[e];
     if (column == &grid::kUseDefaultCtcss) return t.useDefaultCtcss[e];

@@ -80,7 +80,7 @@ TEST_F(ThumbRuleTest, ScrollBarControlDrivesTheGrid) {
   TypeCell(grid::kDigitalOutput, 1, "33");
   bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(RowLabel(1), "F02");
-  EXPECT_EQ(config_.table.digitalOutput[1], 33);
+  EXPECT_EQ(config_.functionTable.digitalOutput[1], 33);
   bar->triggerAction(QAbstractSlider::SliderToMaximum);
   EXPECT_EQ(RowLabel(10), "F16");
   EXPECT_EQ(bar->value(), 7);
@@ -90,8 +90,8 @@ TEST_F(ThumbRuleTest, EndOfScrollStoresWithoutRefilling) {
   TypeCell(grid::kCtcss, 2, "12");
   TypeCell(grid::kGroup, 3, "abc");
   Dlg().OnVScroll(SB_ENDSCROLL, 0, &Dlg().scrollBar);
-  EXPECT_EQ(config_.table.ctcssCode[2], 12);
-  EXPECT_EQ(config_.table.relayGroup[3], 1);
+  EXPECT_EQ(config_.functionTable.ctcssCode[2], 12);
+  EXPECT_EQ(config_.functionTable.relayGroup[3], 1);
   EXPECT_EQ(Text(GridId(grid::kGroup, 3)), "abc");  // shown as typed until the next fill
   EXPECT_EQ(state_.windowTop, 1);
 }
@@ -99,15 +99,15 @@ TEST_F(ThumbRuleTest, EndOfScrollStoresWithoutRefilling) {
 TEST_F(ThumbRuleTest, DragStoresAndRefillsAtEveryPosition) {
   TypeCell(grid::kDigitalOutput, 1, "40");
   Dlg().OnVScroll(SB_THUMBTRACK, 3, &Dlg().scrollBar);
-  EXPECT_EQ(config_.table.digitalOutput[1], 40);
+  EXPECT_EQ(config_.functionTable.digitalOutput[1], 40);
   EXPECT_EQ(RowLabel(1), "F03");
   TypeCell(grid::kDigitalOutput, 1, "41");
   Dlg().OnVScroll(SB_THUMBTRACK, 5, &Dlg().scrollBar);
-  EXPECT_EQ(config_.table.digitalOutput[3], 41);
+  EXPECT_EQ(config_.functionTable.digitalOutput[3], 41);
   Dlg().OnVScroll(SB_THUMBPOSITION, 5, &Dlg().scrollBar);
   Dlg().OnVScroll(SB_ENDSCROLL, 0, &Dlg().scrollBar);
   EXPECT_EQ(RowLabel(1), "F05");
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 1)), std::to_string(config_.table.digitalOutput[5]));
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 1)), std::to_string(config_.functionTable.digitalOutput[5]));
 }
 
 TEST_F(ThumbRuleTest, ToneModeChangeClampsTheThumbAndKeepsTheRows) {
@@ -129,7 +129,7 @@ TEST_F(ThumbRuleTest, ToneModeChangeClampsTheThumbAndKeepsTheRows) {
   // The next scroll stores at the old top, then moves on from the thumb.
   TypeCell(grid::kDuration, 1, "1234");
   Scroll(SB_LINEDOWN);
-  EXPECT_EQ(config_.table.relayDurationMs[50], 1234);
+  EXPECT_EQ(config_.functionTable.relayDurationMs[50], 1234);
   EXPECT_EQ(RowLabel(1), "F07");
   EXPECT_EQ(RowLabel(10), "F16");
 }

@@ -43,7 +43,7 @@ TEST_F(StartupTest, ShowsTheDefaultSettings) {
 }
 
 TEST_F(StartupTest, GridShowsTheFirstTenSingleModeEntries) {
-  const FunctionTable defaults = StartupConfig().table;
+  const FunctionTable defaults = StartupConfig().functionTable;
   for (int row = 1; row <= kGridRows; ++row) {
     const auto e = static_cast<std::size_t>(row);  // entry 1 in row 1
     EXPECT_EQ(RowLabel(row), FormatEntryLabel(row, 'F'));

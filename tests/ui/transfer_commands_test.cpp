@@ -34,9 +34,9 @@ UnitConfig UnitHeldConfig() {
   held.main.toneMode = 1;
   held.main.monRelayMode = 2;
   held.main.monMomentaryMs = 250;
-  held.table.relay[0] = "R01";
-  held.table.relayDurationMs[0] = 700;
-  held.table.toneActive[3] = 0;
+  held.functionTable.relay[0] = "R01";
+  held.functionTable.relayDurationMs[0] = 700;
+  held.functionTable.toneActive[3] = 0;
   held.dialog.morseText = "DE TQR";
   return ThroughFrame(held);
 }
@@ -85,10 +85,10 @@ TEST_F(TransferCommandsTest, UploadSendsWhatTheWindowShows) {
   EXPECT_EQ(message.icon, 0u);
   const UnitConfig held = unit_->Held();
   EXPECT_EQ(held, ThroughFrame(config_));
-  EXPECT_EQ(held.table.relay[2], "R02");
-  EXPECT_EQ(held.table.relayDurationMs[2], 1500);
-  EXPECT_EQ(held.table.digitalOutput[4], 21);
-  EXPECT_EQ(held.table.ctcssCode[11], 12);
+  EXPECT_EQ(held.functionTable.relay[2], "R02");
+  EXPECT_EQ(held.functionTable.relayDurationMs[2], 1500);
+  EXPECT_EQ(held.functionTable.digitalOutput[4], 21);
+  EXPECT_EQ(held.functionTable.ctcssCode[11], 12);
   EXPECT_EQ(held.main.audioLoopback, 1);
   EXPECT_EQ(held.main.monRelayMode, 2);
   EXPECT_EQ(held.main.monMomentaryMs, 900);
@@ -101,7 +101,7 @@ TEST_F(TransferCommandsTest, UploadWithAFieldOutOfRangeReportsItAndSendsAllTheSa
   ASSERT_EQ(runner_.Messages().size(), 2u);
   EXPECT_NE(runner_.Messages()[0].text.str().find("64"), std::string::npos);
   EXPECT_EQ(runner_.Messages()[1].text, "Data Received by TQR-417 OK");
-  EXPECT_EQ(unit_->Held().table.ctcssCode[1], 70);
+  EXPECT_EQ(unit_->Held().functionTable.ctcssCode[1], 70);
 }
 
 TEST_F(TransferCommandsTest, RefusedUploadShowsTheErrorWithAStopIcon) {
@@ -121,7 +121,7 @@ TEST_F(TransferCommandsTest, UploadWithoutAPortStoresTheRowsAndReports) {
   const auto message = OnlyMessage();
   EXPECT_EQ(message.text, "Error Opening Comm Port");
   EXPECT_EQ(message.icon, MB_ICONHAND);
-  EXPECT_EQ(config_.table.digitalOutput[1], 9);
+  EXPECT_EQ(config_.functionTable.digitalOutput[1], 9);
 }
 
 TEST_F(TransferCommandsTest, DownloadReplacesTheConfigurationAndRefreshes) {
@@ -152,7 +152,7 @@ TEST_F(TransferCommandsTest, FailedOpenStillRefreshesFromTheFirstEntry) {
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_EQ(state_.windowTop, 1);
   EXPECT_EQ(RowLabel(1), "F01");
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 3)), std::to_string(config_.table.digitalOutput[3]));
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 3)), std::to_string(config_.functionTable.digitalOutput[3]));
 }
 
 TEST_F(TransferCommandsTest, SilentUnitTimesOutAndChangesNothing) {

@@ -51,7 +51,7 @@ TEST_P(WindowEndingTest, EndsAtOnceWithCancelWithoutStoring) {
   EXPECT_EQ(code, IDCANCEL);
   EXPECT_TRUE(runner_.Messages().empty());
   EXPECT_EQ(runner_.UnexpectedModals(), 0);
-  EXPECT_EQ(config_.table, StartupConfig().table);
+  EXPECT_EQ(config_.functionTable, StartupConfig().functionTable);
 }
 
 INSTANTIATE_TEST_SUITE_P(

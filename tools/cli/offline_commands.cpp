@@ -80,15 +80,15 @@ void PrintSettings(const UnitConfig& config) {
 }
 
 void PrintTable(const UnitConfig& config) {
-  const FunctionTable& t = config.table;
   std::cout << "Function table:\n";
   std::printf("  %-5s %-11s %-5s %-11s %-19s %-14s %-10s %s\n", "Entry", "Tone Active", "Relay",
               "Relay Group", "Relay Duration (ms)", "Digital Output", "CTCSS Freq",
               "Use Default CTCSS");
   for (int k = 0; k < kEntryCount; ++k) {
+    const FunctionEntry e = config.functionTable.Entry(k);
     std::printf("  %-5s %-11d %-5s %-11d %-19d %-14d %-10d %d\n", FormatEntryLabel(k, 'F').c_str(),
-                t.toneActive[k], t.relay[k].empty() ? "-" : t.relay[k].c_str(), t.relayGroup[k],
-                t.relayDurationMs[k], t.digitalOutput[k], t.ctcssCode[k], t.useDefaultCtcss[k]);
+                e.toneActive, e.relay.empty() ? "-" : e.relay.c_str(), e.relayGroup,
+                e.relayDurationMs, e.digitalOutput, e.ctcssCode, e.useDefaultCtcss);
   }
 }
 
