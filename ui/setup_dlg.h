@@ -14,7 +14,7 @@
 #include "config/unit_config.h"
 #include "framework/dialog.h"
 #include "framework/scroll_bar.h"
-#include "link/transfer_outcome.h"
+#include "link/transfers.h"
 #include "ui/grid_rows.h"
 
 class CSetupDlg : public CDialog {
@@ -82,7 +82,7 @@ class CSetupDlg : public CDialog {
   // Gives each grid cell the name of its column heading and row label, e.g. "Relay F01".
   void NameGridCells();
   // Shows a transfer's outcome in a message box.
-  void ReportOutcome(tqr417::TransferOutcome outcome);
+  void ReportOutcome(const tqr417::TransferResult& result);
   // The range minimum of the current tone mode: 1 for Single, 0 for Dual.
   int FirstEntryOfMode() const;
 

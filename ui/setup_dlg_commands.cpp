@@ -1,5 +1,7 @@
 // The main window's four configuration commands: upload, download, save and load.
 
+#include <string>
+
 #include "file/config_file.h"
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
@@ -22,10 +24,16 @@ void ReportFileFailure(const tqr417::Status& status) {
 
 }  // namespace
 
-void CSetupDlg::ReportOutcome(tqr417::TransferOutcome outcome) {
-  const tqr417::OutcomeMessage message = tqr417::MessageFor(outcome);
-  AfxMessageBox(CString(message.text),
-                message.icon == tqr417::MessageIcon::kStop ? MB_ICONHAND : MB_OK);
+void CSetupDlg::ReportOutcome(const tqr417::TransferResult& result) {
+  const tqr417::OutcomeMessage message = tqr417::MessageFor(result.outcome);
+  std::string text(message.text);
+  // A port that cannot be opened is reported with the reason, which names the port and its
+  // device, so the technician knows whether to plug in a cable or close another program.
+  if (result.outcome == tqr417::TransferOutcome::kOpenFailed &&
+      !result.openStatus.message().empty()) {
+    text += "\n\n" + result.openStatus.message();
+  }
+  AfxMessageBox(CString(text), message.icon == tqr417::MessageIcon::kStop ? MB_ICONHAND : MB_OK);
 }
 
 void CSetupDlg::OnSendConfig() {
@@ -34,9 +42,8 @@ void CSetupDlg::OnSendConfig() {
   // The line work runs on a helper thread over a copy, so nothing the window does while it
   // repaints can change the configuration under the encoder.
   const tqr417::UnitConfig sending = config_;
-  tqr417::ui::RunUpload(
-      sending, tqr417::PortSelection(state_.comPort),
-      [this](const tqr417::TransferResult& result) { ReportOutcome(result.outcome); });
+  tqr417::ui::RunUpload(sending, tqr417::PortSelection(state_.comPort),
+                        [this](const tqr417::TransferResult& result) { ReportOutcome(result); });
 }
 
 void CSetupDlg::OnRecvConfig() {
@@ -49,7 +56,7 @@ void CSetupDlg::OnRecvConfig() {
     result = CWaitCursor::Run([&received, &port] { return tqr417::Download(received, port); });
   }
   config_ = received;  // unchanged unless a whole, intact frame came in
-  ReportOutcome(result.outcome);
+  ReportOutcome(result);
   RefreshFromConfig();
 }
 
