@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -90,7 +91,10 @@ std::optional<CString> QtModalRunner::ChooseFile(const FileRequest& request, QWi
   if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
-  return CString::FromQString(chooser.selectedFiles().front());
+  // A path is handed to the file functions as the file system spells it (UTF-8 here), not as
+  // Latin-1 like the configuration's texts, so a name with any characters opens the file the
+  // technician chose.
+  return CString(QFile::encodeName(chooser.selectedFiles().front()).toStdString().c_str());
 }
 
 UINT QtModalRunner::TrackMenu(const CMenu& menu, QWidget* owner, const QPoint& globalPos) {

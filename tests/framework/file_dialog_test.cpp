@@ -1,7 +1,15 @@
 #include "framework/file_dialog.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTimer>
+
+#include "framework/qt_modal_runner.h"
 #include "framework/testing/scripted_runner.h"
 
 namespace {
@@ -53,6 +61,32 @@ TEST(FileDialogUnscripted, CountsAsUnexpectedAndCancels) {
   CFileDialog chooser(TRUE, "417", "*.417");
   EXPECT_EQ(chooser.DoModal(), IDCANCEL);
   EXPECT_EQ(runner.UnexpectedModals(), 1);
+}
+
+// The production chooser, driven by a timer while it runs: the path it gives is the file
+// system's spelling, whatever characters the name holds.
+TEST(QtFileChooserTest, NameOutsideLatinOneComesBackAsTheFileSystemSpellsIt) {
+  const QString folder = QDir::temp().filePath(QStringLiteral("tqr417-chooser-%1").arg(getpid()));
+  QDir().mkpath(folder);
+  const QString typed = QStringLiteral("\u041a\u043e\u043d\u0444\u0438\u0433 \u20ac");
+  QTimer::singleShot(0, [&] {
+    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(chooser, nullptr);
+    chooser->setDirectory(folder);
+    chooser->selectFile(typed);
+    static_cast<QDialog*>(chooser)->accept();  // as the Save button does
+  });
+  tqr417::fw::QtModalRunner runner;
+  tqr417::fw::FileRequest request;
+  request.open = false;
+  request.defaultExt = "417";
+  request.initialName = "*.417";
+  request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  const std::optional<CString> path = runner.ChooseFile(request, nullptr);
+  ASSERT_TRUE(path.has_value());
+  const QString expected = QDir(folder).filePath(typed + QStringLiteral(".417"));
+  EXPECT_EQ(path->str(), QFile::encodeName(expected).toStdString());
+  QDir(folder).removeRecursively();
 }
 
 }  // namespace
