@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStringDecoder>
 
 #include "framework/dialog.h"
 #include "framework/menu.h"
@@ -28,6 +29,14 @@ QMessageBox::Icon IconOf(UINT type) {
   }
 }
 
+// Message texts may quote a file name, which the file system spells in UTF-8; every other
+// text is 8-bit. Text that reads as UTF-8 is shown as such, anything else byte for byte.
+QString MessageText(const CString& text) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString decoded = utf8(QByteArrayView(text.str().data(), text.GetLength()));
+  return utf8.hasError() ? text.ToQString() : decoded;
+}
+
 }  // namespace
 
 int QtModalRunner::RunDialog(CDialog& dialog) {
@@ -38,7 +47,7 @@ int QtModalRunner::RunDialog(CDialog& dialog) {
 }
 
 int QtModalRunner::ShowMessage(const MessageRequest& request, QWidget* owner) {
-  QMessageBox box(IconOf(request.type), request.caption.ToQString(), request.text.ToQString(),
+  QMessageBox box(IconOf(request.type), request.caption.ToQString(), MessageText(request.text),
                   QMessageBox::NoButton, owner);
   switch (request.type & MB_TYPEMASK) {
     case MB_OKCANCEL:

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "framework/qt_modal_runner.h"
@@ -87,6 +88,33 @@ TEST(QtFileChooserTest, NameOutsideLatinOneComesBackAsTheFileSystemSpellsIt) {
   const QString expected = QDir(folder).filePath(typed + QStringLiteral(".417"));
   EXPECT_EQ(path->str(), QFile::encodeName(expected).toStdString());
   QDir(folder).removeRecursively();
+}
+
+// Message texts quote file names in the file system's UTF-8; other 8-bit text stays bytes.
+TEST(QtMessageBoxTest, ShowsFileNamesInUtf8AndOtherTextByteForByte) {
+  struct Case {
+    std::string bytes;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"Cannot load \"/tmp/\xD0\x9A.417\"", QStringLiteral("Cannot load \"/tmp/\u041a.417\"")},
+      {"Morse \xE9", QStringLiteral("Morse \u00e9")},
+  };
+  for (const Case& c : cases) {
+    QString seen;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      seen = box->text();
+      box->accept();
+    });
+    tqr417::fw::QtModalRunner runner;
+    tqr417::fw::MessageRequest request;
+    request.text = CString(c.bytes.c_str());
+    request.type = MB_OK;
+    runner.ShowMessage(request, nullptr);
+    EXPECT_EQ(seen, c.shown);
+  }
 }
 
 }  // namespace
