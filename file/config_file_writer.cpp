@@ -29,12 +29,26 @@ std::string ValueText(const FileItem& item, const UnitConfig& config, int entry)
   return DecimalText(ref.Number(config, entry));
 }
 
-// A relay label is read back as one word, so white space inside it would end the label early
-// and shift every later value of the file onto the wrong field.
-bool CannotBeReadBack(const FileItem& item, const UnitConfig& config, int entry) {
-  if (item.conversion != FileConversion::kRelayWord) return false;
-  const std::string& label = item.field->ref.Text(config, entry);
-  return std::any_of(label.begin(), label.end(), IsFileWhiteSpace);
+// Why a text cannot be written so that it reads back as it stands, or an empty string. A
+// relay label is read back as one word: white space inside it would end the label early and
+// shift every later value of the file onto the wrong field. The Morse text is read back up
+// to the end of its line: a line break inside it would cut it there.
+std::string CannotBeReadBack(const FileItem& item, const UnitConfig& config, int entry) {
+  if (item.conversion == FileConversion::kRelayWord) {
+    const std::string& label = item.field->ref.Text(config, entry);
+    if (std::any_of(label.begin(), label.end(), IsFileWhiteSpace)) {
+      return "The relay label of " + FormatEntryLabel(entry, 'F') +
+             " holds white space, which a configuration file cannot carry; remove it and save "
+             "again.";
+    }
+  } else if (item.conversion == FileConversion::kMorseLine) {
+    const std::string& text = item.field->ref.Text(config, entry);
+    if (text.find_first_of("\r\n") != std::string::npos) {
+      return "The Morse Code String holds a line break, which a configuration file cannot "
+             "carry; correct it in \"Morse Code\" and save again.";
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -46,11 +60,10 @@ Status FormatConfigFile(const UnitConfig& config, std::string& text) {
   WalkFileLines([&](const FileLine& line, int entry) {
     for (size_t i = 0; i < line.items.size(); ++i) {
       const FileItem& item = line.items[i];
-      if (status.ok() && CannotBeReadBack(item, config, entry)) {
-        status = Status::Error(StatusCode::kRefused,
-                               "The relay label of " + FormatEntryLabel(entry, 'F') +
-                                   " holds white space, which a configuration file cannot carry; "
-                                   "remove it and save again.");
+      if (status.ok()) {
+        if (std::string reason = CannotBeReadBack(item, config, entry); !reason.empty()) {
+          status = Status::Error(StatusCode::kRefused, std::move(reason));
+        }
       }
       if (i > 0) out += line.separator;
       out += ValueText(item, config, entry);

@@ -59,5 +59,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, WhiteSpaceLabelTest,
                                          LabelCase{"blank alone", " "}),
                          file_test::CaseName<LabelCase>);
 
+// The Morse text is the rest of its line on reading: a line break would cut it there, so the
+// writer refuses it; blanks and other bytes are written as they stand.
+TEST(MorseLineTest, LineBreakIsRefusedOtherTextIsWrittenAsItStands) {
+  UnitConfig config = StartupConfig();
+  std::string text = "untouched";
+  for (const char* morse : {"CQ\nDE", "CQ\r", "\n"}) {
+    config.dialog.morseText = morse;
+    const Status status = FormatConfigFile(config, text);
+    EXPECT_EQ(status.code(), StatusCode::kRefused) << morse;
+    EXPECT_NE(status.message().find("Morse Code String"), std::string::npos);
+    EXPECT_EQ(text, "untouched");
+  }
+  config.dialog.morseText = "CQ\tDE \x01\xE9";
+  ASSERT_TRUE(FormatConfigFile(config, text).ok());
+  UnitConfig back = StartupConfig();
+  ASSERT_TRUE(ParseConfigFile(text, "x.417", back).ok());
+  EXPECT_EQ(back.dialog.morseText, config.dialog.morseText);
+}
+
 }  // namespace
 }  // namespace tqr417
