@@ -14,12 +14,12 @@ constexpr int kEnableRuledControls[] = {IDC_DIG4_REVERT_SEC, IDC_DIG4_ACTIVE_HIG
 CDig4CorDlg::CDig4CorDlg(CDialog* parent) : CDialog(IDD_DIG4_COR, parent) {
   AddHandler(IDC_DIG4_REVERT, BN_CLICKED, [this] { ApplyRevertRule(); });
   AddHandler(IDC_DIG4_ENABLE, BN_CLICKED, [this] { ApplyEnableRule(); });
+  // The seconds edit has only its unit beside it.
+  SetAccessibleName(IDC_DIG4_REVERT_SEC, "Revert Time (sec)");
 }
 
 BOOL CDig4CorDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  // The seconds edit has only its unit beside it.
-  SetAccessibleName(IDC_DIG4_REVERT_SEC, "Revert Time (sec)");
   ApplyRevertRule();
   ApplyEnableRule();
   return TRUE;

@@ -14,13 +14,13 @@ constexpr int kRuledControls[] = {IDC_DIG5_ACTIVE_HIGH, IDC_DIG5_FREQ,   IDC_DIG
 
 CDig5ToneDlg::CDig5ToneDlg(CDialog* parent) : CDialog(IDD_DIG5_TONE, parent) {
   AddHandler(IDC_DIG5_ENABLE, BN_CLICKED, [this] { ApplyEnableRule(); });
+  // Frequency and level share one label; the time edits are named by theirs.
+  SetAccessibleName(IDC_DIG5_FREQ, "Tone Frequency");
+  SetAccessibleName(IDC_DIG5_LEVEL, "Tone Level");
 }
 
 BOOL CDig5ToneDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  // Frequency and level share one label; the time edits are named by theirs.
-  SetAccessibleName(IDC_DIG5_FREQ, "Tone Frequency");
-  SetAccessibleName(IDC_DIG5_LEVEL, "Tone Level");
   ApplyEnableRule();
   return TRUE;
 }

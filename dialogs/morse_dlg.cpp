@@ -10,13 +10,8 @@ using namespace tqr417::res;
 CMorseDlg::CMorseDlg(CDialog* parent) : CDialog(IDD_MORSE, parent) {
   AddHandler(IDC_MORSE_END_OF_PTT, BN_CLICKED, [this] { OnAutoModeClicked(); });
   AddHandler(IDC_MORSE_TIMER, BN_CLICKED, [this] { OnAutoModeClicked(); });
-}
-
-BOOL CMorseDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
   // The interval edit has only its unit beside it; the other edits are named by their labels.
   SetAccessibleName(IDC_MORSE_INTERVAL, "Timer Interval (min)");
-  return TRUE;
 }
 
 void CMorseDlg::DoDataExchange(CDataExchange* pDX) {

@@ -18,8 +18,6 @@ class CMorseDlg : public CDialog {
   UINT morseIntervalMin = 0;  // minutes, 0 to 200
   int morseGain = 0;          // dBm, -40 to 5
 
-  BOOL OnInitDialog() override;
-
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
 

@@ -49,6 +49,9 @@ BOOL CDialog::Create() {
     if (id == tqr417::res::kStatic || controls_.count(id) != 0) continue;
     controls_.emplace(id, std::make_unique<CWnd>(window_->ControlAt(i), id));
   }
+  for (const auto& [id, name] : accessibleNames_) {
+    if (CWnd* control = GetDlgItem(id)) control->SetAccessibleName(name);
+  }
   if (!icon_.isNull()) window_->setWindowIcon(icon_);
   if (OnInitDialog() != FALSE) FocusFirstControl();
   return TRUE;
@@ -82,6 +85,7 @@ CWnd* CDialog::GetDlgItem(int controlId) {
 }
 
 void CDialog::SetAccessibleName(int controlId, const CString& name) {
+  accessibleNames_[controlId] = name;
   if (CWnd* control = GetDlgItem(controlId)) control->SetAccessibleName(name);
 }
 

@@ -87,7 +87,8 @@ class CDialog {
   CWnd* GetDlgItem(int controlId);
 
   // Overrides the accessible name that the control got from the template (its caption, or
-  // the label beside it).
+  // the label beside it). Also before the window exists: the name is kept and given to the
+  // control each time the window is created, so a constructor can name its controls.
   void SetAccessibleName(int controlId, const CString& name);
 
   // Caption of the window.
@@ -164,6 +165,7 @@ class CDialog {
   std::map<int, std::unique_ptr<CScrollBar>> plainBars_;  // for scroll bars without a member
   CMenu systemMenu_;
   QIcon icon_;
+  std::map<int, CString> accessibleNames_;  // names given by the window, by control id
   int exchangeDepth_ = 0;
   bool ended_ = false;
   int endCode_ = 0;
