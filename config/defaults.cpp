@@ -1,61 +1,48 @@
 #include "config/defaults.h"
 
+#include "config/field_catalogue.h"
+
 namespace tqr417 {
 
-void SetTableDefaults(FunctionTable& table) {
-  for (int k = 0; k < kEntryCount; ++k) {
-    table.toneActive[k] = 1;
-    table.relay[k].clear();
-    table.relayGroup[k] = 1;
-    table.relayDurationMs[k] = 0;
-    table.digitalOutput[k] = k % 64;
-    table.ctcssCode[k] = 0;
-    table.useDefaultCtcss[k] = 0;
+namespace {
+
+// Writes the start-up value of every field of `group` that has one into `config`.
+void WriteStartupValues(UnitConfig& config, FieldGroup group) {
+  for (const FieldInfo& field : kFieldCatalogue) {
+    if (field.group != group || field.startup == Startup::kAsCreated) continue;
+    const int entries = group == FieldGroup::kFunctionTable ? kEntryCount : 1;
+    for (int k = 0; k < entries; ++k) {
+      if (field.ref.IsText()) {
+        field.ref.Text(config, k) = field.startText;
+      } else {
+        field.ref.Number(config, k) =
+            field.startup == Startup::kEntryMod64 ? k % 64 : field.startValue;
+      }
+    }
   }
 }
 
-void SetDialogDefaults(DialogSettings& d) {
-  d.sidetoneGain = 0;
-  d.radioTxGain = 0;
-  d.lineTxGain = 0;
-  d.ctcssGain = 0;
-  d.morseAutoMode = 1;
-  d.morseIntervalMin = 0;
-  d.morseFreq = 1200;
-  d.morseGain = -10;
-  d.morseText.clear();
-  d.txAgc = 0;
-  d.txAddCtcss = 0;
-  d.txPreEmphasis = 0;
-  d.txLowPass = 0;
-  d.voxLevel = -10;
-  d.voxTimeoutSec = 120;
-  d.callTimeoutMin = 600;  // outside what the VOX dialog accepts; kept as the unit expects it
-  d.holdToneAlways = 0;
-  d.phoneInstalled = 0;
-  d.dig5Enable = 0;
-  d.dig5ActiveHigh = 1;
-  d.dig5R1 = 0;
-  d.dig5R2 = 0;
-  d.dig5ToneFreq = 2175;
-  d.dig5ToneLevel = -20;
-  d.dig5OnMs = 0;
-  d.dig5OffMs = 0;
-  d.dig4Enable = 0;
-  d.dig4ActiveHigh = 0;
-  d.dig4RxMute = 0;
-  d.dig4RevertF1 = 0;
-  d.dig4RevertSec = 0;
-  d.dig4R1 = 0;
-  d.dig4R2 = 0;
+}  // namespace
+
+void SetTableDefaults(FunctionTable& table) {
+  UnitConfig config;
+  config.functionTable = std::move(table);
+  WriteStartupValues(config, FieldGroup::kFunctionTable);
+  table = std::move(config.functionTable);
 }
 
-void SetMainWindowStartupValues(MainWindowSettings& m) {
-  m.pttToneOnly = 0;
-  m.lineDtmfDisable = 0;
-  m.audioLoopback = 0;
-  m.errorBeeps = 1;
-  m.pttFrequency = "2175";
+void SetDialogDefaults(DialogSettings& dialog) {
+  UnitConfig config;
+  config.dialog = std::move(dialog);
+  WriteStartupValues(config, FieldGroup::kDialog);
+  dialog = std::move(config.dialog);
+}
+
+void SetMainWindowStartupValues(MainWindowSettings& main) {
+  UnitConfig config;
+  config.main = std::move(main);
+  WriteStartupValues(config, FieldGroup::kMainWindow);
+  main = std::move(config.main);
 }
 
 UnitConfig StartupConfig() {

@@ -1,6 +1,7 @@
 #pragma once
-// Start-up values. The main window writes them once when it opens, in this order:
-// SetTableDefaults, then SetDialogDefaults with SetMainWindowStartupValues.
+// Start-up values, as the field catalogue's rows give them. The main window writes them once
+// when it opens, in this order: SetTableDefaults, then SetDialogDefaults with
+// SetMainWindowStartupValues.
 
 #include "config/unit_config.h"
 

@@ -1,32 +1,64 @@
 #include "config/field_catalogue.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 namespace tqr417 {
 
 namespace {
-using namespace fields;
-constexpr const FieldInfo* kAll[] = {
-    &toneMode,      &ctcssToneMode,   &lineDtmfDisable,  &audioLoopback,   &repeaterMode,
-    &revertToR1,    &pttToneOnly,     &pttRelayOption,   &monRelayMode,    &monMomentaryMs,
-    &errorBeeps,    &pttFrequency,    &sidetoneGain,     &radioTxGain,     &lineTxGain,
-    &ctcssGain,     &morseAutoMode,   &morseIntervalMin, &morseFreq,       &morseGain,
-    &morseText,     &txAgc,           &txAddCtcss,       &txPreEmphasis,   &txLowPass,
-    &voxLevel,      &voxTimeoutSec,   &callTimeoutMin,   &holdToneAlways,  &phoneInstalled,
-    &dig5Enable,    &dig5ActiveHigh,  &dig5R1,           &dig5R2,          &dig5ToneFreq,
-    &dig5ToneLevel, &dig5OnMs,        &dig5OffMs,        &dig4Enable,      &dig4ActiveHigh,
-    &dig4RxMute,    &dig4RevertF1,    &dig4RevertSec,    &dig4R1,          &dig4R2,
-    &toneActive,    &relay,           &relayGroup,       &relayDurationMs, &digitalOutput,
-    &ctcssCode,     &useDefaultCtcss,
-};
+
+constexpr auto kPointers = [] {
+  std::array<const FieldInfo*, std::size(catalogue_rows::kRows)> pointers{};
+  for (size_t i = 0; i < pointers.size(); ++i) pointers[i] = &catalogue_rows::kRows[i];
+  return pointers;
+}();
+
 }  // namespace
 
-std::span<const FieldInfo* const> AllFields() { return kAll; }
+std::span<const FieldInfo* const> AllFields() { return kPointers; }
 
 const FieldInfo* FindField(std::string_view name) {
-  auto it = std::find_if(std::begin(kAll), std::end(kAll),
+  auto it = std::find_if(kPointers.begin(), kPointers.end(),
                          [name](const FieldInfo* f) { return f->name == name; });
-  return it == std::end(kAll) ? nullptr : *it;
+  return it == kPointers.end() ? nullptr : *it;
+}
+
+bool WindowAccepts(const FieldInfo& field, int value) {
+  return field.check == WindowCheck::kNone || (value >= field.minValue && value <= field.maxValue);
+}
+
+bool WindowAccepts(const FieldInfo& field, std::string_view text) {
+  if (field.check == WindowCheck::kNone) return true;
+  // A drop-down list holds only the texts it offers.
+  if (!field.allowedTexts.empty()) {
+    return std::find(field.allowedTexts.begin(), field.allowedTexts.end(), text) !=
+           field.allowedTexts.end();
+  }
+  return field.maxValue == 0 || text.size() <= static_cast<size_t>(field.maxValue);
+}
+
+bool WindowAccepts(const FieldInfo& field, const UnitConfig& config, int entry) {
+  return field.ref.IsText() ? WindowAccepts(field, field.ref.Text(config, entry))
+                            : WindowAccepts(field, field.ref.Number(config, entry));
+}
+
+std::string AcceptedRangeText(const FieldInfo& field) {
+  switch (field.kind) {
+    case FieldKind::kFlag:
+      return "0 or 1";
+    case FieldKind::kText: {
+      if (field.allowedTexts.empty()) {
+        return field.maxValue == 0 ? "any text"
+                                   : "at most " + std::to_string(field.maxValue) + " characters";
+      }
+      std::string list = "one of";
+      for (std::string_view text : field.allowedTexts) list += " " + std::string(text);
+      return list;
+    }
+    default:
+      return std::to_string(field.minValue) + " to " + std::to_string(field.maxValue);
+  }
 }
 
 }  // namespace tqr417

@@ -1,9 +1,11 @@
 #pragma once
 // Every configuration field, described once: its member name, the caption its editing
-// window shows, its unit, the range that editing window accepts and where it lives.
-// The frame layout, the file layout and the companion's show and check refer to these.
+// window shows, its unit, the range that editing window accepts, whether that window checks
+// it, where it lives and its start-up value. The frame layout, the file layout, the windows'
+// range checks, the start-up values and the companion all read these rows.
 
 #include <span>
+#include <stdexcept>
 #include <string_view>
 
 #include "config/field_ref.h"
@@ -11,13 +13,25 @@
 namespace tqr417 {
 
 enum class FieldKind {
-  kNumber,  // a whole number checked against [minValue, maxValue]
+  kNumber,  // a whole number, [minValue, maxValue]
   kFlag,    // a check box: 0 or 1
   kChoice,  // a radio group or list index: 0 to maxValue
-  kText,    // at most maxValue characters; allowedTexts, when not empty, lists every accepted text
+  kText,    // at most maxValue characters (0: no limit); allowedTexts, when not empty, lists
+            // every text the window offers
 };
 
 enum class FieldGroup { kMainWindow, kDialog, kFunctionTable };
+
+// Whether the field's editing window refuses a value outside its range with a message. Check
+// boxes, radio groups and the grid's relay and group lists take whatever they are given.
+enum class WindowCheck { kNone, kRange };
+
+// How a field gets its value when the main window opens.
+enum class Startup {
+  kValue,       // the row's start value (startText for a text)
+  kEntryMod64,  // table only: the entry number modulo 64
+  kAsCreated,   // main window only: keeps the 0 it had when the window was created
+};
 
 struct FieldInfo {
   std::string_view name;     // the member's name, e.g. "monMomentaryMs"
@@ -27,7 +41,11 @@ struct FieldInfo {
   FieldKind kind;
   int minValue;
   int maxValue;
+  WindowCheck check;
   FieldRef ref;
+  Startup startup;
+  int startValue;              // numbers, with Startup::kValue
+  std::string_view startText;  // texts, with Startup::kValue
   std::span<const std::string_view> allowedTexts = {};
   std::span<const std::string_view> choiceNames = {};  // kChoice: the buttons, by index
 };
@@ -47,161 +65,113 @@ inline constexpr std::string_view kMorseAutoModeNames[] = {"End of Each PTT", "T
 inline constexpr int kMorseTextMaxChars = 50;
 inline constexpr int kPttFrequencyMaxChars = 4;
 
-namespace fields {
-
+namespace catalogue_rows {
 using M = MainWindowSettings;
 using D = DialogSettings;
 using T = FunctionTable;
-using G = FieldGroup;
-using K = FieldKind;
+inline constexpr FieldGroup kMain = FieldGroup::kMainWindow;
+inline constexpr FieldGroup kDlg = FieldGroup::kDialog;
+inline constexpr FieldGroup kTable = FieldGroup::kFunctionTable;
+inline constexpr FieldKind kNumber = FieldKind::kNumber;
+inline constexpr FieldKind kFlag = FieldKind::kFlag;
+inline constexpr FieldKind kChoice = FieldKind::kChoice;
+inline constexpr FieldKind kText = FieldKind::kText;
+inline constexpr WindowCheck kChecked = WindowCheck::kRange;
+inline constexpr WindowCheck kFree = WindowCheck::kNone;
+inline constexpr Startup kValue = Startup::kValue;
+inline constexpr Startup kAsCreated = Startup::kAsCreated;
+inline constexpr Startup kMod64 = Startup::kEntryMod64;
 
-// Main-window group.
-inline constexpr FieldInfo toneMode{
-    "toneMode", "Function Tone Mode", "", G::kMainWindow, K::kChoice, 0,
-    1,          &M::toneMode,         {}, kToneModeNames};
-inline constexpr FieldInfo ctcssToneMode{
-    "ctcssToneMode",    "CTCSS Tone", "", G::kMainWindow, K::kChoice, 0, 1, &M::ctcssToneMode, {},
-    kCtcssToneModeNames};
-inline constexpr FieldInfo lineDtmfDisable{
-    "lineDtmfDisable",  "Line DTMF Decoder Disable", "", G::kMainWindow, K::kFlag, 0, 1,
-    &M::lineDtmfDisable};
-inline constexpr FieldInfo audioLoopback{
-    "audioLoopback",  "Audio Loopback Enabled", "", G::kMainWindow, K::kFlag, 0, 1,
-    &M::audioLoopback};
-inline constexpr FieldInfo repeaterMode{
-    "repeaterMode", "Repeater Mode", "", G::kMainWindow, K::kFlag, 0, 1, &M::repeaterMode};
-inline constexpr FieldInfo revertToR1{
-    "revertToR1", "Revert to R1", "", G::kMainWindow, K::kFlag, 0, 1, &M::revertToR1};
-inline constexpr FieldInfo pttToneOnly{
-    "pttToneOnly", "PTT Tone Only", "", G::kMainWindow, K::kFlag, 0, 1, &M::pttToneOnly};
-inline constexpr FieldInfo pttRelayOption{"pttRelayOption",
-                                          "PTT Relay Options",
-                                          "",
-                                          G::kMainWindow,
-                                          K::kChoice,
-                                          0,
-                                          2,
-                                          &M::pttRelayOption,
-                                          {},
-                                          kPttRelayOptionNames};
-inline constexpr FieldInfo monRelayMode{"monRelayMode",
-                                        "MON Relay Options",
-                                        "",
-                                        G::kMainWindow,
-                                        K::kChoice,
-                                        0,
-                                        2,
-                                        &M::monRelayMode,
-                                        {},
-                                        kMonRelayModeNames};
-inline constexpr FieldInfo monMomentaryMs{
-    "monMomentaryMs",  "MON Relay Momentary Time", "ms", G::kMainWindow, K::kNumber, 0, 60000,
-    &M::monMomentaryMs};
-inline constexpr FieldInfo errorBeeps{
-    "errorBeeps", "Error Beeps Enabled", "", G::kMainWindow, K::kFlag, 0, 1, &M::errorBeeps};
-inline constexpr FieldInfo pttFrequency{"pttFrequency",        "PTT Frequency",  "Hz",
-                                        G::kMainWindow,        K::kText,         0,
-                                        kPttFrequencyMaxChars, &M::pttFrequency, kPttFrequencies};
+// Main-window group first, then the dialog group, then the table's seven per-entry fields.
+// clang-format off
+inline constexpr FieldInfo kRows[] = {
+//  name                caption                      unit    group   kind     min    max    window    member               start       value  text
+  {"toneMode",         "Function Tone Mode",        "",     kMain,  kChoice,   0,     1,    kFree,    &M::toneMode,         kAsCreated,    0, "", {}, kToneModeNames},
+  {"ctcssToneMode",    "CTCSS Tone",                "",     kMain,  kChoice,   0,     1,    kFree,    &M::ctcssToneMode,    kAsCreated,    0, "", {}, kCtcssToneModeNames},
+  {"lineDtmfDisable",  "Line DTMF Decoder Disable", "",     kMain,  kFlag,     0,     1,    kFree,    &M::lineDtmfDisable,  kValue,        0, ""},
+  {"audioLoopback",    "Audio Loopback Enabled",    "",     kMain,  kFlag,     0,     1,    kFree,    &M::audioLoopback,    kValue,        0, ""},
+  {"repeaterMode",     "Repeater Mode",             "",     kMain,  kFlag,     0,     1,    kFree,    &M::repeaterMode,     kAsCreated,    0, ""},
+  {"revertToR1",       "Revert to R1",              "",     kMain,  kFlag,     0,     1,    kFree,    &M::revertToR1,       kAsCreated,    0, ""},
+  {"pttToneOnly",      "PTT Tone Only",             "",     kMain,  kFlag,     0,     1,    kFree,    &M::pttToneOnly,      kValue,        0, ""},
+  {"pttRelayOption",   "PTT Relay Options",         "",     kMain,  kChoice,   0,     2,    kFree,    &M::pttRelayOption,   kAsCreated,    0, "", {}, kPttRelayOptionNames},
+  {"monRelayMode",     "MON Relay Options",         "",     kMain,  kChoice,   0,     2,    kFree,    &M::monRelayMode,     kAsCreated,    0, "", {}, kMonRelayModeNames},
+  {"monMomentaryMs",   "MON Relay Momentary Time",  "ms",   kMain,  kNumber,   0, 60000,    kChecked, &M::monMomentaryMs,   kAsCreated,    0, ""},
+  {"errorBeeps",       "Error Beeps Enabled",       "",     kMain,  kFlag,     0,     1,    kFree,    &M::errorBeeps,       kValue,        1, ""},
+  {"pttFrequency",     "PTT Frequency",             "Hz",   kMain,  kText,     0,     kPttFrequencyMaxChars,
+                                                                                            kChecked, &M::pttFrequency,     kValue,        0, "2175", kPttFrequencies},
 
-// Dialog group.
-inline constexpr FieldInfo sidetoneGain{
-    "sidetoneGain", "Handset Sidetone Gain", "", G::kDialog, K::kNumber, -40, 10, &D::sidetoneGain};
-inline constexpr FieldInfo radioTxGain{
-    "radioTxGain", "Radio TX Gain", "", G::kDialog, K::kNumber, -40, 10, &D::radioTxGain};
-inline constexpr FieldInfo lineTxGain{"lineTxGain", "Line TX Gain", "", G::kDialog, K::kNumber, -40,
-                                      10,           &D::lineTxGain};
-inline constexpr FieldInfo ctcssGain{"ctcssGain", "CTCSS Gain", "", G::kDialog,
-                                     K::kNumber,  -40,          10, &D::ctcssGain};
-inline constexpr FieldInfo morseAutoMode{"morseAutoMode",
-                                         "Auto Transmit Options",
-                                         "",
-                                         G::kDialog,
-                                         K::kChoice,
-                                         0,
-                                         1,
-                                         &D::morseAutoMode,
-                                         {},
-                                         kMorseAutoModeNames};
-inline constexpr FieldInfo morseIntervalMin{
-    "morseIntervalMin",  "Morse Timer Interval", "min", G::kDialog, K::kNumber, 0, 200,
-    &D::morseIntervalMin};
-inline constexpr FieldInfo morseFreq{
-    "morseFreq", "Morse Code Frequency", "Hz", G::kDialog, K::kNumber, 400, 2000, &D::morseFreq};
-inline constexpr FieldInfo morseGain{
-    "morseGain", "Morse Code Gain", "dBm", G::kDialog, K::kNumber, -40, 5, &D::morseGain};
-inline constexpr FieldInfo morseText{
-    "morseText", "Morse Code String", "",           G::kDialog, K::kText,
-    0,           kMorseTextMaxChars,  &D::morseText};
-inline constexpr FieldInfo txAgc{"txAgc", "AGC", "", G::kDialog, K::kFlag, 0, 1, &D::txAgc};
-inline constexpr FieldInfo txAddCtcss{
-    "txAddCtcss", "Add CTCSS to TX", "", G::kDialog, K::kFlag, 0, 1, &D::txAddCtcss};
-inline constexpr FieldInfo txPreEmphasis{
-    "txPreEmphasis", "Pre-Emphasize Audio", "", G::kDialog, K::kFlag, 0, 1, &D::txPreEmphasis};
-inline constexpr FieldInfo txLowPass{
-    "txLowPass", "3.5kHz Low Pass Filter", "", G::kDialog, K::kFlag, 0, 1, &D::txLowPass};
-inline constexpr FieldInfo voxLevel{
-    "voxLevel", "VOX Trigger Level", "dBm", G::kDialog, K::kNumber, -40, 10, &D::voxLevel};
-inline constexpr FieldInfo voxTimeoutSec{
-    "voxTimeoutSec", "VOX Timeout", "s", G::kDialog, K::kNumber, 0, 600, &D::voxTimeoutSec};
-inline constexpr FieldInfo callTimeoutMin{
-    "callTimeoutMin", "Call Timeout", "min", G::kDialog, K::kNumber, 0, 180, &D::callTimeoutMin};
-inline constexpr FieldInfo holdToneAlways{
-    "holdToneAlways", "Always Send Hold Tone", "", G::kDialog, K::kFlag, 0, 1, &D::holdToneAlways};
-inline constexpr FieldInfo phoneInstalled{
-    "phoneInstalled",  "Phone Interface Installed", "", G::kDialog, K::kFlag, 0, 1,
-    &D::phoneInstalled};
-inline constexpr FieldInfo dig5Enable{
-    "dig5Enable", "Enable Tone on Dig5 Input", "", G::kDialog, K::kFlag, 0, 1, &D::dig5Enable};
-inline constexpr FieldInfo dig5ActiveHigh{
-    "dig5ActiveHigh", "Dig5 Active High", "", G::kDialog, K::kFlag, 0, 1, &D::dig5ActiveHigh};
-inline constexpr FieldInfo dig5R1{"dig5R1", "Dig5 R1", "", G::kDialog, K::kFlag, 0, 1, &D::dig5R1};
-inline constexpr FieldInfo dig5R2{"dig5R2", "Dig5 R2", "", G::kDialog, K::kFlag, 0, 1, &D::dig5R2};
-inline constexpr FieldInfo dig5ToneFreq{
-    "dig5ToneFreq", "Dig5 Tone Frequency", "Hz", G::kDialog, K::kNumber, 300,
-    3000,           &D::dig5ToneFreq};
-inline constexpr FieldInfo dig5ToneLevel{
-    "dig5ToneLevel", "Dig5 Tone Level", "dBm", G::kDialog, K::kNumber, -40, 10, &D::dig5ToneLevel};
-inline constexpr FieldInfo dig5OnMs{
-    "dig5OnMs", "Dig5 Tone On Time", "ms", G::kDialog, K::kNumber, 0, 65000, &D::dig5OnMs};
-inline constexpr FieldInfo dig5OffMs{
-    "dig5OffMs", "Dig5 Tone Off Time", "ms", G::kDialog, K::kNumber, 0, 65000, &D::dig5OffMs};
-inline constexpr FieldInfo dig4Enable{
-    "dig4Enable", "Enable Dig4 as COR Input", "", G::kDialog, K::kFlag, 0, 1, &D::dig4Enable};
-inline constexpr FieldInfo dig4ActiveHigh{
-    "dig4ActiveHigh", "Dig4 Active High", "", G::kDialog, K::kFlag, 0, 1, &D::dig4ActiveHigh};
-inline constexpr FieldInfo dig4RxMute{
-    "dig4RxMute", "RX Mute on Input", "", G::kDialog, K::kFlag, 0, 1, &D::dig4RxMute};
-inline constexpr FieldInfo dig4RevertF1{
-    "dig4RevertF1", "Revert to F1 on Timer", "", G::kDialog, K::kFlag, 0, 1, &D::dig4RevertF1};
-inline constexpr FieldInfo dig4RevertSec{
-    "dig4RevertSec", "Revert to F1 Time", "s", G::kDialog, K::kNumber, 0, 30000, &D::dig4RevertSec};
-inline constexpr FieldInfo dig4R1{"dig4R1", "Dig4 R1", "", G::kDialog, K::kFlag, 0, 1, &D::dig4R1};
-inline constexpr FieldInfo dig4R2{"dig4R2", "Dig4 R2", "", G::kDialog, K::kFlag, 0, 1, &D::dig4R2};
+  {"sidetoneGain",     "Handset Sidetone Gain",     "",     kDlg,   kNumber, -40,    10,    kChecked, &D::sidetoneGain,     kValue,        0, ""},
+  {"radioTxGain",      "Radio TX Gain",             "",     kDlg,   kNumber, -40,    10,    kChecked, &D::radioTxGain,      kValue,        0, ""},
+  {"lineTxGain",       "Line TX Gain",              "",     kDlg,   kNumber, -40,    10,    kChecked, &D::lineTxGain,       kValue,        0, ""},
+  {"ctcssGain",        "CTCSS Gain",                "",     kDlg,   kNumber, -40,    10,    kChecked, &D::ctcssGain,        kValue,        0, ""},
+  {"morseAutoMode",    "Auto Transmit Options",     "",     kDlg,   kChoice,   0,     1,    kFree,    &D::morseAutoMode,    kValue,        1, "", {}, kMorseAutoModeNames},
+  {"morseIntervalMin", "Morse Timer Interval",      "min",  kDlg,   kNumber,   0,   200,    kChecked, &D::morseIntervalMin, kValue,        0, ""},
+  {"morseFreq",        "Morse Code Frequency",      "Hz",   kDlg,   kNumber, 400,  2000,    kChecked, &D::morseFreq,        kValue,     1200, ""},
+  {"morseGain",        "Morse Code Gain",           "dBm",  kDlg,   kNumber, -40,     5,    kChecked, &D::morseGain,        kValue,      -10, ""},
+  {"morseText",        "Morse Code String",         "",     kDlg,   kText,     0,     kMorseTextMaxChars,
+                                                                                            kChecked, &D::morseText,        kValue,        0, ""},
+  {"txAgc",            "AGC",                       "",     kDlg,   kFlag,     0,     1,    kFree,    &D::txAgc,            kValue,        0, ""},
+  {"txAddCtcss",       "Add CTCSS to TX",           "",     kDlg,   kFlag,     0,     1,    kFree,    &D::txAddCtcss,       kValue,        0, ""},
+  {"txPreEmphasis",    "Pre-Emphasize Audio",       "",     kDlg,   kFlag,     0,     1,    kFree,    &D::txPreEmphasis,    kValue,        0, ""},
+  {"txLowPass",        "3.5kHz Low Pass Filter",    "",     kDlg,   kFlag,     0,     1,    kFree,    &D::txLowPass,        kValue,        0, ""},
+  {"voxLevel",         "VOX Trigger Level",         "dBm",  kDlg,   kNumber, -40,    10,    kChecked, &D::voxLevel,         kValue,      -10, ""},
+  {"voxTimeoutSec",    "VOX Timeout",               "s",    kDlg,   kNumber,   0,   600,    kChecked, &D::voxTimeoutSec,    kValue,      120, ""},
+  // 600 lies outside what the VOX dialog accepts; the unit expects it as the start-up value.
+  {"callTimeoutMin",   "Call Timeout",              "min",  kDlg,   kNumber,   0,   180,    kChecked, &D::callTimeoutMin,   kValue,      600, ""},
+  {"holdToneAlways",   "Always Send Hold Tone",     "",     kDlg,   kFlag,     0,     1,    kFree,    &D::holdToneAlways,   kValue,        0, ""},
+  {"phoneInstalled",   "Phone Interface Installed", "",     kDlg,   kFlag,     0,     1,    kFree,    &D::phoneInstalled,   kValue,        0, ""},
+  {"dig5Enable",       "Enable Tone on Dig5 Input", "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig5Enable,       kValue,        0, ""},
+  {"dig5ActiveHigh",   "Dig5 Active High",          "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig5ActiveHigh,   kValue,        1, ""},
+  {"dig5R1",           "Dig5 R1",                   "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig5R1,           kValue,        0, ""},
+  {"dig5R2",           "Dig5 R2",                   "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig5R2,           kValue,        0, ""},
+  {"dig5ToneFreq",     "Dig5 Tone Frequency",       "Hz",   kDlg,   kNumber, 300,  3000,    kChecked, &D::dig5ToneFreq,     kValue,     2175, ""},
+  {"dig5ToneLevel",    "Dig5 Tone Level",           "dBm",  kDlg,   kNumber, -40,    10,    kChecked, &D::dig5ToneLevel,    kValue,      -20, ""},
+  {"dig5OnMs",         "Dig5 Tone On Time",         "ms",   kDlg,   kNumber,   0, 65000,    kChecked, &D::dig5OnMs,         kValue,        0, ""},
+  {"dig5OffMs",        "Dig5 Tone Off Time",        "ms",   kDlg,   kNumber,   0, 65000,    kChecked, &D::dig5OffMs,        kValue,        0, ""},
+  {"dig4Enable",       "Enable Dig4 as COR Input",  "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig4Enable,       kValue,        0, ""},
+  {"dig4ActiveHigh",   "Dig4 Active High",          "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig4ActiveHigh,   kValue,        0, ""},
+  {"dig4RxMute",       "RX Mute on Input",          "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig4RxMute,       kValue,        0, ""},
+  {"dig4RevertF1",     "Revert to F1 on Timer",     "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig4RevertF1,     kValue,        0, ""},
+  {"dig4RevertSec",    "Revert to F1 Time",         "s",    kDlg,   kNumber,   0, 30000,    kChecked, &D::dig4RevertSec,    kValue,        0, ""},
+  {"dig4R1",           "Dig4 R1",                   "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig4R1,           kValue,        0, ""},
+  {"dig4R2",           "Dig4 R2",                   "",     kDlg,   kFlag,     0,     1,    kFree,    &D::dig4R2,           kValue,        0, ""},
 
-// Function table, one value per entry.
-inline constexpr FieldInfo toneActive{
-    "toneActive", "Tone Active", "", G::kFunctionTable, K::kFlag, 0, 1, &T::toneActive};
-inline constexpr FieldInfo relay{"relay",  "Relay", "", G::kFunctionTable,
-                                 K::kText, 0,       0,  &T::relay};
-inline constexpr FieldInfo relayGroup{
-    "relayGroup", "Relay Group", "", G::kFunctionTable, K::kNumber, 1, 4, &T::relayGroup};
-inline constexpr FieldInfo relayDurationMs{
-    "relayDurationMs",  "Relay Duration", "ms", G::kFunctionTable, K::kNumber, 0, 30000,
-    &T::relayDurationMs};
-inline constexpr FieldInfo digitalOutput{
-    "digitalOutput", "Digital Output", "", G::kFunctionTable, K::kNumber, 0, 63, &T::digitalOutput};
-inline constexpr FieldInfo ctcssCode{
-    "ctcssCode", "CTCSS Freq", "", G::kFunctionTable, K::kNumber, 0, 64, &T::ctcssCode};
-inline constexpr FieldInfo useDefaultCtcss{
-    "useDefaultCtcss",  "Use Default CTCSS", "", G::kFunctionTable, K::kFlag, 0, 1,
-    &T::useDefaultCtcss};
+  {"toneActive",       "Tone Active",               "",     kTable, kFlag,     0,     1,    kFree,    &T::toneActive,       kValue,        1, ""},
+  {"relay",            "Relay",                     "",     kTable, kText,     0,     0,    kFree,    &T::relay,            kValue,        0, ""},
+  {"relayGroup",       "Relay Group",               "",     kTable, kNumber,   1,     4,    kFree,    &T::relayGroup,       kValue,        1, ""},
+  {"relayDurationMs",  "Relay Duration",            "ms",   kTable, kNumber,   0, 30000,    kChecked, &T::relayDurationMs,  kValue,        0, ""},
+  {"digitalOutput",    "Digital Output",            "",     kTable, kNumber,   0,    63,    kChecked, &T::digitalOutput,    kMod64,        0, ""},
+  {"ctcssCode",        "CTCSS Freq",                "",     kTable, kNumber,   0,    64,    kChecked, &T::ctcssCode,        kValue,        0, ""},
+  {"useDefaultCtcss",  "Use Default CTCSS",         "",     kTable, kFlag,     0,     1,    kFree,    &T::useDefaultCtcss,  kValue,        0, ""},
+};
+// clang-format on
 
-}  // namespace fields
+}  // namespace catalogue_rows
 
-// Every field, main-window group first, then the dialog group, then the table's seven.
+// Every field, in the order of the rows.
+inline constexpr std::span<const FieldInfo> kFieldCatalogue = catalogue_rows::kRows;
+
+// The row of the field called `name`; a name no row has does not compile.
+consteval const FieldInfo& Field(std::string_view name) {
+  for (const FieldInfo& field : catalogue_rows::kRows) {
+    if (field.name == name) return field;
+  }
+  throw std::invalid_argument("no configuration field of this name");
+}
+
+// Every field, as pointers into the rows.
 std::span<const FieldInfo* const> AllFields();
 
 // The field whose member is called `name`, or nullptr.
 const FieldInfo* FindField(std::string_view name);
+
+// Whether the field's editing window would take `value` / `text` without a range message.
+bool WindowAccepts(const FieldInfo& field, int value);
+bool WindowAccepts(const FieldInfo& field, std::string_view text);
+// The same for the value the configuration holds (entry: table fields only).
+bool WindowAccepts(const FieldInfo& field, const UnitConfig& config, int entry = 0);
+
+// What the field's editing window accepts, in words: "-40 to 10", "at most 4 characters".
+std::string AcceptedRangeText(const FieldInfo& field);
 
 }  // namespace tqr417

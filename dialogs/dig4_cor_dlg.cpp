@@ -1,5 +1,6 @@
 #include "dialogs/dig4_cor_dlg.h"
 
+#include "dialogs/field_checks.h"
 #include "framework/ddx.h"
 #include "resources/resource_ids.h"
 
@@ -28,7 +29,7 @@ BOOL CDig4CorDlg::OnInitDialog() {
 void CDig4CorDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, IDC_DIG4_REVERT, dig4RevertF1);
   DDX_Text(pDX, IDC_DIG4_REVERT_SEC, dig4RevertSec);
-  DDV_MinMaxInt(pDX, dig4RevertSec, 0, 30000);
+  DDV_Field(pDX, dig4RevertSec, tqr417::Field("dig4RevertSec"));
   DDX_Check(pDX, IDC_DIG4_ACTIVE_HIGH, dig4ActiveHigh);
   DDX_Check(pDX, IDC_DIG4_RX_MUTE, dig4RxMute);
   DDX_Check(pDX, IDC_DIG4_ENABLE, dig4Enable);

@@ -1,5 +1,6 @@
 #include "dialogs/dig5_tone_dlg.h"
 
+#include "dialogs/field_checks.h"
 #include "framework/ddx.h"
 #include "resources/resource_ids.h"
 
@@ -29,13 +30,13 @@ void CDig5ToneDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, IDC_DIG5_ACTIVE_HIGH, dig5ActiveHigh);
   DDX_Check(pDX, IDC_DIG5_ENABLE, dig5Enable);
   DDX_Text(pDX, IDC_DIG5_FREQ, dig5ToneFreq);
-  DDV_MinMaxInt(pDX, dig5ToneFreq, 300, 3000);
+  DDV_Field(pDX, dig5ToneFreq, tqr417::Field("dig5ToneFreq"));
   DDX_Text(pDX, IDC_DIG5_LEVEL, dig5ToneLevel);
-  DDV_MinMaxInt(pDX, dig5ToneLevel, -40, 10);
+  DDV_Field(pDX, dig5ToneLevel, tqr417::Field("dig5ToneLevel"));
   DDX_Text(pDX, IDC_DIG5_OFF_MS, dig5OffMs);
-  DDV_MinMaxInt(pDX, dig5OffMs, 0, 65000);
+  DDV_Field(pDX, dig5OffMs, tqr417::Field("dig5OffMs"));
   DDX_Text(pDX, IDC_DIG5_ON_MS, dig5OnMs);
-  DDV_MinMaxInt(pDX, dig5OnMs, 0, 65000);
+  DDV_Field(pDX, dig5OnMs, tqr417::Field("dig5OnMs"));
   DDX_Check(pDX, IDC_DIG5_R1, dig5R1);
   DDX_Check(pDX, IDC_DIG5_R2, dig5R2);
 }

@@ -1,6 +1,7 @@
 #include "dialogs/morse_dlg.h"
 
 #include "config/field_catalogue.h"
+#include "dialogs/field_checks.h"
 #include "framework/data_exchange.h"
 #include "framework/ddx.h"
 #include "resources/resource_ids.h"
@@ -17,13 +18,13 @@ CMorseDlg::CMorseDlg(CDialog* parent) : CDialog(IDD_MORSE, parent) {
 void CMorseDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Radio(pDX, IDC_MORSE_END_OF_PTT, morseAutoMode);
   DDX_Text(pDX, IDC_MORSE_FREQ, morseFreq);
-  DDV_MinMaxUInt(pDX, morseFreq, 400, 2000);
+  DDV_Field(pDX, morseFreq, tqr417::Field("morseFreq"));
   DDX_Text(pDX, IDC_MORSE_TEXT, morseText);
-  DDV_MaxChars(pDX, morseText, tqr417::kMorseTextMaxChars);
+  DDV_Field(pDX, morseText, tqr417::Field("morseText"));
   DDX_Text(pDX, IDC_MORSE_INTERVAL, morseIntervalMin);
-  DDV_MinMaxUInt(pDX, morseIntervalMin, 0, 200);
+  DDV_Field(pDX, morseIntervalMin, tqr417::Field("morseIntervalMin"));
   DDX_Text(pDX, IDC_MORSE_GAIN, morseGain);
-  DDV_MinMaxInt(pDX, morseGain, -40, 5);
+  DDV_Field(pDX, morseGain, tqr417::Field("morseGain"));
   if (pDX->Active()) ApplyIntervalRule();
 }
 

@@ -56,71 +56,70 @@ inline constexpr int kFileLineCount = 208;
 
 namespace file_items {
 using C = FileConversion;
-namespace f = fields;
 
 inline constexpr FileItem kHeader[] = {
-    {&f::toneMode, C::kNumber},       {&f::repeaterMode, C::kNumber},
-    {&f::revertToR1, C::kNumber},     {&f::monRelayMode, C::kNumber},
-    {&f::monMomentaryMs, C::kNumber}, {&f::ctcssToneMode, C::kNumber},
-    {&f::pttRelayOption, C::kNumber},
+    {&Field("toneMode"), C::kNumber},       {&Field("repeaterMode"), C::kNumber},
+    {&Field("revertToR1"), C::kNumber},     {&Field("monRelayMode"), C::kNumber},
+    {&Field("monMomentaryMs"), C::kNumber}, {&Field("ctcssToneMode"), C::kNumber},
+    {&Field("pttRelayOption"), C::kNumber},
 };
 
 inline constexpr FileItem kGains[] = {
-    {&f::sidetoneGain, C::kNumber},
-    {&f::radioTxGain, C::kNumber},
-    {&f::lineTxGain, C::kNumber},
-    {&f::ctcssGain, C::kNumber},
+    {&Field("sidetoneGain"), C::kNumber},
+    {&Field("radioTxGain"), C::kNumber},
+    {&Field("lineTxGain"), C::kNumber},
+    {&Field("ctcssGain"), C::kNumber},
 };
 
-inline constexpr FileItem kRelayWord[] = {{&f::relay, C::kRelayWord}};
+inline constexpr FileItem kRelayWord[] = {{&Field("relay"), C::kRelayWord}};
 
 inline constexpr FileItem kEntryValues[] = {
-    {&f::toneActive, C::kNumber},      {&f::relayGroup, C::kNumber},
-    {&f::relayDurationMs, C::kNumber}, {&f::digitalOutput, C::kNumber},
-    {&f::ctcssCode, C::kNumber},       {&f::useDefaultCtcss, C::kNumber},
+    {&Field("toneActive"), C::kNumber},      {&Field("relayGroup"), C::kNumber},
+    {&Field("relayDurationMs"), C::kNumber}, {&Field("digitalOutput"), C::kNumber},
+    {&Field("ctcssCode"), C::kNumber},       {&Field("useDefaultCtcss"), C::kNumber},
 };
 
 inline constexpr FileItem kDig5[] = {
-    {&f::dig5Enable, C::kNumber},      {&f::dig5ActiveHigh, C::kNumber},
-    {&f::dig5ToneLevel, C::kNumber},   {&f::dig5R1, C::kNumber},
-    {&f::dig5R2, C::kNumber},          {&f::audioLoopback, C::kNumber},
-    {&f::lineDtmfDisable, C::kNumber}, {&f::dig5ToneFreq, C::kNumber},
-    {&f::dig5OnMs, C::kNumber},        {&f::dig5OffMs, C::kNumber},
+    {&Field("dig5Enable"), C::kNumber},      {&Field("dig5ActiveHigh"), C::kNumber},
+    {&Field("dig5ToneLevel"), C::kNumber},   {&Field("dig5R1"), C::kNumber},
+    {&Field("dig5R2"), C::kNumber},          {&Field("audioLoopback"), C::kNumber},
+    {&Field("lineDtmfDisable"), C::kNumber}, {&Field("dig5ToneFreq"), C::kNumber},
+    {&Field("dig5OnMs"), C::kNumber},        {&Field("dig5OffMs"), C::kNumber},
 };
 
 inline constexpr FileItem kMorse[] = {
-    {&f::morseAutoMode, C::kNumber},
-    {&f::morseIntervalMin, C::kNumber},
-    {&f::morseGain, C::kNumber},
-    {&f::morseFreq, C::kNumber},
+    {&Field("morseAutoMode"), C::kNumber},
+    {&Field("morseIntervalMin"), C::kNumber},
+    {&Field("morseGain"), C::kNumber},
+    {&Field("morseFreq"), C::kNumber},
 };
 
 inline constexpr FileItem kTxAudio[] = {
-    {&f::txAddCtcss, C::kNumber},
-    {&f::txAgc, C::kNumber},
-    {&f::txPreEmphasis, C::kNumber},
-    {&f::txLowPass, C::kNumber},
+    {&Field("txAddCtcss"), C::kNumber},
+    {&Field("txAgc"), C::kNumber},
+    {&Field("txPreEmphasis"), C::kNumber},
+    {&Field("txLowPass"), C::kNumber},
 };
 
 inline constexpr FileItem kVox[] = {
-    {&f::voxLevel, C::kNumber},       {&f::phoneInstalled, C::kNumber},
-    {&f::voxTimeoutSec, C::kNumber},  {&f::callTimeoutMin, C::kNumber},
-    {&f::holdToneAlways, C::kNumber}, {&f::pttToneOnly, C::kNumber},
+    {&Field("voxLevel"), C::kNumber},       {&Field("phoneInstalled"), C::kNumber},
+    {&Field("voxTimeoutSec"), C::kNumber},  {&Field("callTimeoutMin"), C::kNumber},
+    {&Field("holdToneAlways"), C::kNumber}, {&Field("pttToneOnly"), C::kNumber},
 };
 
 inline constexpr FileItem kDig4[] = {
-    {&f::dig4RxMute, C::kNumber},
-    {&f::dig4ActiveHigh, C::kNumber},
-    {&f::dig4RevertF1, C::kNumber},
-    {&f::dig4RevertSec, C::kNumber},
-    {&f::dig4Enable, C::kNumber},
-    {&f::dig4R1, C::kNumber},
-    {&f::dig4R2, C::kNumber},
-    {&f::errorBeeps, C::kNumber},
-    {&f::pttFrequency, C::kPttFrequency},
+    {&Field("dig4RxMute"), C::kNumber},
+    {&Field("dig4ActiveHigh"), C::kNumber},
+    {&Field("dig4RevertF1"), C::kNumber},
+    {&Field("dig4RevertSec"), C::kNumber},
+    {&Field("dig4Enable"), C::kNumber},
+    {&Field("dig4R1"), C::kNumber},
+    {&Field("dig4R2"), C::kNumber},
+    {&Field("errorBeeps"), C::kNumber},
+    {&Field("pttFrequency"), C::kPttFrequency},
 };
 
-inline constexpr FileItem kMorseTextLine[] = {{&f::morseText, C::kMorseLine}};
+inline constexpr FileItem kMorseTextLine[] = {{&Field("morseText"), C::kMorseLine}};
 
 inline constexpr std::string_view kWide = "  ";
 inline constexpr std::string_view kNarrow = " ";

@@ -1,6 +1,7 @@
 #include "ui/setup_dlg.h"
 
 #include "config/defaults.h"
+#include "dialogs/field_checks.h"
 #include "dialogs/setting_commands.h"
 #include "framework/about_dlg.h"
 #include "framework/data_exchange.h"
@@ -74,25 +75,25 @@ void CSetupDlg::DoDataExchange(CDataExchange* pDX) {
   }
   for (int row : kRowExchangeOrder) {
     DDX_Text(pDX, GridId(grid::kDuration, row), rows.rowDurationMs[at(row)]);
-    DDV_MinMaxInt(pDX, rows.rowDurationMs[at(row)], 0, 30000);
+    DDV_Field(pDX, rows.rowDurationMs[at(row)], tqr417::Field("relayDurationMs"));
   }
   for (int row : kRowExchangeOrder) {
     DDX_Text(pDX, GridId(grid::kCtcss, row), rows.rowCtcssCode[at(row)]);
-    DDV_MinMaxInt(pDX, rows.rowCtcssCode[at(row)], 0, 64);
+    DDV_Field(pDX, rows.rowCtcssCode[at(row)], tqr417::Field("ctcssCode"));
   }
   for (int row : kRowExchangeOrder) {
     DDX_Check(pDX, GridId(grid::kUseDefaultCtcss, row), rows.rowUseDefaultCtcss[at(row)]);
   }
   for (int row : kRowExchangeOrder) {
     DDX_Text(pDX, GridId(grid::kDigitalOutput, row), rows.rowDigitalOutput[at(row)]);
-    DDV_MinMaxInt(pDX, rows.rowDigitalOutput[at(row)], 0, 63);
+    DDV_Field(pDX, rows.rowDigitalOutput[at(row)], tqr417::Field("digitalOutput"));
   }
 
   tqr417::MainWindowSettings& m = config_.main;
   DDX_Radio(pDX, ids::IDC_MON_RESET_ON_PTT, m.monRelayMode);
   DDX_Radio(pDX, ids::IDC_SINGLE, m.toneMode);
   DDX_Text(pDX, ids::IDC_MON_MOMENTARY_MS, m.monMomentaryMs);
-  DDV_MinMaxInt(pDX, m.monMomentaryMs, 0, 60000);
+  DDV_Field(pDX, m.monMomentaryMs, tqr417::Field("monMomentaryMs"));
   DDX_Radio(pDX, ids::IDC_PTT_NO_RELAYS, m.pttRelayOption);
   DDX_Radio(pDX, ids::IDC_CTCSS_PTT_ONLY, m.ctcssToneMode);
   DDX_Check(pDX, ids::IDC_REVERT_TO_R1, m.revertToR1);
@@ -110,7 +111,7 @@ void CSetupDlg::DoDataExchange(CDataExchange* pDX) {
   // the result goes back whatever the check says, as a bound member would keep it.
   CString pttFrequency(m.pttFrequency);
   DDX_CBString(pDX, ids::IDC_PTT_FREQUENCY, pttFrequency);
-  DDV_MaxChars(pDX, pttFrequency, 4);
+  DDV_Field(pDX, pttFrequency, tqr417::Field("pttFrequency"));
   m.pttFrequency = pttFrequency.str();
 }
 

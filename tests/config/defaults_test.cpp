@@ -29,7 +29,7 @@ TEST(StartupConfigTest, ErrorBeepsIsTheOnlyMainWindowFlagSet) {
   for (const FieldInfo* f : AllFields()) {
     if (f->group != FieldGroup::kMainWindow || f->ref.IsText()) continue;
     SCOPED_TRACE(f->name);
-    EXPECT_EQ(f->ref.Number(config), f == &fields::errorBeeps ? 1 : 0);
+    EXPECT_EQ(f->ref.Number(config), f == &Field("errorBeeps") ? 1 : 0);
   }
   EXPECT_EQ(config.main.pttFrequency, "2175");
 }
@@ -84,7 +84,7 @@ TEST(FieldCatalogueTest, ReferencesReachTheirOwnMember) {
       EXPECT_EQ(f->ref.Number(config, 42), marker++) << f->name;
     }
   }
-  EXPECT_EQ(config.dialog.morseFreq, fields::morseFreq.ref.Number(config));
+  EXPECT_EQ(config.dialog.morseFreq, Field("morseFreq").ref.Number(config));
   EXPECT_EQ(config.functionTable.relay[42], "relay");
   EXPECT_EQ(config.functionTable.relay[41], "");
 }

@@ -17,17 +17,23 @@ struct SettingsOffset {
   int offset;
 };
 const SettingsOffset kSettingsOffsets[] = {
-    {&fields::sidetoneGain, 810},   {&fields::radioTxGain, 812},    {&fields::lineTxGain, 814},
-    {&fields::ctcssGain, 816},      {&fields::audioLoopback, 820},  {&fields::lineDtmfDisable, 822},
-    {&fields::dig5Enable, 824},     {&fields::dig5ActiveHigh, 826}, {&fields::dig5ToneLevel, 828},
-    {&fields::dig5ToneFreq, 830},   {&fields::dig5OnMs, 832},       {&fields::dig5OffMs, 834},
-    {&fields::dig5R1, 836},         {&fields::dig5R2, 838},         {&fields::morseAutoMode, 840},
-    {&fields::morseGain, 846},      {&fields::txAddCtcss, 848},     {&fields::txAgc, 850},
-    {&fields::txPreEmphasis, 852},  {&fields::txLowPass, 854},      {&fields::voxLevel, 856},
-    {&fields::phoneInstalled, 858}, {&fields::voxTimeoutSec, 860},  {&fields::holdToneAlways, 864},
-    {&fields::pttToneOnly, 866},    {&fields::dig4RxMute, 868},     {&fields::dig4ActiveHigh, 870},
-    {&fields::dig4RevertF1, 872},   {&fields::dig4RevertSec, 874},  {&fields::dig4Enable, 876},
-    {&fields::dig4R1, 878},         {&fields::dig4R2, 880},         {&fields::errorBeeps, 882},
+    {&Field("sidetoneGain"), 810},   {&Field("radioTxGain"), 812},
+    {&Field("lineTxGain"), 814},     {&Field("ctcssGain"), 816},
+    {&Field("audioLoopback"), 820},  {&Field("lineDtmfDisable"), 822},
+    {&Field("dig5Enable"), 824},     {&Field("dig5ActiveHigh"), 826},
+    {&Field("dig5ToneLevel"), 828},  {&Field("dig5ToneFreq"), 830},
+    {&Field("dig5OnMs"), 832},       {&Field("dig5OffMs"), 834},
+    {&Field("dig5R1"), 836},         {&Field("dig5R2"), 838},
+    {&Field("morseAutoMode"), 840},  {&Field("morseGain"), 846},
+    {&Field("txAddCtcss"), 848},     {&Field("txAgc"), 850},
+    {&Field("txPreEmphasis"), 852},  {&Field("txLowPass"), 854},
+    {&Field("voxLevel"), 856},       {&Field("phoneInstalled"), 858},
+    {&Field("voxTimeoutSec"), 860},  {&Field("holdToneAlways"), 864},
+    {&Field("pttToneOnly"), 866},    {&Field("dig4RxMute"), 868},
+    {&Field("dig4ActiveHigh"), 870}, {&Field("dig4RevertF1"), 872},
+    {&Field("dig4RevertSec"), 874},  {&Field("dig4Enable"), 876},
+    {&Field("dig4R1"), 878},         {&Field("dig4R2"), 880},
+    {&Field("errorBeeps"), 882},
 };
 
 int WordAt(const ConfigFrame& bytes, int offset) { return bytes[offset] << 8 | bytes[offset + 1]; }
@@ -152,9 +158,9 @@ TEST_P(ScaledFieldTest, ConvertsOnTheWayOutAndBack) {
   UnitConfig config = ZeroConfig();
   c.field->ref.Number(config) = c.value;
   const EncodedFrame frame = EncodeFrame(config);
-  const int offset = c.field == &fields::morseFreq          ? 844
-                     : c.field == &fields::morseIntervalMin ? 842
-                                                            : 862;
+  const int offset = c.field == &Field("morseFreq")          ? 844
+                     : c.field == &Field("morseIntervalMin") ? 842
+                                                             : 862;
   EXPECT_EQ(WordAt(frame.bytes, offset), c.onLine & 0xFFFF);
   EXPECT_EQ(frame.sum, c.onLine);
   const DecodedFrame decoded = DecodeFrame(frame.bytes);
@@ -165,15 +171,15 @@ TEST_P(ScaledFieldTest, ConvertsOnTheWayOutAndBack) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScaledFieldTest,
     testing::Values(
-        ScaledCase{"Morse400Hz", &fields::morseFreq, 400, 3276, 399},
-        ScaledCase{"Morse1000Hz", &fields::morseFreq, 1000, 8192, 1000},
-        ScaledCase{"Morse1200Hz", &fields::morseFreq, 1200, 9830, 1199},
-        ScaledCase{"Morse2000Hz", &fields::morseFreq, 2000, 16384, 2000},
-        ScaledCase{"Interval200Min", &fields::morseIntervalMin, 200, 12000, 200},
-        ScaledCase{"Interval600MinReadsBackSigned", &fields::morseIntervalMin, 600, 36000, -492},
-        ScaledCase{"CallTimeout180Min", &fields::callTimeoutMin, 180, 10800, 180},
-        ScaledCase{"CallTimeout600MinAboveSignedWord", &fields::callTimeoutMin, 600, 36000, 600},
-        ScaledCase{"CallTimeout1092MinLargestWord", &fields::callTimeoutMin, 1092, 65520, 1092}),
+        ScaledCase{"Morse400Hz", &Field("morseFreq"), 400, 3276, 399},
+        ScaledCase{"Morse1000Hz", &Field("morseFreq"), 1000, 8192, 1000},
+        ScaledCase{"Morse1200Hz", &Field("morseFreq"), 1200, 9830, 1199},
+        ScaledCase{"Morse2000Hz", &Field("morseFreq"), 2000, 16384, 2000},
+        ScaledCase{"Interval200Min", &Field("morseIntervalMin"), 200, 12000, 200},
+        ScaledCase{"Interval600MinReadsBackSigned", &Field("morseIntervalMin"), 600, 36000, -492},
+        ScaledCase{"CallTimeout180Min", &Field("callTimeoutMin"), 180, 10800, 180},
+        ScaledCase{"CallTimeout600MinAboveSignedWord", &Field("callTimeoutMin"), 600, 36000, 600},
+        ScaledCase{"CallTimeout1092MinLargestWord", &Field("callTimeoutMin"), 1092, 65520, 1092}),
     [](const auto& info) { return std::string(info.param.description); });
 
 TEST_F(ConfigFrameTest, UnsignedWordsReadBackUpTo65535AndOthersSigned) {

@@ -120,6 +120,11 @@ TEST_F(CliTest, CheckListsValuesOutsideTheirRanges) {
 
   UnitConfig config = StartupConfig();
   config.dialog.callTimeoutMin = 100;
+  // The grid stores any relay group and the radio groups and check boxes take any value
+  // without a word, so none of these is reported.
+  config.functionTable.relayGroup[3] = 7;
+  config.main.toneMode = 5;
+  config.dialog.dig4R1 = -1;
   ASSERT_TRUE(SaveConfigFile(Path("ok.417"), config).ok());
   const CliRun clean = Cli("check " + Path("ok.417"));
   EXPECT_EQ(clean.exitCode, 0) << clean.out;

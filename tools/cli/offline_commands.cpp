@@ -33,37 +33,6 @@ std::string ValueText(const FieldInfo& field, const UnitConfig& config, int entr
   return text;
 }
 
-std::string RangeText(const FieldInfo& field) {
-  switch (field.kind) {
-    case FieldKind::kFlag:
-      return "0 or 1";
-    case FieldKind::kText: {
-      if (field.allowedTexts.empty())
-        return "at most " + std::to_string(field.maxValue) + " characters";
-      std::string list = "one of";
-      for (std::string_view text : field.allowedTexts) list += " " + std::string(text);
-      return list;
-    }
-    default:
-      return std::to_string(field.minValue) + " to " + std::to_string(field.maxValue);
-  }
-}
-
-bool InRange(const FieldInfo& field, const UnitConfig& config, int entry) {
-  if (field.kind != FieldKind::kText) {
-    const int value = field.ref.Number(config, entry);
-    return value >= field.minValue && value <= field.maxValue;
-  }
-  const std::string& text = field.ref.Text(config, entry);
-  if (!field.allowedTexts.empty()) {
-    for (std::string_view allowed : field.allowedTexts) {
-      if (text == allowed) return true;
-    }
-    return false;
-  }
-  return field.maxValue == 0 || static_cast<int>(text.size()) <= field.maxValue;
-}
-
 void PrintSettings(const UnitConfig& config) {
   const char* heading[] = {"Main window", "Setting dialogs"};
   for (FieldGroup group : {FieldGroup::kMainWindow, FieldGroup::kDialog}) {
@@ -96,14 +65,13 @@ void PrintTable(const UnitConfig& config) {
 std::vector<std::string> OutOfRange(const UnitConfig& config) {
   std::vector<std::string> problems;
   for (const FieldInfo* field : AllFields()) {
-    if (field == &fields::relay) continue;  // the relay list is editable: any text is accepted
     const int entries = field->ref.IsTableField() ? kEntryCount : 1;
     for (int e = 0; e < entries; ++e) {
-      if (InRange(*field, config, e)) continue;
+      if (WindowAccepts(*field, config, e)) continue;
       std::string name = std::string(field->name);
       if (field->ref.IsTableField()) name += " " + FormatEntryLabel(e, 'F');
       problems.push_back(name + "  " + ValueText(*field, config, e) +
-                         "  (accepted: " + RangeText(*field) + ")");
+                         "  (accepted: " + AcceptedRangeText(*field) + ")");
     }
   }
   return problems;
