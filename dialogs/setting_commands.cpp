@@ -1,6 +1,7 @@
 #include "dialogs/setting_commands.h"
 
 #include <string>
+#include <tuple>
 
 #include "dialogs/dig4_cor_dlg.h"
 #include "dialogs/dig5_tone_dlg.h"
@@ -28,44 +29,93 @@ struct CopyBack {
   void operator()(const CString& member, std::string& field) const { field = member.str(); }
 };
 
-// Runs one setting dialog: `fields(dlg, copy)` calls `copy(member, field)` for each of the
-// dialog's fields in the command's order. The dialog lives on the stack, so it is destroyed on
-// every way out. The fields go in before the run and come back only when it ends with IDOK
-// (not on Cancel, Esc, the close box, or -1 when the dialog cannot be created); returns
+// One dialog member and the configuration field it edits.
+template <typename Dialog, typename Member, typename Settings, typename Field>
+struct Binding {
+  Member Dialog::*member;
+  Field Settings::*field;
+};
+template <typename Dialog, typename Member, typename Settings, typename Field>
+constexpr Binding<Dialog, Member, Settings, Field> Bind(Member Dialog::*member,
+                                                        Field Settings::*field) {
+  return {member, field};
+}
+
+// Each dialog's members and the fields they edit, in the order the command copies them.
+constexpr std::tuple kGainFields{
+    Bind(&CGainDlg::sidetoneGain, &DialogSettings::sidetoneGain),
+    Bind(&CGainDlg::ctcssGain, &DialogSettings::ctcssGain),
+    Bind(&CGainDlg::lineTxGain, &DialogSettings::lineTxGain),
+    Bind(&CGainDlg::radioTxGain, &DialogSettings::radioTxGain),
+};
+constexpr std::tuple kMorseFields{
+    Bind(&CMorseDlg::morseAutoMode, &DialogSettings::morseAutoMode),
+    Bind(&CMorseDlg::morseFreq, &DialogSettings::morseFreq),
+    Bind(&CMorseDlg::morseText, &DialogSettings::morseText),
+    Bind(&CMorseDlg::morseIntervalMin, &DialogSettings::morseIntervalMin),
+    Bind(&CMorseDlg::morseGain, &DialogSettings::morseGain),
+};
+constexpr std::tuple kTxAudioFields{
+    Bind(&CTxAudioDlg::txAddCtcss, &DialogSettings::txAddCtcss),
+    Bind(&CTxAudioDlg::txAgc, &DialogSettings::txAgc),
+    Bind(&CTxAudioDlg::txPreEmphasis, &DialogSettings::txPreEmphasis),
+    Bind(&CTxAudioDlg::txLowPass, &DialogSettings::txLowPass),
+};
+constexpr std::tuple kVoxFields{
+    Bind(&CVoxDlg::holdToneAlways, &DialogSettings::holdToneAlways),
+    Bind(&CVoxDlg::callTimeoutMin, &DialogSettings::callTimeoutMin),
+    Bind(&CVoxDlg::phoneInstalled, &DialogSettings::phoneInstalled),
+    Bind(&CVoxDlg::voxLevel, &DialogSettings::voxLevel),
+    Bind(&CVoxDlg::voxTimeoutSec, &DialogSettings::voxTimeoutSec),
+};
+constexpr std::tuple kDig5Fields{
+    Bind(&CDig5ToneDlg::dig5ActiveHigh, &DialogSettings::dig5ActiveHigh),
+    Bind(&CDig5ToneDlg::dig5Enable, &DialogSettings::dig5Enable),
+    Bind(&CDig5ToneDlg::dig5ToneFreq, &DialogSettings::dig5ToneFreq),
+    Bind(&CDig5ToneDlg::dig5ToneLevel, &DialogSettings::dig5ToneLevel),
+    Bind(&CDig5ToneDlg::dig5OffMs, &DialogSettings::dig5OffMs),
+    Bind(&CDig5ToneDlg::dig5OnMs, &DialogSettings::dig5OnMs),
+    Bind(&CDig5ToneDlg::dig5R1, &DialogSettings::dig5R1),
+    Bind(&CDig5ToneDlg::dig5R2, &DialogSettings::dig5R2),
+};
+constexpr std::tuple kDig4Fields{
+    Bind(&CDig4CorDlg::dig4RevertF1, &DialogSettings::dig4RevertF1),
+    Bind(&CDig4CorDlg::dig4RevertSec, &DialogSettings::dig4RevertSec),
+    Bind(&CDig4CorDlg::dig4ActiveHigh, &DialogSettings::dig4ActiveHigh),
+    Bind(&CDig4CorDlg::dig4RxMute, &DialogSettings::dig4RxMute),
+    Bind(&CDig4CorDlg::dig4Enable, &DialogSettings::dig4Enable),
+    Bind(&CDig4CorDlg::dig4R1, &DialogSettings::dig4R1),
+    Bind(&CDig4CorDlg::dig4R2, &DialogSettings::dig4R2),
+};
+
+// Runs one setting dialog over `settings`: the dialog lives on the stack, so it is destroyed on
+// every way out. The bound fields go in before the run and come back only when it ends with
+// IDOK (not on Cancel, Esc, the close box, or -1 when the dialog cannot be created); returns
 // whether they came back.
-template <typename Dialog, typename Fields>
-bool RunSettingDialog(Fields fields) {
+template <typename Dialog, typename Settings, typename Bindings>
+bool RunSettingDialog(Settings& settings, const Bindings& bindings) {
   Dialog dlg;
-  fields(dlg, CopyIn{});
+  const auto copyAll = [&](auto copy) {
+    std::apply([&](const auto&... b) { (copy(dlg.*b.member, settings.*b.field), ...); }, bindings);
+  };
+  copyAll(CopyIn{});
   if (dlg.DoModal() != IDOK) return false;
-  fields(dlg, CopyBack{});
+  copyAll(CopyBack{});
   return true;
 }
 
 }  // namespace
 
 void RunGainSettings(DialogSettings& settings) {
-  RunSettingDialog<CGainDlg>([&settings](CGainDlg& dlg, auto copy) {
-    copy(dlg.sidetoneGain, settings.sidetoneGain);
-    copy(dlg.ctcssGain, settings.ctcssGain);
-    copy(dlg.lineTxGain, settings.lineTxGain);
-    copy(dlg.radioTxGain, settings.radioTxGain);
-  });
+  RunSettingDialog<CGainDlg>(settings, kGainFields);
 }
 
 void RunPortSettings(AppState& state) {
-  RunSettingDialog<CPortDlg>(
-      [&state](CPortDlg& dlg, auto copy) { copy(dlg.comPort, state.comPort); });
+  RunSettingDialog<CPortDlg>(state, std::tuple{Bind(&CPortDlg::comPort, &AppState::comPort)});
 }
 
 void RunMorseSettings(DialogSettings& settings) {
-  const bool ok = RunSettingDialog<CMorseDlg>([&settings](CMorseDlg& dlg, auto copy) {
-    copy(dlg.morseAutoMode, settings.morseAutoMode);
-    copy(dlg.morseFreq, settings.morseFreq);
-    copy(dlg.morseText, settings.morseText);
-    copy(dlg.morseIntervalMin, settings.morseIntervalMin);
-    copy(dlg.morseGain, settings.morseGain);
-  });
+  const bool ok = RunSettingDialog<CMorseDlg>(settings, kMorseFields);
   if (!ok) return;
   // After every OK the stored text is upper case (a to z only), even when it was not edited.
   CString text = settings.morseText;
@@ -74,47 +124,17 @@ void RunMorseSettings(DialogSettings& settings) {
 }
 
 void RunTxAudioSettings(DialogSettings& settings) {
-  RunSettingDialog<CTxAudioDlg>([&settings](CTxAudioDlg& dlg, auto copy) {
-    copy(dlg.txAddCtcss, settings.txAddCtcss);
-    copy(dlg.txAgc, settings.txAgc);
-    copy(dlg.txPreEmphasis, settings.txPreEmphasis);
-    copy(dlg.txLowPass, settings.txLowPass);
-  });
+  RunSettingDialog<CTxAudioDlg>(settings, kTxAudioFields);
 }
 
-void RunVoxSettings(DialogSettings& settings) {
-  RunSettingDialog<CVoxDlg>([&settings](CVoxDlg& dlg, auto copy) {
-    copy(dlg.holdToneAlways, settings.holdToneAlways);
-    copy(dlg.callTimeoutMin, settings.callTimeoutMin);
-    copy(dlg.phoneInstalled, settings.phoneInstalled);
-    copy(dlg.voxLevel, settings.voxLevel);
-    copy(dlg.voxTimeoutSec, settings.voxTimeoutSec);
-  });
-}
+void RunVoxSettings(DialogSettings& settings) { RunSettingDialog<CVoxDlg>(settings, kVoxFields); }
 
 void RunDig5Settings(DialogSettings& settings) {
-  RunSettingDialog<CDig5ToneDlg>([&settings](CDig5ToneDlg& dlg, auto copy) {
-    copy(dlg.dig5ActiveHigh, settings.dig5ActiveHigh);
-    copy(dlg.dig5Enable, settings.dig5Enable);
-    copy(dlg.dig5ToneFreq, settings.dig5ToneFreq);
-    copy(dlg.dig5ToneLevel, settings.dig5ToneLevel);
-    copy(dlg.dig5OffMs, settings.dig5OffMs);
-    copy(dlg.dig5OnMs, settings.dig5OnMs);
-    copy(dlg.dig5R1, settings.dig5R1);
-    copy(dlg.dig5R2, settings.dig5R2);
-  });
+  RunSettingDialog<CDig5ToneDlg>(settings, kDig5Fields);
 }
 
 void RunDig4Settings(DialogSettings& settings) {
-  RunSettingDialog<CDig4CorDlg>([&settings](CDig4CorDlg& dlg, auto copy) {
-    copy(dlg.dig4RevertF1, settings.dig4RevertF1);
-    copy(dlg.dig4RevertSec, settings.dig4RevertSec);
-    copy(dlg.dig4ActiveHigh, settings.dig4ActiveHigh);
-    copy(dlg.dig4RxMute, settings.dig4RxMute);
-    copy(dlg.dig4Enable, settings.dig4Enable);
-    copy(dlg.dig4R1, settings.dig4R1);
-    copy(dlg.dig4R2, settings.dig4R2);
-  });
+  RunSettingDialog<CDig4CorDlg>(settings, kDig4Fields);
 }
 
 }  // namespace tqr417::dialogs

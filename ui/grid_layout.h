@@ -1,38 +1,20 @@
 #pragma once
 // The main window's grid: ten rows over the function table, one control per column and row.
 //
-// Row k (1 to 10 from the top) shows entry windowTop + k - 1. The tables below give each
-// column's heading and its control ids from row 1 down, and the row orders in which the
-// window's exchange list binds the columns.
+// Row k (1 to 10 from the top) shows entry windowTop + k - 1. The columns, with their headings
+// and control ids, are the template's; below are the groups of them the window walks and the
+// row orders in which its exchange list binds the columns.
 
 #include <array>
-#include <string_view>
 
-#include "resources/resource_ids.h"
+#include "resources/setup_grid.h"
 
 namespace tqr417::ui {
 
-inline constexpr int kGridRows = 10;
-
-using RowIds = std::array<int, kGridRows>;
-
-struct GridColumn {
-  std::string_view heading;  // the column's heading as the window shows it
-  const RowIds& ids;         // control of row 1 first
-};
-
-namespace grid {
-using namespace tqr417::res::setup;  // NOLINT(google-build-using-namespace)
-
-inline constexpr GridColumn kLabel{"Function Tone", kLabelIds};
-inline constexpr GridColumn kToneActive{"Tone Active", kToneActiveIds};
-inline constexpr GridColumn kRelay{"Relay", kRelayIds};
-inline constexpr GridColumn kGroup{"Relay Group", kGroupIds};
-inline constexpr GridColumn kDuration{"Relay Duration (ms)", kDurationIds};
-inline constexpr GridColumn kDigitalOutput{"Digital Ouptut", kDigitalOutputIds};
-inline constexpr GridColumn kCtcss{"CTCSS Freq", kCtcssIds};
-inline constexpr GridColumn kUseDefaultCtcss{"Use Default CTCSS", kUseDefaultCtcssIds};
-}  // namespace grid
+using res::setup::GridColumn;
+using res::setup::kGridRows;
+using res::setup::RowIds;
+namespace grid = res::setup::grid;
 
 // Every column, left to right.
 inline constexpr std::array<const GridColumn*, 8> kGridColumns{

@@ -5,7 +5,9 @@
 // from the controls; the function table itself changes only when the rows are stored.
 
 #include <array>
+#include <string>
 
+#include "config/unit_config.h"
 #include "framework/c_string.h"
 #include "ui/grid_layout.h"
 
@@ -24,5 +26,19 @@ struct GridRows {
   RowArray<int> rowCtcssCode{};        // 0 to 64 when checked
   RowArray<int> rowUseDefaultCtcss{};  // 0 or 1
 };
+
+// The seven entry columns: calls visit(rowValues, tableArray) for each, so FillRows and
+// StoreRows walk one list in opposite directions. A CString row beside an int array is the
+// relay group, shown and stored as text (group_text.h).
+template <typename Rows, typename Table, typename Visit>
+void ForEachEntryColumn(Rows& rows, Table& table, Visit&& visit) {
+  visit(rows.rowToneActive, table.toneActive);
+  visit(rows.rowRelay, table.relay);
+  visit(rows.rowGroup, table.relayGroup);
+  visit(rows.rowDurationMs, table.relayDurationMs);
+  visit(rows.rowDigitalOutput, table.digitalOutput);
+  visit(rows.rowCtcssCode, table.ctcssCode);
+  visit(rows.rowUseDefaultCtcss, table.useDefaultCtcss);
+}
 
 }  // namespace tqr417::ui

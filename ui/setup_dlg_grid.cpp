@@ -33,6 +33,19 @@ ScrollRange RangeOfMode(int toneMode) {
   return toneMode == 0 ? ScrollRange{1, 7} : ScrollRange{0, kLastTop};
 }
 
+// One cell between the table and the row values, by the types on both sides.
+void ShowValue(int& shown, int stored) { shown = stored; }
+void ShowValue(CString& shown, const std::string& stored) { shown = stored; }
+void ShowValue(CString& shownGroup, int storedGroup) {
+  shownGroup = tqr417::ui::GroupText(storedGroup);
+}
+void StoreValue(const int& shown, int& stored) { stored = shown; }
+void StoreValue(const CString& shown, std::string& stored) { stored = shown.str(); }
+// The group text that reads as 0 becomes "1" in the row as well.
+void StoreValue(CString& shownGroup, int& storedGroup) {
+  storedGroup = tqr417::ui::StoreGroupText(shownGroup);
+}
+
 }  // namespace
 
 void CSetupDlg::FillRows(int top) {
@@ -45,13 +58,8 @@ void CSetupDlg::FillRows(int top) {
     const std::size_t e = EntryIndex(top, row);
     const std::size_t r = RowIndex(row);
     rows.rowLabel[r] = tqr417::FormatEntryLabel(top + row - 1, 'F');
-    rows.rowToneActive[r] = table.toneActive[e];
-    rows.rowRelay[r] = table.relay[e];
-    rows.rowGroup[r] = tqr417::ui::GroupText(table.relayGroup[e]);
-    rows.rowDurationMs[r] = table.relayDurationMs[e];
-    rows.rowDigitalOutput[r] = table.digitalOutput[e];
-    rows.rowCtcssCode[r] = table.ctcssCode[e];
-    rows.rowUseDefaultCtcss[r] = table.useDefaultCtcss[e];
+    tqr417::ui::ForEachEntryColumn(
+        rows, table, [e, r](auto& shown, const auto& stored) { ShowValue(shown[r], stored[e]); });
   }
   UpdateData(FALSE);
   NameGridCells();
@@ -65,13 +73,8 @@ void CSetupDlg::StoreRows() {
   for (int row = 1; row <= kGridRows; ++row) {
     const std::size_t e = EntryIndex(top, row);
     const std::size_t r = RowIndex(row);
-    table.relay[e] = rows.rowRelay[r].str();
-    table.toneActive[e] = rows.rowToneActive[r];
-    table.relayGroup[e] = tqr417::ui::StoreGroupText(rows.rowGroup[r]);
-    table.relayDurationMs[e] = rows.rowDurationMs[r];
-    table.digitalOutput[e] = rows.rowDigitalOutput[r];
-    table.ctcssCode[e] = rows.rowCtcssCode[r];
-    table.useDefaultCtcss[e] = rows.rowUseDefaultCtcss[r];
+    tqr417::ui::ForEachEntryColumn(
+        rows, table, [e, r](auto& shown, auto& stored) { StoreValue(shown[r], stored[e]); });
   }
 }
 
