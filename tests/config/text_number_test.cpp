@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "support/row_name.h"
+
 namespace tqr417 {
 namespace {
 
@@ -31,13 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AtoiCase{"smallest int", "-2147483648", INT_MIN},
                     AtoiCase{"too large saturates", "99999999999999999999", INT_MAX},
                     AtoiCase{"too small saturates", "-99999999999999999999", INT_MIN}),
-    [](const testing::TestParamInfo<AtoiCase>& info) {
-      std::string name;
-      for (const char* p = info.param.description; *p; ++p) {
-        if (isalnum(static_cast<unsigned char>(*p))) name += *p;
-      }
-      return name;
-    });
+    tqr417::test_support::RowName{});
 
 TEST(DecimalTextTest, WritesSignAndNoLeadingZeros) {
   EXPECT_EQ(DecimalText(0), "0");

@@ -13,6 +13,7 @@
 #include "dialogs/tx_audio_dlg.h"
 #include "dialogs/vox_dlg.h"
 #include "resources/dialog_template.h"
+#include "support/row_name.h"
 
 namespace tqr417::dialogs::dialog_tests {
 namespace {
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(SettingDialogs, TemplateLayoutTest, ::testing::Values(
         {1117, kBox, "Revert to F1 on Timer", 19, 56, 85, 10}, {1119, kEdit, "", 105, 53, 24, 14},
         {kNone, kText, "sec", 133, 56, 12, 8}, {1118, kBox, "Enable Dig4 as COR Input", 19, 17, 99, 10},
         {1120, kBox, "R1", 77, 30, 25, 10}, {1121, kBox, "R2", 105, 30, 25, 10}}}),
-    RowName<Layout>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 // Every control of a built dialog has an accessible name; edits without a label of their own
@@ -172,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(SettingDialogs, AccessibleNameTest, ::testing::Values(
     NameRow{"Dig5", IDD_DIG5_TONE, {{IDC_DIG5_FREQ, "Tone Frequency"}, {IDC_DIG5_LEVEL, "Tone Level"},
                                     {IDC_DIG5_OFF_MS, "Tone Off Time:"}}},
     NameRow{"Dig4", IDD_DIG4_COR, {{IDC_DIG4_REVERT_SEC, "Revert Time (sec)"}}}),
-    RowName<NameRow>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 }  // namespace

@@ -128,12 +128,6 @@ class DialogTest : public ::testing::Test {
   AppState state;
 };
 
-// Test names of parameterised rows: the row's `name`.
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info) {
-  return info.param.name;
-}
-
 // Expects `message` to name every text in `mentions` (bounds, limits, "positive").
 inline void ExpectNames(const std::string& message, const std::vector<std::string>& mentions) {
   for (const std::string& mention : mentions) {

@@ -2,6 +2,7 @@
 // the full read that comes before each rule, with its messages.
 
 #include "dialog_test_support.h"
+#include "support/row_name.h"
 
 namespace tqr417::dialogs::dialog_tests {
 namespace {
@@ -85,7 +86,7 @@ TEST_P(Dig4OpeningTest, EnableBoxDecidesAtOpening) {
 INSTANTIATE_TEST_SUITE_P(Boxes, Dig4OpeningTest,
                          ::testing::Values(Dig4OpeningRow{"EnabledRevertClear", 1, 0},
                                            Dig4OpeningRow{"DisabledRevertSet", 0, 1}),
-                         RowName<Dig4OpeningRow>);
+                         tqr417::test_support::RowName{});
 
 class Dig4Test : public DialogTest {};
 

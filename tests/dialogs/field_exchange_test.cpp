@@ -6,6 +6,7 @@
 
 #include "dialog_test_support.h"
 #include "resources/dialog_template.h"
+#include "support/row_name.h"
 
 namespace tqr417::dialogs::dialog_tests {
 namespace {
@@ -76,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(AllFields, FieldMappingTest, ::testing::Values(
     MappingRow{"Dig4RevertTime", IDD_DIG4_COR, IDC_DIG4_REVERT_SEC, "301", "30000", &D::dig4RevertSec, 30000},
     MappingRow{"Dig4R1", IDD_DIG4_COR, IDC_DIG4_R1, "[ ]", {}, &D::dig4R1, 1},
     MappingRow{"Dig4R2", IDD_DIG4_COR, IDC_DIG4_R2, "[x]", {}, &D::dig4R2, 0}),
-    RowName<MappingRow>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 // One typed entry: accepted (OK stores `value`) or refused (one message naming `mentions`,
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Parsing, NumberEntryTest, ::testing::Values(
     EntryRow{"UnsignedBlanks", IDD_MORSE, IDC_MORSE_FREQ, " 400 ", &D::morseFreq, 400, {}},
     EntryRow{"UnsignedMinus", IDD_MORSE, IDC_MORSE_FREQ, "-400", &D::morseFreq, {}, {"positive"}},
     EntryRow{"UnsignedMinusZero", IDD_MORSE, IDC_MORSE_INTERVAL, "-0", &D::morseIntervalMin, {}, {"positive"}}),
-    RowName<EntryRow>);
+    tqr417::test_support::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(Bounds, NumberEntryTest, ::testing::Values(
     EntryRow{"GainLowest", IDD_GAIN, IDC_GAIN_CTCSS, "-40", &D::ctcssGain, -40, {}},
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Bounds, NumberEntryTest, ::testing::Values(
     EntryRow{"Dig5LevelAbove", IDD_DIG5_TONE, IDC_DIG5_LEVEL, "11", &D::dig5ToneLevel, {}, kGainBounds},
     EntryRow{"Dig5OnTimeAbove", IDD_DIG5_TONE, IDC_DIG5_ON_MS, "65001", &D::dig5OnMs, {}, {"0", "65000"}},
     EntryRow{"Dig4RevertTimeAbove", IDD_DIG4_COR, IDC_DIG4_REVERT_SEC, "30001", &D::dig4RevertSec, {}, {"0", "30000"}}),
-    RowName<EntryRow>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 // Several stored values out of range: OK reports them one at a time in exchange order, each
@@ -208,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, RangeReportOrderTest, ::testing::Values(
     OrderRow{"Dig4ReportsTwiceWhileOpening", IDD_DIG4_COR,
              [](D& s) { s.dig4RevertSec = 40000; }, 2,
              {{IDC_DIG4_REVERT_SEC, {"0", "30000"}, "30"}}}),
-    RowName<OrderRow>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 // Valid edits early in the exchange and a bad one later: OK fails after the members read
@@ -274,7 +275,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, FailedOkThenCancelTest, ::testing::Values(
               CancelBy::kCloseBox},
     CancelRow{"Dig4AfterBadTime", IDD_DIG4_COR,
               {{IDC_DIG4_RX_MUTE, nullptr}, {IDC_DIG4_REVERT_SEC, "40000"}}, true, CancelBy::kEsc}),
-    RowName<CancelRow>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 }  // namespace

@@ -3,6 +3,7 @@
 // MakeUpper on OK only.
 
 #include "dialog_test_support.h"
+#include "support/row_name.h"
 
 namespace tqr417::dialogs::dialog_tests {
 namespace {
@@ -35,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Options, MorseOpeningTest, ::testing::Values(
     OpeningRow{"TimerInterval", 1, false, true, true},
     OpeningRow{"EndOfEachPtt", 0, true, false, false},
     OpeningRow{"NeitherButton", 7, false, false, true}),
-    RowName<OpeningRow>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 class MorseDlgTest : public DialogTest {};
@@ -125,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, MorseUpperCaseTest, ::testing::Values(
     UpperRow{"OkLeavesOtherCharacters", "a1-b/?z ", true, "A1-B/?Z "},
     UpperRow{"OkLeavesLatinOneLetters", "\xe9t\xe9", true, "\xe9T\xe9"},
     UpperRow{"CancelKeepsLowerCase", "cq de vk2abc", false, "cq de vk2abc"}),
-    RowName<UpperRow>);
+    tqr417::test_support::RowName{});
 // clang-format on
 
 }  // namespace

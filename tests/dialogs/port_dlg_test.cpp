@@ -3,6 +3,7 @@
 
 #include "dialog_test_support.h"
 #include "link/serial_link.h"
+#include "support/row_name.h"
 
 namespace tqr417::dialogs::dialog_tests {
 namespace {
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "Com1"},
                       PortRow{"EscKeepsPort", 0, IDC_PORT_COM2, PressEsc, 0, "Com1"},
                       PortRow{"CloseBoxKeepsPort", 1, IDC_PORT_COM1, CloseBox, 1, "Com2"}),
-    RowName<PortRow>);
+    tqr417::test_support::RowName{});
 
 }  // namespace
 }  // namespace tqr417::dialogs::dialog_tests

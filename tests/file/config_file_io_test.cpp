@@ -11,6 +11,7 @@
 
 #include "config/defaults.h"
 #include "file/config_file.h"
+#include "support/row_name.h"
 #include "tests/file/file_test_support.h"
 
 namespace tqr417 {
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveFailure{"path is a folder", "folder", "", StatusCode::kIoError, EISDIR, "a folder"},
         SaveFailure{"path is a pipe", "pipe", "", StatusCode::kIoError, 0, "a device or a pipe"},
         SaveFailure{"relay label with a blank", "plain", "R 1", StatusCode::kRefused, 0, "F05"}),
-    file_test::CaseName<SaveFailure>);
+    tqr417::test_support::RowName{});
 
 TEST_F(ConfigFileIoTest, LoadFailuresNameTheFileAndChangeNothing) {
   Put("bad.417", "0 0 0 0 zero\r\n");

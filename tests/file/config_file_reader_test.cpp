@@ -5,6 +5,7 @@
 
 #include "config/defaults.h"
 #include "file/config_file.h"
+#include "support/row_name.h"
 #include "tests/file/file_test_support.h"
 
 namespace tqr417 {
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  std::string text = JoinLines(l);
                                  return text.substr(0, text.size() - 2);
                                }}),
-    file_test::CaseName<LayoutCase>);
+    tqr417::test_support::RowName{});
 
 struct WordCase {
   const char* description;
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"relay word in place of a number", 202, 5, "none", "of F99"},
                     WordCase{"unit after the number", 207, 8, "2175Hz", "(pttFrequency)"},
                     WordCase{"control byte shown escaped", 203, 2, "\x01", "\"\\x01\""}),
-    file_test::CaseName<WordCase>);
+    tqr417::test_support::RowName{});
 
 TEST(RefusedWordLineTest, CountsTheLinesOfTheFileAsItStands) {
   UnitConfig config = StartupConfig();
@@ -133,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TailCase{"end of file after the number", "", ""},
                     TailCase{"bytes kept, CR alone ends", std::string("\nA\0\x7f\xff\rB", 7),
                              std::string("A\0\x7f\xff", 4)}),
-    file_test::CaseName<TailCase>);
+    tqr417::test_support::RowName{});
 
 TEST(RelayWordTest, OnlyNoneExactlyGivesAnEmptyLabel) {
   Lines lines = DistinctFileLines();

@@ -2,6 +2,7 @@
 
 #include "config/defaults.h"
 #include "file/config_file.h"
+#include "support/row_name.h"
 #include "tests/file/file_test_support.h"
 
 namespace tqr417 {
@@ -57,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WhiteSpaceLabelTest,
                                          LabelCase{"vertical tab", "R\v1"},
                                          LabelCase{"form feed", "R\f1"},
                                          LabelCase{"blank alone", " "}),
-                         file_test::CaseName<LabelCase>);
+                         tqr417::test_support::RowName{});
 
 // The Morse text is the rest of its line on reading: a line break would cut it there, so the
 // writer refuses it; blanks and other bytes are written as they stand.

@@ -13,16 +13,6 @@
 
 namespace tqr417::file_test {
 
-// A row's description with its letters and digits only, as a test name.
-template <typename Case>
-std::string CaseName(const testing::TestParamInfo<Case>& info) {
-  std::string name;
-  for (const char* p = info.param.description; *p; ++p) {
-    if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
-  }
-  return name;
-}
-
 // The file of the start-up configuration: header, gains, each entry as "none" and its values
 // with digital output k mod 64, the five settings lines and an empty Morse line.
 inline std::vector<std::string> StartupFileLines() {

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "framework/testing/scripted_runner.h"
+#include "support/row_name.h"
 #include "test_dialogs.h"
 
 namespace {
@@ -66,9 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         ComboCase{"list: no match and no selection", test::kFrequency, -1, "0", -1, "", ""},
         ComboCase{"list: empty text keeps the selection", test::kFrequency, 2, "", 2, "2300",
                   "2300"}),
-    [](const ::testing::TestParamInfo<ComboCase>& info) {
-      return "Row" + std::to_string(info.index);
-    });
+    tqr417::test_support::RowName{});
 
 TEST(ComboTyping, EditComboReadsWhatWasTyped) {
   tqr417::fw::ScriptedRunner runner;

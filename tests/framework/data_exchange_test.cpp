@@ -12,6 +12,7 @@
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
 #include "framework/win_app.h"
+#include "support/row_name.h"
 #include "test_dialogs.h"
 
 namespace {
@@ -218,9 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RadioCase{"edit inside the group is not counted", 2, {test::kRadioC}, 2},
                       RadioCase{"index past the group selects none", 3, {}, -1},
                       RadioCase{"minus one selects none", -1, {}, -1}),
-    [](const ::testing::TestParamInfo<RadioCase>& info) {
-      return "Row" + std::to_string(info.index);
-    });
+    tqr417::test_support::RowName{});
 
 TEST_F(DataExchangeTest, ClickingARadioButtonClearsOnlyItsGroup) {
   driver->Click(test::kRadioA);

@@ -13,6 +13,7 @@
 #include "framework/win_app.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "support/row_name.h"
 #include "test_dialogs.h"
 
 namespace {
@@ -63,9 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         EndCase{"Cancel button", [](DialogDriver& d) { d.Click(IDCANCEL); }, IDCANCEL},
         EndCase{"Esc", [](DialogDriver& d) { d.Esc(); }, IDCANCEL},
         EndCase{"close box", [](DialogDriver& d) { d.CloseBox(); }, IDCANCEL}),
-    [](const ::testing::TestParamInfo<EndCase>& info) {
-      return "Row" + std::to_string(info.index);
-    });
+    tqr417::test_support::RowName{});
 
 TEST_F(DialogRunTest, FailedOkKeepsTheDialogOpenAndCancelReadsNothing) {
   dialog.signedValue = 1;

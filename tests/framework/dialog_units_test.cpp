@@ -6,6 +6,7 @@
 
 #include "framework/dialog.h"
 #include "resources/dialog_template.h"
+#include "support/row_name.h"
 #include "test_dialogs.h"
 
 namespace {
@@ -40,9 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         // base units 9 x 19.5 at 144 dpi: 235 * 9 / 4 = 528.75; 55 * 19.5 / 8 = 134.06
         UnitCase{"About box at 144 dpi", 144, 235, 55, 529, 134},
         UnitCase{"zero stays zero", 120, 0, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<UnitCase>& info) {
-      return "Row" + std::to_string(info.index);
-    });
+    tqr417::test_support::RowName{});
 
 TEST(DialogGeometry, WindowAndControlsFollowTheTemplate) {
   tqr417::fw::test::FormDlg dialog;

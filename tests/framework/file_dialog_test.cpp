@@ -12,6 +12,7 @@
 
 #include "framework/qt_modal_runner.h"
 #include "framework/testing/scripted_runner.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -52,9 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"open of a name that does not exist", TRUE, "/nonexistent/x.417", IDOK,
                    "/nonexistent/x.417"},
         ChoiceCase{"cancel", TRUE, std::nullopt, IDCANCEL, ""}),
-    [](const ::testing::TestParamInfo<ChoiceCase>& info) {
-      return "Row" + std::to_string(info.index);
-    });
+    tqr417::test_support::RowName{});
 
 TEST(FileDialogUnscripted, CountsAsUnexpectedAndCancels) {
   tqr417::fw::ScriptedRunner runner;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "support/row_name.h"
+
 namespace {
 
 using tqr417::fw::ParseSignedField;
@@ -56,12 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"largest unsigned", "4294967295", std::nullopt, 4294967295LL},
         NumberCase{"one past the largest unsigned", "4294967296", std::nullopt, std::nullopt},
         NumberCase{"far too many digits", "99999999999999999999999", std::nullopt, std::nullopt}),
-    [](const ::testing::TestParamInfo<NumberCase>& info) {
-      std::string name;
-      for (const char* p = info.param.description; *p != '\0'; ++p) {
-        if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
-      }
-      return name;
-    });
+    tqr417::test_support::RowName{});
 
 }  // namespace

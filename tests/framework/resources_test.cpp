@@ -10,6 +10,7 @@
 #include "resources/dialog_template.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "support/row_name.h"
 #include "test_dialogs.h"
 
 namespace {
@@ -78,9 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"combo box with its label above", test::kRelay, "Relay"},
                       NameCase{"edit with no label beside it has none", test::kInGroupEdit, ""},
                       NameCase{"edit with a right-aligned label", test::kSigned, "Signed:"}),
-    [](const ::testing::TestParamInfo<NameCase>& info) {
-      return "Row" + std::to_string(info.index);
-    });
+    tqr417::test_support::RowName{});
 
 TEST(AccessibleNames, WindowCanOverrideOne) {
   test::FormDlg dialog;

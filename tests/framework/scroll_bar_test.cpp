@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "framework/testing/dialog_driver.h"
+#include "support/row_name.h"
 #include "test_dialogs.h"
 
 namespace {
@@ -102,9 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ActionCase{"page down", QAbstractSlider::SliderPageStepAdd, SB_PAGEDOWN},
                       ActionCase{"top", QAbstractSlider::SliderToMinimum, SB_TOP},
                       ActionCase{"bottom", QAbstractSlider::SliderToMaximum, SB_BOTTOM}),
-    [](const ::testing::TestParamInfo<ActionCase>& info) {
-      return "Row" + std::to_string(info.index);
-    });
+    tqr417::test_support::RowName{});
 
 TEST_F(ScrollCodeTest, DragSendsTrackPositionsThenThePositionAndEnd) {
   control->setSliderDown(true);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "support/row_name.h"
 #include "tests/link/scripted_channel.h"
 
 namespace tqr417 {
@@ -33,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WordReadCase{"AllOnesIsNoData", {0xFF, 0xFF}, NO_DATA, 2},
                     WordReadCase{"HighMissingSkipsLow", {NO_DATA, 0x34}, NO_DATA, 1},
                     WordReadCase{"LowMissingConsumesHigh", {0x12}, NO_DATA, 2}),
-    [](const testing::TestParamInfo<WordReadCase>& info) { return info.param.description; });
+    tqr417::test_support::RowName{});
 
 TEST(WriteTest, ByteAndWordTakeTheirLowBits) {
   ScriptedChannel channel;

@@ -7,6 +7,7 @@
 
 #include "config/defaults.h"
 #include "config/field_catalogue.h"
+#include "support/row_name.h"
 
 namespace tqr417 {
 namespace {
@@ -180,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScaledCase{"CallTimeout180Min", &Field("callTimeoutMin"), 180, 10800, 180},
         ScaledCase{"CallTimeout600MinAboveSignedWord", &Field("callTimeoutMin"), 600, 36000, 600},
         ScaledCase{"CallTimeout1092MinLargestWord", &Field("callTimeoutMin"), 1092, 65520, 1092}),
-    [](const auto& info) { return std::string(info.param.description); });
+    tqr417::test_support::RowName{});
 
 TEST_F(ConfigFrameTest, UnsignedWordsReadBackUpTo65535AndOthersSigned) {
   UnitConfig config = ZeroConfig();

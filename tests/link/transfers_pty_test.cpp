@@ -16,6 +16,7 @@
 #include "link/termios_settings.h"
 #include "link/transfers.h"
 #include "link/unit_protocol.h"
+#include "support/row_name.h"
 #include "tests/link/sample_configs.h"
 #include "tools/sim/simulated_unit.h"
 
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"DownloadStartingLate60ms", Late(60), false, TransferOutcome::kDownloadOk},
         FaultCase{"DownloadStartingLate160ms", Late(160), false,
                   TransferOutcome::kDownloadTimeout}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.description; });
+    tqr417::test_support::RowName{});
 
 // A unit that stops after byte N leaves the configuration unchanged, for N in each part of
 // the frame and at the edges between them.

@@ -9,6 +9,7 @@
 #include "config/defaults.h"
 #include "link/config_frame.h"
 #include "link/unit_protocol.h"
+#include "support/row_name.h"
 #include "tests/link/sample_configs.h"
 #include "tests/link/scripted_channel.h"
 
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AnswerCase{"Silence", {}, TransferOutcome::kUploadRefused},
                     AnswerCase{
                         "AcceptedAfterATimeOut", {NO_DATA, 0x41}, TransferOutcome::kUploadRefused}),
-    [](const testing::TestParamInfo<AnswerCase>& info) { return info.param.description; });
+    tqr417::test_support::RowName{});
 
 class DownloadTest : public testing::Test {
  protected:

@@ -13,6 +13,7 @@
 #include "config/defaults.h"
 #include "file/config_file.h"
 #include "link/config_frame.h"
+#include "support/row_name.h"
 #include "tools/sim/simulated_unit.h"
 
 namespace tqr417 {
@@ -255,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "recv",
                   {.wrongChecksum = true},
                   "Error in Data Received from TQR-417"}),
-    [](const auto& info) { return std::string(info.param.description); });
+    tqr417::test_support::RowName{});
 
 TEST_F(CliLinkTest, MissingPortIsAnErrorNamingIt) {
   ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "resources/resource_ids.h"
+#include "support/row_name.h"
 #include "tests/ui/setup_window_fixture.h"
 #include "ui/group_text.h"
 
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TypedGroupTest,
                                            TypedGroupCase{"Seven", "7", 7},
                                            TypedGroupCase{"DigitThenLetter", "3x", 3},
                                            TypedGroupCase{"ListItem", "4", 4}),
-                         [](const auto& info) { return std::string(info.param.description); });
+                         tqr417::test_support::RowName{});
 
 struct TableGroupCase {
   const char* description;
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Values, TableGroupTest,
                          ::testing::Values(TableGroupCase{"Zero", 0, "0", 1},
                                            TableGroupCase{"Ten", 10, ":", 1},
                                            TableGroupCase{"Nine", 9, "9", 9}),
-                         [](const auto& info) { return std::string(info.param.description); });
+                         tqr417::test_support::RowName{});
 
 TEST(GroupText, WrapsToEightBitsForLargeAndNegativeGroups) {
   EXPECT_EQ(GroupText(256 + 3).GetAt(0), '3');

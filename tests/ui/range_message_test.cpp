@@ -5,6 +5,7 @@
 
 #include "config/defaults.h"
 #include "resources/resource_ids.h"
+#include "support/row_name.h"
 #include "tests/ui/setup_window_fixture.h"
 
 namespace tqr417::ui::testing {
@@ -136,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false},
         OrderCase{"ToneActiveComesAfterEveryGridField", &grid::kDigitalOutput, 9, "64",
                   &grid::kToneActive, 1, false}),
-    [](const auto& info) { return std::string(info.param.description); });
+    tqr417::test_support::RowName{});
 
 }  // namespace
 }  // namespace tqr417::ui::testing

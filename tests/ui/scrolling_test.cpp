@@ -7,6 +7,7 @@
 
 #include "link/config_frame.h"
 #include "resources/resource_ids.h"
+#include "support/row_name.h"
 #include "tests/ui/setup_window_fixture.h"
 
 namespace tqr417::ui::testing {
@@ -64,13 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScrollCase{"line down at the bottom of Dual stays", kDual, 90, SB_LINEDOWN, 0, 90},
         ScrollCase{"drag in Dual", kDual, 0, SB_THUMBTRACK, 63, 63},
         ScrollCase{"release beyond the Dual range", kDual, 0, SB_THUMBPOSITION, 500, 90}),
-    [](const ::testing::TestParamInfo<ScrollCase>& info) {
-      std::string name;
-      for (const char* p = info.param.description; *p != '\0'; ++p) {
-        if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
-      }
-      return name;
-    });
+    tqr417::test_support::RowName{});
 
 using ThumbRuleTest = SetupWindowTest;
 
@@ -107,7 +102,8 @@ TEST_F(ThumbRuleTest, DragStoresAndRefillsAtEveryPosition) {
   Dlg().OnVScroll(SB_THUMBPOSITION, 5, &Dlg().scrollBar);
   Dlg().OnVScroll(SB_ENDSCROLL, 0, &Dlg().scrollBar);
   EXPECT_EQ(RowLabel(1), "F05");
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 1)), std::to_string(config_.functionTable.digitalOutput[5]));
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 1)),
+            std::to_string(config_.functionTable.digitalOutput[5]));
 }
 
 TEST_F(ThumbRuleTest, ToneModeChangeClampsTheThumbAndKeepsTheRows) {

@@ -12,6 +12,7 @@
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
 #include "resources/resource_ids.h"
+#include "support/row_name.h"
 #include "ui/setup_dlg.h"
 
 namespace tqr417::ui::testing {
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EndingCase{
                           "SystemMenuClose",
                           [](fw::DialogDriver& d) { d.Dialog().OnSysCommand(SC_CLOSE, 0); }}),
-    [](const auto& info) { return std::string(info.param.description); });
+    tqr417::test_support::RowName{});
 
 using WindowKeysTest = WindowRunTest;
 
@@ -121,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SettingButtonCase{"MorseCode", ids::IDC_MORSE, res::IDD_MORSE},
                       SettingButtonCase{"Dig5Setup", ids::IDC_DIG5, res::IDD_DIG5_TONE},
                       SettingButtonCase{"Dig4Setup", ids::IDC_DIG4, res::IDD_DIG4_COR}),
-    [](const auto& info) { return std::string(info.param.description); });
+    tqr417::test_support::RowName{});
 
 }  // namespace
 }  // namespace tqr417::ui::testing
