@@ -130,6 +130,11 @@ INSTANTIATE_TEST_SUITE_P(Bounds, NumberEntryTest, ::testing::Values(
     EntryRow{"GainLowest", IDD_GAIN, IDC_GAIN_CTCSS, "-40", &D::ctcssGain, -40, {}},
     EntryRow{"GainBelow", IDD_GAIN, IDC_GAIN_LINE_TX, "-41", &D::lineTxGain, {}, kGainBounds},
     EntryRow{"GainAbove", IDD_GAIN, IDC_GAIN_RADIO_TX, "11", &D::radioTxGain, {}, kGainBounds},
+    EntryRow{"GainHighest", IDD_GAIN, IDC_GAIN_SIDETONE, "10", &D::sidetoneGain, 10, {}},
+    EntryRow{"MorseFreqBelow", IDD_MORSE, IDC_MORSE_FREQ, "399", &D::morseFreq, {}, {"400", "2000"}},
+    EntryRow{"MorseIntervalLowest", IDD_MORSE, IDC_MORSE_INTERVAL, "0", &D::morseIntervalMin, 0, {}},
+    EntryRow{"MorseIntervalHighest", IDD_MORSE, IDC_MORSE_INTERVAL, "200", &D::morseIntervalMin, 200, {}},
+    EntryRow{"MorseGainLowest", IDD_MORSE, IDC_MORSE_GAIN, "-40", &D::morseGain, -40, {}},
     EntryRow{"MorseFreqHighest", IDD_MORSE, IDC_MORSE_FREQ, "2000", &D::morseFreq, 2000, {}},
     EntryRow{"MorseFreqAbove", IDD_MORSE, IDC_MORSE_FREQ, "2001", &D::morseFreq, {}, {"400", "2000"}},
     EntryRow{"MorseIntervalAbove", IDD_MORSE, IDC_MORSE_INTERVAL, "201", &D::morseIntervalMin, {}, {"0", "200"}},
@@ -139,6 +144,9 @@ INSTANTIATE_TEST_SUITE_P(Bounds, NumberEntryTest, ::testing::Values(
     EntryRow{"VoxTimeoutHighest", IDD_VOX, IDC_VOX_TIMEOUT, "600", &D::voxTimeoutSec, 600, {}},
     EntryRow{"VoxTimeoutAbove", IDD_VOX, IDC_VOX_TIMEOUT, "601", &D::voxTimeoutSec, {}, {"0", "600"}},
     EntryRow{"Dig5FreqBelow", IDD_DIG5_TONE, IDC_DIG5_FREQ, "299", &D::dig5ToneFreq, {}, {"300", "3000"}},
+    EntryRow{"Dig5FreqLowest", IDD_DIG5_TONE, IDC_DIG5_FREQ, "300", &D::dig5ToneFreq, 300, {}},
+    EntryRow{"Dig5OffTimeHighest", IDD_DIG5_TONE, IDC_DIG5_OFF_MS, "65000", &D::dig5OffMs, 65000, {}},
+    EntryRow{"Dig5OffTimeAbove", IDD_DIG5_TONE, IDC_DIG5_OFF_MS, "65001", &D::dig5OffMs, {}, {"0", "65000"}},
     EntryRow{"Dig5FreqAbove", IDD_DIG5_TONE, IDC_DIG5_FREQ, "3001", &D::dig5ToneFreq, {}, {"300", "3000"}},
     EntryRow{"Dig5LevelAbove", IDD_DIG5_TONE, IDC_DIG5_LEVEL, "11", &D::dig5ToneLevel, {}, kGainBounds},
     EntryRow{"Dig5OnTimeAbove", IDD_DIG5_TONE, IDC_DIG5_ON_MS, "65001", &D::dig5OnMs, {}, {"0", "65000"}},
@@ -222,6 +230,9 @@ struct CancelRow {
   std::vector<std::pair<int, const char*>> edits;  // a null text clicks the control
   bool okFails;
   CancelBy cancel;
+  void (*spoil)(D&) = nullptr;  // a stored value out of range, shown as `shown` in `shownId`
+  int shownId = 0;
+  const char* shown = nullptr;
   friend void PrintTo(const CancelRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -230,8 +241,10 @@ class FailedOkThenCancelTest : public DialogTest,
 
 TEST_P(FailedOkThenCancelTest, ConfigurationUnchanged) {
   const CancelRow& row = GetParam();
+  if (row.spoil) row.spoil(settings);
   const DialogSettings before = settings;
   Run(row.templateId, [&](DialogDriver& d) {
+    if (row.shown) EXPECT_EQ(Shown(d, row.shownId), row.shown);
     for (const auto& [id, text] : row.edits) text == nullptr ? d.Click(id) : d.Type(id, text);
     if (row.okFails) {
       d.Enter();
@@ -274,7 +287,11 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, FailedOkThenCancelTest, ::testing::Values(
               {{IDC_DIG4_REVERT, nullptr}, {IDC_DIG4_ENABLE, nullptr}, {IDC_DIG4_RX_MUTE, nullptr}}, false,
               CancelBy::kCloseBox},
     CancelRow{"Dig4AfterBadTime", IDD_DIG4_COR,
-              {{IDC_DIG4_RX_MUTE, nullptr}, {IDC_DIG4_REVERT_SEC, "40000"}}, true, CancelBy::kEsc}),
+              {{IDC_DIG4_RX_MUTE, nullptr}, {IDC_DIG4_REVERT_SEC, "40000"}}, true, CancelBy::kEsc},
+    CancelRow{"GainStoredOutOfRange", IDD_GAIN, {}, true, CancelBy::kCancelButton,
+              [](D& s) { s.radioTxGain = 50; }, IDC_GAIN_RADIO_TX, "50"},
+    CancelRow{"VoxStoredOutOfRange", IDD_VOX, {}, false, CancelBy::kEsc,
+              [](D& s) { s.callTimeoutMin = 600; }, IDC_VOX_CALL_TIMEOUT, "600"}),
     tqr417::test_support::RowName{});
 // clang-format on
 

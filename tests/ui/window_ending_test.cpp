@@ -83,16 +83,21 @@ TEST_F(WindowKeysTest, EnterAndHelpDoNothing) {
 }
 
 TEST_F(WindowKeysTest, TxFiltersOpensOnlyWithoutRepeaterMode) {
-  runner_.OnDialog(res::IDD_TX_AUDIO, [](fw::DialogDriver& d) { d.Esc(); });
+  for (int run = 0; run < 2; ++run) {
+    runner_.OnDialog(res::IDD_TX_AUDIO, [](fw::DialogDriver& d) { d.Esc(); });
+  }
   Run([](fw::DialogDriver& d) {
     d.Click(ids::IDC_TX_FILTERS);
     d.Click(ids::IDC_REPEATER_MODE);  // ticked and clicked at once: already refused
     d.Click(ids::IDC_TX_FILTERS);
+    d.Click(ids::IDC_REPEATER_MODE);  // cleared again: the dialog opens once more
+    d.Click(ids::IDC_TX_FILTERS);
     d.Esc();
   });
-  EXPECT_EQ(runner_.DialogsRun(), (std::vector<int>{res::IDD_SETUP_DIALOG, res::IDD_TX_AUDIO}));
+  EXPECT_EQ(runner_.DialogsRun(),
+            (std::vector<int>{res::IDD_SETUP_DIALOG, res::IDD_TX_AUDIO, res::IDD_TX_AUDIO}));
   EXPECT_EQ(runner_.UnexpectedModals(), 0);
-  EXPECT_EQ(config_.main.repeaterMode, 1);
+  EXPECT_EQ(config_.main.repeaterMode, 0);
 }
 
 struct SettingButtonCase {
