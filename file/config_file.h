@@ -15,15 +15,15 @@ namespace tqr417 {
 Status FormatConfigFile(const UnitConfig& config, std::string& text);
 
 // Reads `text` word by word into a copy of `config` and commits the copy only when the whole
-// text was taken. A word where a number is expected refuses the text with a message naming
-// `fileName` and the line; `config` is then unchanged.
-Status ParseConfigFile(std::string_view text, const std::string& fileName, UnitConfig& config);
+// text was taken. A word where a number is expected refuses the text with a message naming the
+// line, the field and the entry (the caller names the file); `config` is then unchanged.
+Status ParseConfigFile(std::string_view text, UnitConfig& config);
 
 // Writes a temporary file beside `path`, flushes and syncs it, then renames it over `path`,
 // so a failed save leaves any earlier file intact. Messages name the file and the reason.
 Status SaveConfigFile(const std::string& path, const UnitConfig& config);
 
-// Reads the file at `path`; on any failure `config` is unchanged.
+// Reads the file at `path`; on any failure `config` is unchanged and the message names `path`.
 Status LoadConfigFile(const std::string& path, UnitConfig& config);
 
 }  // namespace tqr417

@@ -17,7 +17,9 @@ Status SaveConfigFile(const std::string& path, const UnitConfig& config) {
 Status LoadConfigFile(const std::string& path, UnitConfig& config) {
   std::string text;
   if (Status status = ReadWholeFile(path, text); !status.ok()) return status;
-  return ParseConfigFile(text, path, config);
+  const Status parsed = ParseConfigFile(text, config);
+  if (parsed.ok()) return parsed;
+  return Status::Error(parsed.code(), "Cannot load \"" + path + "\": " + parsed.message());
 }
 
 }  // namespace tqr417

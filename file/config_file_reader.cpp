@@ -56,20 +56,18 @@ std::string ShownWord(std::string_view word) {
   return shown;
 }
 
-Status NotANumber(const std::string& fileName, int line, std::string_view word,
-                  const FieldInfo& field, int entry) {
+Status NotANumber(int line, std::string_view word, const FieldInfo& field, int entry) {
   std::string expected = std::string(field.caption) + " (" + std::string(field.name) + ")";
   if (field.ref.IsTableField()) expected += " of " + FormatEntryLabel(entry, 'F');
-  return Status::Error(StatusCode::kInvalidInput,
-                       "Cannot load \"" + fileName + "\": line " + std::to_string(line) +
-                           " holds \"" + ShownWord(word) + "\" where a number is expected for " +
-                           expected + ". Nothing was loaded.");
+  return Status::Error(StatusCode::kInvalidInput, "line " + std::to_string(line) + " holds \"" +
+                                                      ShownWord(word) +
+                                                      "\" where a number is expected for " +
+                                                      expected + ". Nothing was loaded.");
 }
 
 class FileReader {
  public:
-  FileReader(std::string_view text, const std::string& fileName, UnitConfig& config)
-      : scanner_(text), fileName_(fileName), config_(config) {}
+  FileReader(std::string_view text, UnitConfig& config) : scanner_(text), config_(config) {}
 
   Status Read(const FileItem& item, int entry) {
     const FieldRef& ref = item.field->ref;
@@ -91,7 +89,7 @@ class FileReader {
     const int line = scanner_.line();
     const std::string_view word = scanner_.NextWord();
     const std::optional<int> number = WholeNumber(word);
-    if (!number) return NotANumber(fileName_, line, word, *item.field, entry);
+    if (!number) return NotANumber(line, word, *item.field, entry);
     if (item.conversion == FileConversion::kPttFrequency) {
       ref.Text(config_, entry) = DecimalText(*number);
     } else {
@@ -102,15 +100,14 @@ class FileReader {
 
  private:
   TextScanner scanner_;
-  const std::string& fileName_;
   UnitConfig& config_;
 };
 
 }  // namespace
 
-Status ParseConfigFile(std::string_view text, const std::string& fileName, UnitConfig& config) {
+Status ParseConfigFile(std::string_view text, UnitConfig& config) {
   UnitConfig copy = config;
-  FileReader reader(text, fileName, copy);
+  FileReader reader(text, copy);
   Status status;
   WalkFileLines([&](const FileLine& line, int entry) {
     for (const FileItem& item : line.items) {

@@ -37,7 +37,7 @@ class OtherLayoutTest : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(OtherLayoutTest, ReadsTheSameAsTheWrittenFile) {
   UnitConfig config = StartupConfig();
-  ASSERT_TRUE(ParseConfigFile(GetParam().make(DistinctFileLines()), "x.417", config).ok());
+  ASSERT_TRUE(ParseConfigFile(GetParam().make(DistinctFileLines()), config).ok());
   EXPECT_EQ(config, DistinctConfig());
 }
 
@@ -80,10 +80,10 @@ TEST_P(RefusedWordTest, NamesTheLineAndLeavesTheConfigurationAlone) {
   UnitConfig config = StartupConfig();
   config.functionTable.relay[99] = "R01";
   const UnitConfig before = config;
-  const Status status = ParseConfigFile(JoinLines(lines), "x.417", config);
+  const Status status = ParseConfigFile(JoinLines(lines), config);
   EXPECT_EQ(status.code(), StatusCode::kInvalidInput);
-  for (std::string part : {std::string("\"x.417\""), "line " + std::to_string(GetParam().line),
-                           std::string(GetParam().expected)}) {
+  for (std::string part :
+       {"line " + std::to_string(GetParam().line), std::string(GetParam().expected)}) {
     EXPECT_NE(status.message().find(part), std::string::npos) << status.message();
   }
   EXPECT_EQ(config, before);
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RefusedWordLineTest, CountsTheLinesOfTheFileAsItStands) {
   UnitConfig config = StartupConfig();
   const std::string text = "1\n2\r\n3\r4\n\n5\n6\n7\n8\n9\nten\n";
-  EXPECT_NE(ParseConfigFile(text, "x.417", config).message().find("line 11 "), std::string::npos);
+  EXPECT_NE(ParseConfigFile(text, config).message().find("line 11 "), std::string::npos);
 }
 
 struct TailCase {
@@ -119,7 +119,7 @@ TEST_P(MorseLineTest, TakesTheRestOfTheLineAtTheReadingPosition) {
   lines.pop_back();
   UnitConfig config = DistinctConfig();
   const std::string text = JoinLines(lines).substr(0, JoinLines(lines).size() - 2);
-  ASSERT_TRUE(ParseConfigFile(text + GetParam().afterLastNumber, "x.417", config).ok());
+  ASSERT_TRUE(ParseConfigFile(text + GetParam().afterLastNumber, config).ok());
   EXPECT_EQ(config.dialog.morseText, GetParam().morseText);
 }
 
@@ -142,7 +142,7 @@ TEST(RelayWordTest, OnlyNoneExactlyGivesAnEmptyLabel) {
   lines[2] = "None", lines[4] = longWord, lines[6] = "none";
   UnitConfig config = DistinctConfig();
   config.functionTable.relay.fill("R01");
-  ASSERT_TRUE(ParseConfigFile(JoinLines(lines), "x.417", config).ok());
+  ASSERT_TRUE(ParseConfigFile(JoinLines(lines), config).ok());
   EXPECT_EQ(config.functionTable.relay[0], "None");
   EXPECT_EQ(config.functionTable.relay[1], longWord);
   EXPECT_EQ(config.functionTable.relay[2], "");
@@ -158,7 +158,7 @@ class EarlyEndTest : public testing::Test {
     for (int k = 0; k < 100; ++k) lines[2 + 2 * k] = "L" + std::to_string(k);
     lines.resize(count);
     UnitConfig config = before_;
-    EXPECT_TRUE(ParseConfigFile(JoinLines(lines), "x.417", config).ok());
+    EXPECT_TRUE(ParseConfigFile(JoinLines(lines), config).ok());
     return config;
   }
 

@@ -50,7 +50,7 @@ TEST(ConfigFileRoundTripTest, RandomConfigurationsComeBackWholeAndRewriteTheSame
     UnitConfig read = RandomConfig(random);
     std::string text, rewritten;
     ASSERT_TRUE(FormatConfigFile(config, text).ok());
-    ASSERT_TRUE(ParseConfigFile(text, "x.417", read).ok());
+    ASSERT_TRUE(ParseConfigFile(text, read).ok());
     ASSERT_EQ(read, config) << "configuration " << i;
     ASSERT_TRUE(FormatConfigFile(read, rewritten).ok());
     ASSERT_EQ(rewritten, text) << "configuration " << i;

@@ -30,7 +30,7 @@ TEST(ConfigFileWriterTest, PttFrequencyIsCarriedAsTheNumberOfItsText) {
   config.main.pttFrequency = " 0043x";
   EXPECT_EQ(Written(config), file_test::JoinLines(file_test::DistinctFileLines()));
   config.main.pttFrequency.clear();
-  ASSERT_TRUE(ParseConfigFile(Written(config), "x.417", config).ok());
+  ASSERT_TRUE(ParseConfigFile(Written(config), config).ok());
   EXPECT_EQ(config.main.pttFrequency, "0");
 }
 
@@ -75,7 +75,7 @@ TEST(MorseLineTest, LineBreakIsRefusedOtherTextIsWrittenAsItStands) {
   config.dialog.morseText = "CQ\tDE \x01\xE9";
   ASSERT_TRUE(FormatConfigFile(config, text).ok());
   UnitConfig back = StartupConfig();
-  ASSERT_TRUE(ParseConfigFile(text, "x.417", back).ok());
+  ASSERT_TRUE(ParseConfigFile(text, back).ok());
   EXPECT_EQ(back.dialog.morseText, config.dialog.morseText);
 }
 

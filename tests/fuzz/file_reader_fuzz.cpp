@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tqr417;
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   UnitConfig config = StartupConfig();
-  if (!ParseConfigFile(input, "fuzz.417", config).ok()) return 0;
+  if (!ParseConfigFile(input, config).ok()) return 0;
 
   std::string text;
   if (!FormatConfigFile(config, text).ok()) return 0;
   UnitConfig reread = StartupConfig();
   reread.main.toneMode = 1;  // every value must come from the text, not from the start
-  if (!ParseConfigFile(text, "fuzz.417", reread).ok()) std::abort();
+  if (!ParseConfigFile(text, reread).ok()) std::abort();
   if (!(reread == config)) std::abort();
   std::string rewritten;
   if (!FormatConfigFile(reread, rewritten).ok() || rewritten != text) std::abort();

@@ -141,6 +141,7 @@ TEST_F(FileCommandsTest, FileWithAWordForANumberIsRefusedWhole) {
   ClickLoad(path);
   ASSERT_EQ(runner_.Messages().size(), 1u);
   EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
+  EXPECT_NE(runner_.Messages()[0].text.str().find("broken.417\": line 1 "), std::string::npos);
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_TRUE(Checked(ids::IDC_SINGLE));
 }
