@@ -112,9 +112,11 @@ completes() {  # completes LINE EXPECTED: the unpacked completion offers EXPECTE
 check "bash completes the companion's commands" completes "tqr417-cli s" "show send"
 check "bash completes the port names" completes "tqr417-cli recv --port " "com1 com2"
 
-# The unpacked application on an X server of its own: its main window must appear and the
-# program must still be running then. Nothing inside the program helps; the window is
-# found by its title from outside.
+# The unpacked application on an X server of its own: its main window must appear, of the
+# window class the menu entry names (so docks match the two), and the program must still
+# be running then. Nothing inside the program helps; the window is found by its title from
+# outside.
+wmClass=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$appId.desktop")
 comes_up() {
   xvfb-run -a -s "-screen 0 1280x1024x24" env -u QT_QPA_PLATFORM -u TQR417_COM1 \
     -u TQR417_COM2 bash -c '
@@ -126,13 +128,14 @@ comes_up() {
         echo "no main window within 30 s"; status=1
       elif ! kill -0 "$app" 2>/dev/null; then
         echo "the application ended after showing its window"; status=1
-      else
-        xwininfo -id "$window" | grep -E "Width|Height"
+      elif ! xprop -id "$window" WM_CLASS | grep -q "\"$3\""; then
+        echo "the window is not of class $3, which the menu entry names:"
+        xprop -id "$window" WM_CLASS; status=1
       fi
       kill "$app" 2>/dev/null
       wait "$app" 2>/dev/null
       [ $status -eq 0 ] || { echo "application output:"; cat "$2"; }
-      exit $status' comes_up "$bin/tqr417" "$work/app.log"
+      exit $status' comes_up "$bin/tqr417" "$work/app.log" "$wmClass"
 }
 check "the unpacked tqr417 shows its main window under Xvfb" comes_up
 
@@ -141,8 +144,8 @@ check "lintian finds no errors" lintian --fail-on error "$deb"
 lintian --display-info "$deb" 2>/dev/null | sed "s/^/  lintian: /"
 check "desktop-file-validate accepts the menu entry" \
   desktop-file-validate "$share/applications/$appId.desktop"
-check "appstreamcli accepts the metainfo" \
-  appstreamcli validate --no-net "$share/metainfo/$appId.metainfo.xml"
+check "appstreamcli accepts the metainfo with the menu entry and icons it names" \
+  appstreamcli validate-tree --no-net "$root"
 
 echo "package: $passed checks passed, $failed failed"
 [ "$failed" -eq 0 ]
