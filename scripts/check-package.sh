@@ -5,7 +5,7 @@
 # and appstreamcli on it. Ends with "package: N checks passed" or the failures it found.
 # Usage: scripts/check-package.sh [build folder]
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 dir="${1:-build}"
 
 scripts/install-deps.sh lintian desktop-file-utils appstream xvfb xauth xdotool x11-utils \
