@@ -10,14 +10,22 @@
 namespace tqr417::res {
 namespace {
 
-// A square of the unit's blue with a white radio mast sending three arcs: drawn in a
-// 32 x 32 grid and scaled to `size`.
 QPixmap DrawIcon(int size) {
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
+  PaintAppIcon(painter, size);
+  return pixmap;
+}
+
+}  // namespace
+
+// A square of the unit's blue with a white radio mast sending three arcs: drawn in a
+// 32 x 32 grid and scaled to `side`.
+void PaintAppIcon(QPainter& painter, double side) {
+  painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(size / 32.0, size / 32.0);
+  painter.scale(side / 32.0, side / 32.0);
 
   painter.setPen(QPen(QColor(0x10, 0x2a, 0x5c), 1.0));
   painter.setBrush(QColor(0x1f, 0x5f, 0xb4));
@@ -42,10 +50,8 @@ QPixmap DrawIcon(int size) {
     const QRectF box(16.0 - r, 10.5 - r, 2 * r, 2 * r);
     painter.drawArc(box, 30 * 16, 120 * 16);  // the upper arcs, 30 to 150 degrees
   }
-  return pixmap;
+  painter.restore();
 }
-
-}  // namespace
 
 QIcon LoadAppIcon(int iconId) {
   if (iconId != IDR_MAINFRAME) return QIcon();

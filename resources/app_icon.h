@@ -3,9 +3,16 @@
 
 #include <QIcon>
 
+class QPainter;
+
 namespace tqr417::res {
 
 // The icon with this resource number; a null icon when there is none.
 QIcon LoadAppIcon(int iconId = 128);
+
+// Paints the application icon into the square (0, 0, side, side) of `painter`'s device.
+// The one drawing of the icon: the program's icon and the icon files that the package
+// installs (tools/icon) are both made by it.
+void PaintAppIcon(QPainter& painter, double side);
 
 }  // namespace tqr417::res

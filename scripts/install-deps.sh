@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the fuzzers need, when missing.
+# Installs the Debian packages the build, the tests and the fuzzers need, when missing, and
+# any further packages named as arguments (scripts/package.sh names what packaging needs).
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-  qt6-base-dev fonts-liberation2 xvfb xauth
+  qt6-base-dev qt6-svg-dev fonts-liberation2 xvfb xauth
   clang libclang-rt-14-dev
+  "$@"
 )
 
 missing=()

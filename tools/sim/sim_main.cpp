@@ -14,6 +14,7 @@
 #include "config/defaults.h"
 #include "file/config_file.h"
 #include "tools/sim/simulated_unit.h"
+#include "tools/version.h"
 
 namespace {
 
@@ -39,7 +40,9 @@ bool MakeLink(const std::string& link, const std::string& target) {
 int main(int argc, char** argv) {
   CLI::App app{
       "Simulated TQR-417 on a pseudo-terminal: point TQR417_COM1 or --device at the "
-      "device it prints."};
+      "device it prints.",
+      "tqr417-sim"};
+  app.set_version_flag("--version", std::string("tqr417-sim ") + tqr417::kVersion);
   std::string linkPath;
   std::string loadPath;
   tqr417::sim::UnitBehaviour behaviour;
