@@ -42,7 +42,8 @@ void AddCompareCommands(CLI::App& app, int& exitCode) {
   auto* diff = app.add_subcommand(
       "diff",
       "List every value that differs between A and B, one line each (A's value -> B's). "
-      "Either may be a 936-byte frame file instead of a .417 file. Exit status: 0 the same, "
+      "Either may be a frame file (936 bytes, not named .417) instead of a .417 file. Exit status: "
+      "0 the same, "
       "1 different, 2 a file cannot be read or a frame is damaged.");
   diff->add_option("A", pathA, "configuration file (.417) or frame file")->required();
   diff->add_option("B", pathB, "configuration file (.417) or frame file")->required();

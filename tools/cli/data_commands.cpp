@@ -141,6 +141,10 @@ std::string Assign(const std::string& assignment, const std::string& entryLabel,
 
 int Set(const std::string& path, const std::vector<std::string>& assignments,
         const std::string& entryLabel, bool force) {
+  if (!entryLabel.empty() && !ParseEntryLabel(entryLabel)) {
+    return Refuse("Nothing was changed in \"" + path + "\":",
+                  {"--entry \"" + entryLabel + "\" is not an entry of the table, F00 to F99."});
+  }
   UnitConfig before;
   if (!LoadFile(path, before)) return kExitError;
   UnitConfig after = before;
