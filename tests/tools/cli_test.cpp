@@ -14,53 +14,11 @@
 #include "file/config_file.h"
 #include "link/config_frame.h"
 #include "support/row_name.h"
+#include "tests/tools/cli_test_support.h"
 #include "tools/sim/simulated_unit.h"
 
 namespace tqr417 {
 namespace {
-
-namespace fs = std::filesystem;
-
-struct CliRun {
-  int exitCode;
-  std::string out;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class CliTest : public testing::Test {
- protected:
-  void SetUp() override {
-    dir_ =
-        fs::temp_directory_path() / ("tqr417-cli-" + std::to_string(getpid()) + "-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // Runs the companion with `args`; standard output is captured, standard error kept apart.
-  CliRun Cli(const std::string& args) {
-    const std::string command =
-        std::string(TQR417_CLI) + " " + args + " 2>" + (dir_ / "stderr.txt").string();
-    FILE* pipe = popen(command.c_str(), "r");
-    CliRun run{-1, {}};
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-  }
-  std::string Err() { return Slurp(dir_ / "stderr.txt"); }
-  std::string Path(const char* name) { return (dir_ / name).string(); }
-
-  fs::path dir_;
-};
 
 TEST_F(CliTest, NewWritesTheStartupFileAndFrameItsImage) {
   ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0) << Err();
@@ -179,19 +137,7 @@ TEST_F(CliTest, FailuresAreToldOnStandardErrorWithStatusTwo) {
   EXPECT_NE(Cli("no-such-command").exitCode, 0);
 }
 
-// send and recv against the simulated unit on a pseudo-terminal.
-class CliLinkTest : public CliTest {
- protected:
-  void StartUnit(UnitConfig held, sim::UnitBehaviour behaviour = {}) {
-    unit_ = std::make_unique<sim::SimulatedUnit>(std::move(held), behaviour);
-    ASSERT_TRUE(unit_->Start().ok());
-  }
-  std::string Device() { return " --device " + unit_->DevicePath(); }
-
-  std::unique_ptr<sim::SimulatedUnit> unit_;
-};
-
-TEST_F(CliLinkTest, SendDeliversTheFileAndReportsAcceptance) {
+TEST_F(CliPtyTest, SendDeliversTheFileAndReportsAcceptance) {
   StartUnit(UnitConfig{});
   UnitConfig config = StartupConfig();
   config.dialog.morseText = "CQ DE TQR";
@@ -205,7 +151,7 @@ TEST_F(CliLinkTest, SendDeliversTheFileAndReportsAcceptance) {
   EXPECT_EQ(unit_->Held(), expected);
 }
 
-TEST_F(CliLinkTest, RecvWritesTheUnitsConfiguration) {
+TEST_F(CliPtyTest, RecvWritesTheUnitsConfiguration) {
   UnitConfig held = StartupConfig();
   held.main.toneMode = 1;
   held.functionTable.relayDurationMs.fill(1000);
@@ -226,9 +172,9 @@ struct FaultCase {
   const char* message;
 };
 
-class CliFaultTest : public CliLinkTest, public testing::WithParamInterface<FaultCase> {};
+class CliPtyFaultTest : public CliPtyTest, public testing::WithParamInterface<FaultCase> {};
 
-TEST_P(CliFaultTest, ReportsTheMessageFailsAndWritesNothing) {
+TEST_P(CliPtyFaultTest, ReportsTheMessageFailsAndWritesNothing) {
   StartUnit(StartupConfig(), GetParam().behaviour);
   ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
   const std::string target = std::string(GetParam().command) == "send" ? "a.417" : "b.417";
@@ -240,7 +186,7 @@ TEST_P(CliFaultTest, ReportsTheMessageFailsAndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Faults, CliFaultTest,
+    Faults, CliPtyFaultTest,
     testing::Values(
         FaultCase{"SilentUnitUpload", "send", {.silent = true}, "Error in Data sent to TQR-417"},
         FaultCase{"RefusingUnit", "send", {.refuse = true}, "Error in Data sent to TQR-417"},
@@ -258,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Error in Data Received from TQR-417"}),
     tqr417::test_support::RowName{});
 
-TEST_F(CliLinkTest, MissingPortIsAnErrorNamingIt) {
+TEST_F(CliTest, MissingPortIsAnErrorNamingIt) {
   ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
   const CliRun run = Cli("send " + Path("a.417") + " --device " + Path("no-such-tty"));
   EXPECT_EQ(run.exitCode, 2);
@@ -269,7 +215,7 @@ TEST_F(CliLinkTest, MissingPortIsAnErrorNamingIt) {
 
 // The simulator as a program: a link to its device that Com2 can open, each request logged,
 // and a clean stop on SIGTERM that removes the link.
-TEST_F(CliTest, SimulatorServesThroughItsLinkAndStopsCleanly) {
+TEST_F(CliPtyTest, SimulatorServesThroughItsLinkAndStopsCleanly) {
   const std::string link = Path("unit");
   FILE* sim = popen(("echo $$; exec " + std::string(TQR417_SIM) + " --link " + link).c_str(), "r");
   ASSERT_NE(sim, nullptr);
@@ -296,7 +242,7 @@ TEST_F(CliTest, SimulatorServesThroughItsLinkAndStopsCleanly) {
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
-TEST_F(CliLinkTest, PortsNamesWhatComOneAndComTwoOpen) {
+TEST_F(CliTest, PortsNamesWhatComOneAndComTwoOpen) {
   const CliRun run = Cli("ports");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("Com1"), std::string::npos);

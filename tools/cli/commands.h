@@ -9,6 +9,12 @@ namespace tqr417::cli {
 // new, show, check, frame, unframe: files and frames, no unit needed.
 void AddOfflineCommands(CLI::App& app, int& exitCode);
 
+// export, import, get, set: a configuration as data.
+void AddDataCommands(CLI::App& app, int& exitCode);
+
+// diff, verify: comparisons of configurations, and of a file with what a unit holds.
+void AddCompareCommands(CLI::App& app, int& exitCode);
+
 // send, recv, ports: transfers with a unit on a serial port.
 void AddLinkCommands(CLI::App& app, int& exitCode);
 

@@ -12,28 +12,16 @@
 #include "link/transfers.h"
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/read_back.h"
+#include "tools/cli/unit_transfers.h"
 
 namespace tqr417::cli {
 
 namespace {
 
-struct PortOptions {
-  std::string port = "com1";
-  std::string device;
-
-  PortSelection Selection() const {
-    if (!device.empty()) return PortSelection::Device(device);
-    return PortSelection(port == "com1" ? 0 : 1);
-  }
-};
-
-void AddPortOptions(CLI::App& command, PortOptions& options) {
-  CLI::Option* port =
-      command.add_option("--port", options.port, "Com1 or Com2, as the application chooses")
-          ->transform(CLI::IsMember({"com1", "com2"}, CLI::ignore_case))
-          ->capture_default_str();
-  command.add_option("--device", options.device, "Serial device to use instead of a Com port")
-      ->excludes(port);
+PortSelection Selection(const PortOptions& options) {
+  if (!options.device.empty()) return PortSelection::Device(options.device);
+  return PortSelection(options.port == "com1" ? 0 : 1);
 }
 
 // Prints the application's message for the outcome, on standard output for the two OK
@@ -50,19 +38,16 @@ int Report(const TransferResult& result) {
   return kExitError;
 }
 
-int Send(const std::string& path, const PortOptions& options) {
-  UnitConfig config;
-  if (!LoadFile(path, config)) return kExitError;
-  int exitCode = kExitError;
-  Upload(config, options.Selection(),
-         [&](const TransferResult& result) { exitCode = Report(result); });
-  return exitCode;
+int Send(const std::string& path, const PortOptions& options, bool verify) {
+  ConfigSource file;
+  if (!LoadFile(path, file.config)) return kExitError;
+  const int sent = UploadToUnit(file.config, options);
+  return sent == kExitOk && verify ? ReadBackAndCompare(file, path, options) : sent;
 }
 
 int Receive(const std::string& path, const PortOptions& options) {
   UnitConfig config = StartupConfig();
-  const TransferResult result = Download(config, options.Selection());
-  const int exitCode = Report(result);
+  const int exitCode = DownloadFromUnit(config, options);
   return exitCode == kExitOk ? SaveFile(path, config) : exitCode;
 }
 
@@ -98,17 +83,41 @@ int Ports() {
 
 }  // namespace
 
+void AddPortOptions(CLI::App& command, PortOptions& options) {
+  CLI::Option* port =
+      command.add_option("--port", options.port, "Com1 or Com2, as the application chooses")
+          ->transform(CLI::IsMember({"com1", "com2"}, CLI::ignore_case))
+          ->capture_default_str();
+  command.add_option("--device", options.device, "Serial device to use instead of a Com port")
+      ->excludes(port);
+}
+
+int UploadToUnit(const UnitConfig& config, const PortOptions& options) {
+  int exitCode = kExitError;
+  Upload(config, Selection(options),
+         [&](const TransferResult& result) { exitCode = Report(result); });
+  return exitCode;
+}
+
+int DownloadFromUnit(UnitConfig& config, const PortOptions& options) {
+  return Report(Download(config, Selection(options)));
+}
+
 void AddLinkCommands(CLI::App& app, int& exitCode) {
   // The options live as long as the App: static storage, one set per subcommand.
   static PortOptions sendOptions;
   static PortOptions recvOptions;
   static std::string sendPath;
   static std::string recvPath;
+  static bool sendVerify = false;
 
   CLI::App* send = app.add_subcommand("send", "Upload a .417 file to the unit");
   send->add_option("FILE", sendPath, "Configuration file to send")->required();
   AddPortOptions(*send, sendOptions);
-  send->callback([&exitCode] { exitCode = Send(sendPath, sendOptions); });
+  send->add_flag("--verify", sendVerify,
+                 "After the unit has accepted the file, read its configuration back and list "
+                 "every difference (exit 1 when there is one)");
+  send->callback([&exitCode] { exitCode = Send(sendPath, sendOptions, sendVerify); });
 
   CLI::App* recv = app.add_subcommand("recv", "Download the unit's configuration to a .417 file");
   recv->add_option("FILE", recvPath, "File to write; written only for an intact frame")->required();

@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int exitCode = 0;
   tqr417::cli::AddOfflineCommands(app, exitCode);
+  tqr417::cli::AddCompareCommands(app, exitCode);
+  tqr417::cli::AddDataCommands(app, exitCode);
   tqr417::cli::AddLinkCommands(app, exitCode);
   CLI11_PARSE(app, argc, argv);
   return tqr417::cli::FinishOutput(exitCode);

@@ -7,10 +7,11 @@
 
 #include "config/defaults.h"
 #include "config/field_catalogue.h"
-#include "file/safe_file.h"
 #include "link/config_frame.h"
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/config_sources.h"
+#include "tools/cli/field_words.h"
 
 namespace tqr417::cli {
 
@@ -21,16 +22,6 @@ namespace {
 int OnFile(const std::string& path, const std::function<int(const UnitConfig&)>& command) {
   UnitConfig config;
   return LoadFile(path, config) ? command(config) : kExitError;
-}
-
-std::string ValueText(const FieldInfo& field, const UnitConfig& config, int entry = 0) {
-  if (field.ref.IsText()) return "\"" + field.ref.Text(config, entry) + "\"";
-  const int value = field.ref.Number(config, entry);
-  std::string text = std::to_string(value);
-  if (value >= 0 && value < static_cast<int>(field.choiceNames.size())) {
-    text += " (" + std::string(field.choiceNames[value]) + ")";
-  }
-  return text;
 }
 
 void PrintSettings(const UnitConfig& config) {
@@ -59,22 +50,6 @@ void PrintTable(const UnitConfig& config) {
                 e.toneActive, e.relay.empty() ? "-" : e.relay.c_str(), e.relayGroup,
                 e.relayDurationMs, e.digitalOutput, e.ctcssCode, e.useDefaultCtcss);
   }
-}
-
-// Each value that its editing window would not accept, as "field value range" lines.
-std::vector<std::string> OutOfRange(const UnitConfig& config) {
-  std::vector<std::string> problems;
-  for (const FieldInfo* field : AllFields()) {
-    const int entries = field->ref.IsTableField() ? kEntryCount : 1;
-    for (int e = 0; e < entries; ++e) {
-      if (WindowAccepts(*field, config, e)) continue;
-      std::string name = std::string(field->name);
-      if (field->ref.IsTableField()) name += " " + FormatEntryLabel(e, 'F');
-      problems.push_back(name + "  " + ValueText(*field, config, e) +
-                         "  (accepted: " + AcceptedRangeText(*field) + ")");
-    }
-  }
-  return problems;
 }
 
 void WriteHex(const ConfigFrame& bytes) {
@@ -141,30 +116,15 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
   unframe->add_option("FRAME", frameFile, "frame file (936 bytes)")->required();
   unframe->add_option("FILE", file, "configuration file to write")->required();
   unframe->callback([&exitCode] {
-    std::string bytes;
-    if (const Status read = ReadWholeFile(frameFile, bytes); !read.ok()) {
-      std::cerr << read.message() << "\n";
-      exitCode = kExitError;
+    UnitConfig decoded;
+    if (const Status read = ReadFrameFile(frameFile, decoded); !read.ok()) {
+      std::cerr << read.message();
+      if (read.code() != StatusCode::kIoError) std::cerr << " Nothing was written.";
+      std::cerr << "\n";
+      exitCode = read.code() == StatusCode::kIoError ? kExitError : kExitNegative;
       return;
     }
-    if (bytes.size() != FRAME_SIZE) {
-      std::cerr << "The frame file \"" << frameFile << "\" holds " << bytes.size()
-                << " bytes; a frame is " << FRAME_SIZE << " bytes. Nothing was written.\n";
-      exitCode = kExitNegative;
-      return;
-    }
-    const DecodedFrame decoded = DecodeFrame(std::span<const uint8_t, FRAME_SIZE>(
-        reinterpret_cast<const uint8_t*>(bytes.data()), FRAME_SIZE));
-    if (!decoded.checksumOk()) {
-      char detail[96];
-      std::snprintf(detail, sizeof detail, "checksum 0x%04X, sum of the data 0x%04X",
-                    decoded.receivedChecksum, decoded.computedChecksum);
-      std::cerr << "The frame in \"" << frameFile << "\" is damaged (" << detail
-                << "). Nothing was written.\n";
-      exitCode = kExitNegative;
-      return;
-    }
-    exitCode = SaveFile(file, decoded.config);
+    exitCode = SaveFile(file, decoded);
   });
 }
 

@@ -53,6 +53,8 @@ int main(int argc, char** argv) {
       ->option_text("FILE");
   app.add_flag("--silent", behaviour.silent, "Never answer");
   app.add_flag("--refuse", behaviour.refuse, "Refuse every upload");
+  app.add_flag("--forget", behaviour.forget,
+               "Accept uploads but keep the configuration held before");
   app.add_option("--stop-after", behaviour.stopAfterBytes,
                  "Send only the first N bytes of a downloaded frame")
       ->check(CLI::NonNegativeNumber)

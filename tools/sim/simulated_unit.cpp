@@ -37,7 +37,10 @@ int Milliseconds(Clock::duration d) {
 }  // namespace
 
 SimulatedUnit::SimulatedUnit(UnitConfig held, UnitBehaviour behaviour, LogSink log)
-    : log_(std::move(log)), held_(std::move(held)), behaviour_(behaviour) {}
+    : log_(std::move(log)),
+      held_(std::move(held)),
+      heldFrame_(EncodeFrame(held_).bytes),
+      behaviour_(behaviour) {}
 
 SimulatedUnit::~SimulatedUnit() { Stop(); }
 
@@ -189,11 +192,12 @@ void SimulatedUnit::ServeUpload(Transaction& t, const UnitBehaviour& behaviour) 
   const bool keep = intact && !behaviour.refuse;
   t.log = "upload: checksum " + Hex(decoded.receivedChecksum, 4) +
           (intact ? " matches" : " wrong, computed " + Hex(decoded.computedChecksum, 4));
-  if (keep) {
+  if (keep && !behaviour.forget) {
     std::lock_guard lock(mutex_);
     held_ = decoded.config;
+    heldFrame_ = bytes;
   }
-  t.log += keep ? "; configuration kept" : "; configuration not kept";
+  t.log += keep && !behaviour.forget ? "; configuration kept" : "; configuration not kept";
   if (behaviour.silent) {
     t.log += "; no answer (silent)";
     return;
@@ -211,7 +215,11 @@ void SimulatedUnit::ServeUpload(Transaction& t, const UnitBehaviour& behaviour) 
 
 void SimulatedUnit::ServeDownload(Transaction& t, const UnitBehaviour& behaviour) {
   t.lineEnd = behaviour.paced ? t.commandAt + LineTime(1) : t.commandAt;
-  ConfigFrame bytes = EncodeFrame(Held()).bytes;
+  ConfigFrame bytes;
+  {
+    std::lock_guard lock(mutex_);
+    bytes = heldFrame_;
+  }
   if (behaviour.wrongChecksum) ++bytes[FRAME_SIZE - 1];
   int count = FRAME_SIZE;
   if (behaviour.stopAfterBytes >= 0 && behaviour.stopAfterBytes < FRAME_SIZE) {

@@ -4,8 +4,9 @@
 // DevicePath() as its serial port.
 //
 // The unit holds one configuration. CMD_SEND_CONFIG with a frame whose checksum matches is
-// answered REPLY_ACCEPTED and the frame's configuration is kept (another byte otherwise);
-// CMD_RECV_CONFIG is answered with the frame of the held configuration. Any other byte is
+// answered REPLY_ACCEPTED and the frame is kept (another byte otherwise); CMD_RECV_CONFIG is
+// answered with the frame kept, so a value goes through the frame's conversions once per
+// round trip, as with a real unit. Any other byte is
 // logged and ignored. Requests are served on a thread of its own until Stop.
 //
 // At every request the unit checks the line settings the application set (4800 baud, 8N1,
@@ -25,6 +26,7 @@
 
 #include "config/status.h"
 #include "config/unit_config.h"
+#include "link/config_frame.h"
 #include "tools/sim/pty_master.h"
 #include "tools/sim/unit_behaviour.h"
 
@@ -91,6 +93,9 @@ class SimulatedUnit {
   mutable std::condition_variable changed_;
   bool stopping_ = false;
   UnitConfig held_;
+  // What a download sends: the frame of the last upload kept, byte for byte, as a real unit
+  // keeps the carried values (9830, not 1200 Hz); before any upload, held_ encoded.
+  ConfigFrame heldFrame_;
   UnitBehaviour behaviour_;
   std::vector<Transaction> transactions_;
 };

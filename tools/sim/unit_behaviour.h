@@ -7,6 +7,7 @@ namespace tqr417::sim {
 struct UnitBehaviour {
   bool silent = false;         // takes requests, never answers
   bool refuse = false;         // answers every upload with REPLY_REFUSED and keeps nothing
+  bool forget = false;         // accepts an intact upload but keeps the configuration it held
   int stopAfterBytes = -1;     // a download sends only the first N bytes of the frame (< 0: all)
   bool wrongChecksum = false;  // a download's checksum word is off by one
   // The answer to an upload goes out this long after the frame has left the line (byte i of
