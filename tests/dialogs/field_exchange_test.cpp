@@ -244,7 +244,9 @@ TEST_P(FailedOkThenCancelTest, ConfigurationUnchanged) {
   if (row.spoil) row.spoil(settings);
   const DialogSettings before = settings;
   Run(row.templateId, [&](DialogDriver& d) {
-    if (row.shown) EXPECT_EQ(Shown(d, row.shownId), row.shown);
+    if (row.shown) {
+      EXPECT_EQ(Shown(d, row.shownId), row.shown);
+    }
     for (const auto& [id, text] : row.edits) text == nullptr ? d.Click(id) : d.Type(id, text);
     if (row.okFails) {
       d.Enter();
