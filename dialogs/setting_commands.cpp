@@ -41,6 +41,11 @@ constexpr Binding<Dialog, Member, Settings, Field> Bind(Member Dialog::*member,
   return {member, field};
 }
 
+// The port dialog's radio index, between AppState::comPort and the dialog.
+struct PortChoice {
+  int index;
+};
+
 // Each dialog's members and the fields they edit, in the order the command copies them.
 constexpr std::tuple kGainFields{
     Bind(&CGainDlg::sidetoneGain, &DialogSettings::sidetoneGain),
@@ -111,7 +116,13 @@ void RunGainSettings(DialogSettings& settings) {
 }
 
 void RunPortSettings(AppState& state) {
-  RunSettingDialog<CPortDlg>(state, std::tuple{Bind(&CPortDlg::comPort, &AppState::comPort)});
+  // The dialog works on the radio index; ComPortFromChoice says what an index means (-1, no
+  // button chosen, included).
+  PortChoice choice{ChoiceFromComPort(state.comPort)};
+  if (RunSettingDialog<CPortDlg>(choice,
+                                 std::tuple{Bind(&CPortDlg::comPort, &PortChoice::index)})) {
+    state.comPort = ComPortFromChoice(choice.index);
+  }
 }
 
 void RunMorseSettings(DialogSettings& settings) {

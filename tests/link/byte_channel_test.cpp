@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/row_name.h"
-#include "tests/link/scripted_channel.h"
+#include "tests/support/scripted_channel.h"
 
 namespace tqr417 {
 namespace {

@@ -2,7 +2,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <stdlib.h>
 #include <sys/file.h>
 #include <termios.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "link/serial_link.h"
+#include "link/serial_port_opener.h"
 #include "link/termios_settings.h"
 #include "tools/sim/pty_master.h"
 
@@ -155,6 +155,62 @@ TEST_F(SerialLinkPtyTest, AdvisoryLockAloneAlsoRefuses) {
   EXPECT_TRUE(link_.OpenDevice(device_, 8).ok());
 }
 
+// The far end hangs up (closes) before a write, while the link waits for its bytes to leave,
+// or while it waits for a byte: the operation fails within a few milliseconds of the hang-up,
+// naming the device, and every later one fails at once.
+struct HangUpCase {
+  const char* description;
+  int hangUpAfterMs;  // 0: before the operation starts
+  bool (*operation)(SerialLink&);
+};
+
+class SerialLinkHangUpTest : public SerialLinkPtyTest,
+                             public testing::WithParamInterface<HangUpCase> {};
+
+TEST_P(SerialLinkHangUpTest, FailsTheLineAtOnceNamingTheDevice) {
+  const HangUpCase& c = GetParam();
+  ASSERT_TRUE(link_.OpenDevice(device_, 8).ok());
+  Clock::time_point hungUp = Clock::now();
+  std::thread closer([&] {
+    std::this_thread::sleep_for(milliseconds(c.hangUpAfterMs));
+    pty_.Close();
+    hungUp = Clock::now();
+  });
+  if (c.hangUpAfterMs == 0) closer.join();
+  EXPECT_FALSE(c.operation(link_));
+  const auto ended = Clock::now();
+  if (closer.joinable()) closer.join();
+  const auto afterHangUp = std::chrono::duration_cast<milliseconds>(ended - hungUp);
+  RecordProperty(
+      "usAfterHangUp",
+      static_cast<int>(
+          std::chrono::duration_cast<std::chrono::microseconds>(ended - hungUp).count()));
+  EXPECT_LT(afterHangUp, milliseconds(25));
+  EXPECT_EQ(link_.LineFailure().message(), device_ + ": the device was disconnected");
+
+  const auto start = Clock::now();
+  EXPECT_FALSE(link_.WriteByte(0x42));
+  EXPECT_FALSE(link_.WaitUntilSent());
+  EXPECT_EQ(link_.ReadByte(), NO_DATA);
+  EXPECT_LT(Since(start), milliseconds(5));
+  link_.Close();
+}
+
+bool WriteOne(SerialLink& link) { return link.WriteByte(0x42); }
+bool WaitForTheLine(SerialLink& link) {
+  const std::vector<uint8_t> bytes(96, 0x55);  // 200 ms at 4800 baud
+  return link.Write(bytes) && link.WaitUntilSent();
+}
+bool ReadOne(SerialLink& link) { return link.ReadByte() != NO_DATA; }
+
+INSTANTIATE_TEST_SUITE_P(HangUps, SerialLinkHangUpTest,
+                         testing::Values(HangUpCase{"Write", 0, WriteOne},
+                                         HangUpCase{"WaitForTheLine", 60, WaitForTheLine},
+                                         HangUpCase{"Read", 40, ReadOne}),
+                         [](const testing::TestParamInfo<HangUpCase>& info) {
+                           return info.param.description;
+                         });
+
 TEST(SerialLinkOpenTest, RefusesWhatIsNotASerialPort) {
   char path[] = "/tmp/tqr417-not-a-port-XXXXXX";
   const int fd = mkstemp(path);
@@ -174,23 +230,20 @@ TEST(SerialLinkOpenTest, RefusesWhatIsNotASerialPort) {
 }
 
 TEST(SerialLinkOpenTest, ComPortChoiceNamesAndDevices) {
-  EXPECT_EQ(SerialLink::PortName(0), "Com1");
-  EXPECT_EQ(SerialLink::PortName(1), "Com2");
-  EXPECT_EQ(SerialLink::PortName(7), "Com2");
-  EXPECT_EQ(SerialLink::PortName(-1), "Com2");
+  EXPECT_EQ(ComPortFromChoice(0), ComPort::kCom1);
+  EXPECT_EQ(ComPortFromChoice(1), ComPort::kCom2);
+  EXPECT_EQ(ComPortFromChoice(7), ComPort::kCom2);
+  EXPECT_EQ(ComPortFromChoice(-1), ComPort::kCom2);
+  EXPECT_EQ(PortName(ComPort::kCom1), "Com1");
+  EXPECT_EQ(PortName(ComPort::kCom2), "Com2");
 
-  unsetenv("TQR417_COM1");
-  unsetenv("TQR417_COM2");
-  EXPECT_EQ(SerialLink::DeviceForPort(0), "/dev/ttyS0");
-  EXPECT_EQ(SerialLink::DeviceForPort(3), "/dev/ttyS1");
-  setenv("TQR417_COM2", "/dev/tqr417-second", 1);
-  EXPECT_EQ(SerialLink::DeviceForPort(3), "/dev/tqr417-second");
-
-  SerialLink link;
-  const Status status = link.Open(3, 8);
-  EXPECT_NE(status.message().find("Com2 (/dev/tqr417-second)"), std::string::npos)
-      << status.message();
-  unsetenv("TQR417_COM2");
+  SerialPortOpener ports("", "/dev/tqr417-second");
+  EXPECT_EQ(ports.Device(ComPort::kCom1), "/dev/ttyS0");
+  EXPECT_EQ(ports.Device(ComPort::kCom2), "/dev/tqr417-second");
+  const OpenedPort opened = ports.Open(ComPort::kCom2, 8);
+  EXPECT_EQ(opened.channel, nullptr);
+  EXPECT_NE(opened.status.message().find("Com2 (/dev/tqr417-second)"), std::string::npos)
+      << opened.status.message();
 }
 
 }  // namespace

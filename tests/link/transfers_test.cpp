@@ -8,10 +8,11 @@
 
 #include "config/defaults.h"
 #include "link/config_frame.h"
+#include "link/serial_port_opener.h"
 #include "link/unit_protocol.h"
 #include "support/row_name.h"
 #include "tests/link/sample_configs.h"
-#include "tests/link/scripted_channel.h"
+#include "tests/support/scripted_channel.h"
 
 namespace tqr417 {
 namespace {
@@ -25,7 +26,7 @@ TEST(UploadTest, SendsCommandFrameAndChecksumThenWaitsForTheLineBeforeReading) {
   ScriptedChannel channel;
   channel.incoming = {REPLY_ACCEPTED};
   const UnitConfig config = VariedConfig();
-  EXPECT_EQ(UploadOver(channel, config), TransferOutcome::kUploadAccepted);
+  EXPECT_EQ(UploadOver(channel, config).outcome, TransferOutcome::kUploadAccepted);
 
   std::vector<uint8_t> expected = {CMD_SEND_CONFIG};
   const std::vector<uint8_t> frame = FrameOf(config);
@@ -49,7 +50,7 @@ class UploadAnswerTest : public testing::TestWithParam<AnswerCase> {};
 TEST_P(UploadAnswerTest, OnlyTheAcceptedReplyCounts) {
   ScriptedChannel channel;
   channel.incoming.assign(GetParam().answer.begin(), GetParam().answer.end());
-  EXPECT_EQ(UploadOver(channel, StartupConfig()), GetParam().outcome);
+  EXPECT_EQ(UploadOver(channel, StartupConfig()).outcome, GetParam().outcome);
   EXPECT_EQ(channel.reads, 1);
 }
 
@@ -75,7 +76,7 @@ TEST_F(DownloadTest, IntactFrameReplacesTheWholeConfiguration) {
   const UnitConfig unit = VariedConfig();
   const std::vector<uint8_t> frame = FrameOf(unit);
   channel_.Queue(frame);
-  EXPECT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadOk);
+  EXPECT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadOk);
   EXPECT_EQ(channel_.written, std::vector<uint8_t>{CMD_RECV_CONFIG});
   EXPECT_EQ(channel_.waitedAt, std::vector<size_t>{1});
   EXPECT_EQ(channel_.readsAfterWait, FRAME_SIZE);
@@ -86,7 +87,7 @@ TEST_F(DownloadTest, IntactFrameReplacesTheWholeConfiguration) {
 TEST_F(DownloadTest, AllOnesBytesAreDataNotTimeOuts) {
   const UnitConfig unit = AllOnesConfig();
   channel_.Queue(FrameOf(unit));
-  ASSERT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadOk);
+  ASSERT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadOk);
   EXPECT_EQ(config_.functionTable.relayDurationMs[99], -1);
   EXPECT_EQ(config_.dialog.sidetoneGain, -1);
   EXPECT_EQ(config_.main.toneMode, 255);
@@ -97,7 +98,7 @@ TEST_F(DownloadTest, WrongChecksumChangesNothing) {
   std::vector<uint8_t> frame = FrameOf(VariedConfig());
   ++frame[FRAME_SIZE - 1];
   channel_.Queue(frame);
-  EXPECT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadBadChecksum);
+  EXPECT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadBadChecksum);
   EXPECT_EQ(config_, before_);
 }
 
@@ -110,7 +111,7 @@ TEST_F(DownloadTest, StopAnywhereStopsAtTheFirstMissingByteAndChangesNothing) {
     UnitConfig config = before_;
     ScriptedChannel channel;
     channel.Queue(std::span(frame).first(static_cast<size_t>(sent)));
-    ASSERT_EQ(DownloadOver(channel, config), TransferOutcome::kDownloadTimeout);
+    ASSERT_EQ(DownloadOver(channel, config).outcome, TransferOutcome::kDownloadTimeout);
     ASSERT_EQ(channel.reads, sent + 1);
     ASSERT_EQ(config, before_);
   }
@@ -121,10 +122,62 @@ TEST_F(DownloadTest, TimeOutInTheMiddleIsNotSkipped) {
   channel_.Queue(std::span(frame).first(100));
   channel_.incoming.push_back(NO_DATA);
   channel_.Queue(std::span(frame).subspan(100));
-  EXPECT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadTimeout);
+  EXPECT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadTimeout);
   EXPECT_EQ(channel_.reads, 101);
   EXPECT_EQ(config_, before_);
 }
+
+// A line that fails (a write refused, a hang-up while the bytes leave or while waiting for
+// the unit) ends the transfer at once: nothing more is written or read, the outcome is the
+// usual failure with the line's reason, and a download changes nothing.
+struct LineFaultCase {
+  const char* description;
+  bool upload;
+  ScriptedChannel::Fault fault;
+  size_t faultAt;
+  size_t written;  // bytes that went out before the failure
+  int reads;       // reads tried, the failing one included
+};
+
+class LineFaultTest : public testing::TestWithParam<LineFaultCase> {};
+
+TEST_P(LineFaultTest, EndsTheTransferAtOnceWithTheReason) {
+  const LineFaultCase& c = GetParam();
+  ScriptedChannel channel;
+  channel.fault = c.fault;
+  channel.faultAt = c.faultAt;
+  const UnitConfig before = StartupConfig();
+  UnitConfig config = before;
+  TransferResult result;
+  if (c.upload) {
+    channel.incoming = {REPLY_ACCEPTED};
+    result = UploadOver(channel, VariedConfig());
+    EXPECT_EQ(result.outcome, TransferOutcome::kUploadRefused);
+  } else {
+    channel.Queue(FrameOf(VariedConfig()));
+    result = DownloadOver(channel, config);
+    EXPECT_EQ(result.outcome, TransferOutcome::kDownloadTimeout);
+    EXPECT_EQ(config, before);
+  }
+  EXPECT_EQ(result.reason.message(), ScriptedChannel::kFailure);
+  EXPECT_EQ(channel.written.size(), c.written);
+  EXPECT_EQ(channel.reads, c.reads);
+}
+
+using Fault = ScriptedChannel::Fault;
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LineFaultTest,
+    testing::Values(LineFaultCase{"UploadCommandRefused", true, Fault::kWrite, 0, 0, 0},
+                    LineFaultCase{"UploadFrameRefused", true, Fault::kWrite, 1, 1, 0},
+                    LineFaultCase{"UploadChecksumRefused", true, Fault::kWrite, 935, 935, 0},
+                    LineFaultCase{"UploadHangUpWhileTheFrameLeaves", true, Fault::kWait, 0, 937, 0},
+                    LineFaultCase{"UploadHangUpAwaitingTheAnswer", true, Fault::kRead, 0, 937, 1},
+                    LineFaultCase{"DownloadCommandRefused", false, Fault::kWrite, 0, 0, 0},
+                    LineFaultCase{"DownloadHangUpWhileTheCommandLeaves", false, Fault::kWait, 0, 1,
+                                  0},
+                    LineFaultCase{"DownloadHangUpBeforeTheFrame", false, Fault::kRead, 0, 1, 1},
+                    LineFaultCase{"DownloadHangUpPartWay", false, Fault::kRead, 500, 1, 501}),
+    [](const testing::TestParamInfo<LineFaultCase>& info) { return info.param.description; });
 
 struct MessageCase {
   TransferOutcome outcome;
@@ -152,21 +205,14 @@ TEST(TransferMessageTest, EveryOutcomeHasItsTextAndIcon) {
   }
 }
 
-TEST(TransferOpenTest, MissingDeviceFailsBeforeAnythingIsSentAndReportsOnce) {
-  int reports = 0;
-  const TransferResult result =
-      Upload(StartupConfig(), PortSelection::Device("/dev/tqr417-no-such-port"),
-             [&](const TransferResult& r) {
-               ++reports;
-               EXPECT_EQ(r.outcome, TransferOutcome::kOpenFailed);
-             });
-  EXPECT_EQ(reports, 1);
+TEST(TransferOpenTest, MissingDeviceFailsBeforeAnythingIsSentNamingIt) {
+  SerialPortOpener ports = SerialPortOpener::ForDevice("/dev/tqr417-no-such-port");
+  const TransferResult result = Upload(StartupConfig(), ports, ComPort::kCom1);
   EXPECT_EQ(result.outcome, TransferOutcome::kOpenFailed);
-  EXPECT_NE(result.openStatus.message().find("/dev/tqr417-no-such-port"), std::string::npos);
+  EXPECT_NE(result.reason.message().find("/dev/tqr417-no-such-port"), std::string::npos);
 
   UnitConfig config = VariedConfig();
-  const TransferResult download =
-      Download(config, PortSelection::Device("/dev/tqr417-no-such-port"));
+  const TransferResult download = Download(config, ports, ComPort::kCom2);
   EXPECT_EQ(download.outcome, TransferOutcome::kOpenFailed);
   EXPECT_EQ(config, VariedConfig());
 }

@@ -13,6 +13,7 @@
 #include "framework/testing/scripted_runner.h"
 #include "resources/resource_ids.h"
 #include "support/row_name.h"
+#include "tests/support/scripted_port_opener.h"
 #include "ui/setup_dlg.h"
 
 namespace tqr417::ui::testing {
@@ -25,12 +26,13 @@ class WindowRunTest : public ::testing::Test {
  protected:
   int Run(Script script) {
     runner_.OnDialog(res::IDD_SETUP_DIALOG, std::move(script));
-    CSetupDlg dlg(config_, state_);
+    CSetupDlg dlg(config_, state_, ports_);
     return dlg.DoModal();
   }
 
   UnitConfig config_;
   AppState state_;
+  ScriptedPortOpener ports_;
   fw::ScriptedRunner runner_;
   fw::ScopedModalRunner use_{runner_};
 };

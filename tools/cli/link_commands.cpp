@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "config/defaults.h"
-#include "link/serial_link.h"
+#include "link/serial_port_opener.h"
 #include "link/transfers.h"
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
@@ -19,22 +19,42 @@ namespace tqr417::cli {
 
 namespace {
 
-PortSelection Selection(const PortOptions& options) {
-  if (!options.device.empty()) return PortSelection::Device(options.device);
-  return PortSelection(options.port == "com1" ? 0 : 1);
+// The variable that names the device of a port, as for the application.
+const char* DeviceVariable(ComPort port) {
+  return port == ComPort::kCom1 ? "TQR417_COM1" : "TQR417_COM2";
+}
+
+// The device the environment gives `port`; empty when it gives none.
+std::string DeviceFromEnvironment(ComPort port) {
+  const char* value = std::getenv(DeviceVariable(port));
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+// The ports as the application opens them (the environment, else the platform's default), or
+// the one device given by --device, which messages then name alone.
+SerialPortOpener PortsFor(const PortOptions& options) {
+  if (!options.device.empty()) return SerialPortOpener::ForDevice(options.device);
+  return SerialPortOpener(DeviceFromEnvironment(ComPort::kCom1),
+                          DeviceFromEnvironment(ComPort::kCom2));
+}
+
+// The port --port names.
+ComPort PortOf(const PortOptions& options) {
+  return options.port == "com1" ? ComPort::kCom1 : ComPort::kCom2;
 }
 
 // Prints the application's message for the outcome, on standard output for the two OK
-// messages and on standard error for the others (with the reason when the port did not
-// open), and gives the exit code: 0 only for the two OK messages.
+// messages and on standard error for the others, followed by the reason when the port did
+// not open or the line failed part-way. Gives the exit code: 0 only for the two OK messages,
+// 2 when the port failed, 1 for the unit's negative answers.
 int Report(const TransferResult& result) {
   if (Succeeded(result.outcome)) {
     std::cout << MessageFor(result.outcome).text << "\n";
     return kExitOk;
   }
   std::cerr << MessageFor(result.outcome).text << "\n";
-  if (result.outcome != TransferOutcome::kOpenFailed) return kExitNegative;
-  std::cerr << result.openStatus.message() << "\n";
+  if (result.reason.ok()) return kExitNegative;
+  std::cerr << result.reason.message() << "\n";
   return kExitError;
 }
 
@@ -69,13 +89,13 @@ int Ports() {
   if (devices.empty()) std::cout << " none";
   std::cout << "\n";
   for (const std::string& device : devices) std::cout << "  " << device << "\n";
-  for (int comPort : {0, 1}) {
-    const std::string device = SerialLink::DeviceForPort(comPort);
-    const char* variable = comPort == 0 ? "TQR417_COM1" : "TQR417_COM2";
-    const char* set = std::getenv(variable);
+  const SerialPortOpener ports = PortsFor(PortOptions{});
+  for (ComPort port : {ComPort::kCom1, ComPort::kCom2}) {
+    const std::string& device = ports.Device(port);
+    const bool fromEnvironment = !DeviceFromEnvironment(port).empty();
     struct stat info {};
-    std::cout << SerialLink::PortName(comPort) << " opens " << device
-              << (set != nullptr && *set != '\0' ? std::string(" (from ") + variable + ")" : "")
+    std::cout << PortName(port) << " opens " << device
+              << (fromEnvironment ? std::string(" (from ") + DeviceVariable(port) + ")" : "")
               << (stat(device.c_str(), &info) == 0 ? "" : " (not present)") << "\n";
   }
   return kExitOk;
@@ -93,14 +113,13 @@ void AddPortOptions(CLI::App& command, PortOptions& options) {
 }
 
 int UploadToUnit(const UnitConfig& config, const PortOptions& options) {
-  int exitCode = kExitError;
-  Upload(config, Selection(options),
-         [&](const TransferResult& result) { exitCode = Report(result); });
-  return exitCode;
+  SerialPortOpener ports = PortsFor(options);
+  return Report(Upload(config, ports, PortOf(options)));
 }
 
 int DownloadFromUnit(UnitConfig& config, const PortOptions& options) {
-  return Report(Download(config, Selection(options)));
+  SerialPortOpener ports = PortsFor(options);
+  return Report(Download(config, ports, PortOf(options)));
 }
 
 void AddLinkCommands(CLI::App& app, int& exitCode) {

@@ -20,7 +20,7 @@ void AddPortOptions(CLI::App& command, PortOptions& options);
 
 // Uploads `config`. Prints the outcome (standard output for the OK message, standard error
 // otherwise) and returns kExitOk when the unit accepted it, kExitNegative when it refused or
-// did not answer, kExitError when the port did not open.
+// did not answer, kExitError when the port did not open or the line failed part-way.
 int UploadToUnit(const UnitConfig& config, const PortOptions& options);
 
 // Downloads the unit's configuration into `config`, which changes only for a complete, intact
