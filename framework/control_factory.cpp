@@ -17,6 +17,7 @@
 #include "framework/dialog_style.h"
 #include "framework/edit_validator.h"
 #include "framework/group_frame.h"
+#include "framework/scroll_bar_control.h"
 #include "framework/template_rules.h"
 #include "resources/app_icon.h"
 
@@ -113,7 +114,7 @@ QWidget* MakeCombo(const res::ControlTemplate& control, QWidget* parent) {
 }
 
 QWidget* MakeScrollBar(const res::ControlTemplate& control, QWidget* parent) {
-  auto* bar = new QScrollBar(Qt::Vertical, parent);
+  auto* bar = new ScrollBarControl(parent);
   bar->setRange(0, 0);  // a scroll bar control starts with an empty range
   bar->setSingleStep(1);
   bar->setPageStep(10);

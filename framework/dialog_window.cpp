@@ -18,6 +18,7 @@
 #include "framework/control_factory.h"
 #include "framework/dialog.h"
 #include "framework/dialog_units.h"
+#include "framework/scroll_bar_control.h"
 #include "framework/template_rules.h"
 #include "framework/win_types.h"
 
@@ -70,7 +71,7 @@ DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemp
     controls_.push_back(widget);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) ConnectButton(index, button);
     if (controls[i].kind == ControlKind::kRadioButton) widget->installEventFilter(this);
-    if (auto* bar = qobject_cast<QScrollBar*>(widget)) ConnectScrollBar(index, bar);
+    if (auto* bar = qobject_cast<ScrollBarControl*>(widget)) ConnectScrollBar(index, bar);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       combo->installEventFilter(this);
       connect(combo, &QComboBox::activated, this,
@@ -131,25 +132,24 @@ void DialogWindow::ConnectButton(int index, QAbstractButton* button) {
   });
 }
 
-void DialogWindow::ConnectScrollBar(int index, QScrollBar* bar) {
+void DialogWindow::ConnectScrollBar(int index, ScrollBarControl* bar) {
+  bar->SetRequester(
+      [this, index](UINT code, int pos) { owner_.SendVScroll(IdAt(index), code, pos); });
   connect(bar, &QAbstractSlider::actionTriggered, this,
           [this, index, bar](int action) { ScrollAction(index, bar, action); });
   // A thumb pressed and released without a move is released where it stands.
   connect(bar, &QAbstractSlider::sliderPressed, this,
           [this, index, bar] { lastTrackPos_[static_cast<std::size_t>(index)] = bar->value(); });
-  connect(bar, &QAbstractSlider::sliderReleased, this, [this, index] {
-    owner_.SendVScroll(IdAt(index), SB_THUMBPOSITION,
-                       lastTrackPos_[static_cast<std::size_t>(index)]);
-    owner_.SendVScroll(IdAt(index), SB_ENDSCROLL, 0);
+  connect(bar, &QAbstractSlider::sliderReleased, this, [this, index, bar] {
+    bar->Request(SB_THUMBPOSITION, lastTrackPos_[static_cast<std::size_t>(index)]);
   });
 }
 
-void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
+void DialogWindow::ScrollAction(int index, ScrollBarControl* bar, int action) {
   // The bar has already moved its slider for the action; put it back, so that only the
   // window's OnVScroll (through SetScrollPos) moves the thumb.
   const int requested = bar->sliderPosition();
   bar->setSliderPosition(bar->value());
-  const int id = IdAt(index);
   UINT code = SB_ENDSCROLL;
   switch (action) {
     case QAbstractSlider::SliderSingleStepSub:
@@ -173,7 +173,7 @@ void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
     case QAbstractSlider::SliderMove:
       if (bar->isSliderDown()) {
         lastTrackPos_[static_cast<std::size_t>(index)] = requested;
-        owner_.SendVScroll(id, SB_THUMBTRACK, requested);
+        bar->Send(SB_THUMBTRACK, requested);
         return;  // position and end follow when the thumb is released
       }
       code = SB_THUMBPOSITION;  // a move without a drag, such as the mouse wheel
@@ -181,8 +181,7 @@ void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
     default:
       return;
   }
-  owner_.SendVScroll(id, code, requested);
-  owner_.SendVScroll(id, SB_ENDSCROLL, 0);
+  bar->Request(code, requested);
 }
 
 bool DialogWindow::MoveInRadioGroup(int index, int key) {

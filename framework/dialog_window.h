@@ -16,9 +16,10 @@
 
 class CDialog;
 class QAbstractButton;
-class QScrollBar;
 
 namespace tqr417::fw {
+
+class ScrollBarControl;
 
 class DialogWindow : public QDialog {
  public:
@@ -41,8 +42,8 @@ class DialogWindow : public QDialog {
 
  private:
   void ConnectButton(int index, QAbstractButton* button);
-  void ConnectScrollBar(int index, QScrollBar* bar);
-  void ScrollAction(int index, QScrollBar* bar, int action);
+  void ConnectScrollBar(int index, ScrollBarControl* bar);
+  void ScrollAction(int index, ScrollBarControl* bar, int action);
   void PressEnter();
   // Arrow key `key` on radio button `index`: focuses and clicks the next enabled button of its
   // group in that direction. Returns false for keys that are no arrows.
