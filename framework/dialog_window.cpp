@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
 #include "framework/control_factory.h"
 #include "framework/dialog.h"
 #include "framework/dialog_units.h"
+#include "framework/modal_scope.h"
 #include "framework/scroll_bar_control.h"
 #include "framework/template_rules.h"
 #include "framework/win_types.h"
@@ -69,8 +71,10 @@ DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemp
     QWidget* widget = CreateControl(controls[i], this, units);
     widget->setAccessibleName(QString::fromLatin1(DefaultAccessibleName(dialogTemplate, index)));
     controls_.push_back(widget);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) ConnectButton(index, button);
-    if (controls[i].kind == ControlKind::kRadioButton) widget->installEventFilter(this);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      ConnectButton(index, button);
+      button->installEventFilter(this);
+    }
     if (auto* bar = qobject_cast<ScrollBarControl*>(widget)) ConnectScrollBar(index, bar);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       combo->installEventFilter(this);
@@ -207,6 +211,14 @@ bool DialogWindow::MoveInRadioGroup(int index, int key) {
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!dying_ && pressTaken_ &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+      qobject_cast<QAbstractButton*>(watched) != nullptr) {
+    // The press that moved the focus here was answered by a message box: the click is
+    // taken, and the button must not stay drawn pressed without a release to come.
+    static_cast<QAbstractButton*>(watched)->setDown(false);
+    return true;
+  }
   if (!dying_ && event->type() == QEvent::KeyPress) {
     // The arrow keys move through a radio group, round from its last button to its first,
     // and select the button they reach; they never leave the group.
@@ -233,12 +245,22 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
         // selects the text thus keeps the selection.
         watched->event(event);
         const bool combo = qobject_cast<QComboBox*>(watched) != nullptr;
+        const int modalRuns = ModalScope::RunsStarted();
         owner_.SendNotify(IdAt(index), combo ? CBN_KILLFOCUS : EN_KILLFOCUS);
+        if (ModalScope::RunsStarted() != modalRuns) TakeNextPress();
         return true;
       }
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void DialogWindow::TakeNextPress() {
+  // A focus change made by a mouse press reaches the control before the press itself, which
+  // follows in the same delivery; the release went to the message box. Drop presses until
+  // the event loop runs again.
+  pressTaken_ = true;
+  QTimer::singleShot(0, this, [this] { pressTaken_ = false; });
 }
 
 void DialogWindow::PressEnter() {

@@ -45,6 +45,9 @@ class DialogWindow : public QDialog {
   void ConnectScrollBar(int index, ScrollBarControl* bar);
   void ScrollAction(int index, ScrollBarControl* bar, int action);
   void PressEnter();
+  // A focus-loss handler showed a modal window: the mouse press that moved the focus is
+  // taken by it and does not reach the button it was made on.
+  void TakeNextPress();
   // Arrow key `key` on radio button `index`: focuses and clicks the next enabled button of its
   // group in that direction. Returns false for keys that are no arrows.
   bool MoveInRadioGroup(int index, int key);
@@ -55,6 +58,7 @@ class DialogWindow : public QDialog {
   std::vector<QWidget*> controls_;
   std::vector<int> lastTrackPos_;  // per control: where the thumb held by the mouse stands
   bool dying_ = false;
+  bool pressTaken_ = false;
 };
 
 }  // namespace tqr417::fw

@@ -17,6 +17,7 @@ namespace {
 ModalRunner* g_installed = nullptr;
 std::vector<CDialog*> g_running;
 int g_depth = 0;
+int g_started = 0;
 
 }  // namespace
 
@@ -43,6 +44,7 @@ QWidget* ModalOwner() {
 ModalScope::ModalScope(CDialog* dialog) : dialog_(dialog) {
   if (dialog_ != nullptr) g_running.push_back(dialog_);
   ++g_depth;
+  ++g_started;
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);  // over a wait cursor, if any
   }
@@ -60,6 +62,8 @@ ModalScope::~ModalScope() {
 }
 
 int ModalScope::Depth() { return g_depth; }
+
+int ModalScope::RunsStarted() { return g_started; }
 
 CDialog* InnermostRunningDialog() { return g_running.empty() ? nullptr : g_running.back(); }
 
