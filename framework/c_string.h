@@ -30,7 +30,6 @@ class CString {
   bool IsEmpty() const { return text_.empty(); }
   void Empty() { text_.clear(); }
   char GetAt(int index) const { return text_.at(static_cast<std::size_t>(index)); }
-  void SetAt(int index, char ch) { text_.at(static_cast<std::size_t>(index)) = ch; }
 
   // Letters a to z become A to Z (MakeUpper) or the other way round; other bytes stay.
   CString& MakeUpper();

@@ -85,7 +85,6 @@ QWidget* MakeIcon(const res::ControlTemplate& control, QWidget* parent, const Di
 QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setValidator(new EditValidator((control.flags & s::kUpperCase) != 0, edit));
-  edit->setReadOnly((control.flags & s::kReadOnly) != 0);
   edit->setFocusPolicy(InputFocus(control));
   return edit;
 }

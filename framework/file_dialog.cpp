@@ -29,8 +29,3 @@ int CFileDialog::DoModal() {
   pathName_ = path;
   return IDOK;
 }
-
-CString CFileDialog::GetFileName() const {
-  const std::size_t slash = pathName_.str().find_last_of('/');
-  return slash == std::string::npos ? pathName_ : CString(pathName_.str().substr(slash + 1));
-}

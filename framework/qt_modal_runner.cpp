@@ -75,9 +75,7 @@ int QtModalRunner::ShowMessage(const MessageRequest& request, QWidget* owner) {
 std::optional<CString> QtModalRunner::ChooseFile(const FileRequest& request, QWidget* owner) {
   QFileDialog chooser(owner);
   chooser.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  chooser.setFileMode(request.open && (request.flags & OFN_FILEMUSTEXIST) != 0
-                          ? QFileDialog::ExistingFile
-                          : QFileDialog::AnyFile);
+  chooser.setFileMode(QFileDialog::AnyFile);
   if ((request.flags & OFN_OVERWRITEPROMPT) == 0 || request.open) {
     chooser.setOption(QFileDialog::DontConfirmOverwrite);
   }

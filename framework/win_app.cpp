@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "resources/app_icon.h"
 
 namespace {
 
@@ -28,8 +27,6 @@ CString CWinApp::GetAppName() const {
   return CString::FromQString(
       QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 }
-
-HICON CWinApp::LoadIcon(int iconId) const { return tqr417::res::LoadAppIcon(iconId); }
 
 CWinApp* AfxGetApp() { return g_app; }
 

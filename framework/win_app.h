@@ -25,8 +25,6 @@ class CWinApp {
 
   // The name used as the caption of every message box.
   CString GetAppName() const;
-  // Icon resource `iconId` (resources/app_icon.h).
-  HICON LoadIcon(int iconId) const;
 
   // The main window while it runs; set by InitInstance.
   CDialog* m_pMainWnd = nullptr;

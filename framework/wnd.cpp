@@ -19,13 +19,6 @@ BOOL CWnd::EnableWindow(BOOL enable) {
 
 BOOL CWnd::IsWindowEnabled() const { return !widget_.isNull() && widget_->isEnabled(); }
 
-BOOL CWnd::ShowWindow(int command) {
-  if (widget_.isNull()) return FALSE;
-  const BOOL wasVisible = widget_->isVisibleTo(widget_->window()) ? TRUE : FALSE;
-  widget_->setVisible(command != SW_HIDE);
-  return wasVisible;
-}
-
 BOOL CWnd::IsWindowVisible() const {
   return !widget_.isNull() && widget_->isVisibleTo(widget_->window());
 }

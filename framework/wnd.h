@@ -21,8 +21,6 @@ class CWnd {
   BOOL EnableWindow(BOOL enable = TRUE);
   BOOL IsWindowEnabled() const;
 
-  // SW_HIDE or SW_SHOW; returns TRUE if it was visible before.
-  BOOL ShowWindow(int command);
   BOOL IsWindowVisible() const;
 
   // Text of the control: caption of a button or label, text of an edit, edit text of a

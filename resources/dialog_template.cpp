@@ -40,12 +40,6 @@ bool RegisterTemplate(DialogTemplate dialogTemplate) {
   return true;
 }
 
-std::vector<int> RegisteredTemplateIds() {
-  std::vector<int> ids;
-  for (const auto& [id, unused] : Registry()) ids.push_back(id);
-  return ids;
-}
-
 TemplateRegistration::TemplateRegistration(DialogTemplate dialogTemplate) {
   RegisterTemplate(std::move(dialogTemplate));
 }

@@ -37,7 +37,6 @@ inline constexpr unsigned kHidden = 1u << 1;     // created hidden
 inline constexpr unsigned kDisabled = 1u << 2;   // created disabled
 inline constexpr unsigned kTabStop = 1u << 3;    // reached with Tab
 inline constexpr unsigned kUpperCase = 1u << 4;  // edit: letters typed become upper case
-inline constexpr unsigned kReadOnly = 1u << 5;   // edit: shows text, takes no typing
 inline constexpr unsigned kLeftText = 1u << 6;   // check box / radio: caption left of the box
 inline constexpr unsigned kSorted = 1u << 7;     // combo: items sorted, letter case ignored
 inline constexpr unsigned kCentre = 1u << 8;     // static text: centred
@@ -87,9 +86,6 @@ const DialogTemplate* FindTemplate(int templateId);
 // Adds a template to the registry; a second template with the same number replaces the first.
 // Returns true so that it can initialise a static.
 bool RegisterTemplate(DialogTemplate dialogTemplate);
-
-// Numbers of every registered template, ascending.
-std::vector<int> RegisteredTemplateIds();
 
 // Registers a template during static initialisation:
 //   const TemplateRegistration kRegistration{DialogTemplate{...}};
