@@ -1,7 +1,6 @@
 #include "ui/setup_app.h"
 
 #include "ui/setup_dlg.h"
-#include "ui/startup_probe.h"
 
 CSetupApp theApp;
 
@@ -11,7 +10,6 @@ BOOL CSetupApp::InitInstance() {
 
   CSetupDlg dlg(config, state);
   m_pMainWnd = &dlg;
-  tqr417::ui::StartupProbe probe(dlg);
   dlg.DoModal();  // IDCANCEL from "EXIT Application", Esc or the close box
   m_pMainWnd = nullptr;
   return FALSE;

@@ -1,6 +1,6 @@
 // Saves a PNG of each setting dialog, and of the About box, as it first opens with the
 // start-up configuration, for the documentation. Not a test: run it under Xvfb,
-//   xvfb-run -a tqr417_dialog_screenshots <output folder>
+//   xvfb-run -a tools/devtools/tqr417_dialog_screenshots <output folder>
 // Each dialog runs through its own command; the runner below paints it, saves it with a
 // drawn title bar (Xvfb has no window manager to draw one) and cancels it.
 
