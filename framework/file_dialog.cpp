@@ -15,7 +15,7 @@ int CFileDialog::DoModal() {
   tqr417::fw::FileRequest request{open_ != FALSE, defaultExt_, fileName_, flags_, filter_};
   std::optional<CString> chosen;
   {
-    QWidget* owner = tqr417::fw::ModalOwner();
+    CDialog* owner = tqr417::fw::ModalOwner();
     tqr417::fw::ModalScope chooser;
     chosen = tqr417::fw::CurrentModalRunner().ChooseFile(request, owner);
   }

@@ -11,6 +11,13 @@ using LPARAM = std::intptr_t;
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
 
+// An icon resource of the application, known by its number; the toolkit draws the icon that
+// the application registered under that number. A null icon has number 0.
+struct HICON {
+  int resourceId = 0;
+  bool IsNull() const { return resourceId == 0; }
+};
+
 // Results of DoModal and ids of the standard buttons.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;

@@ -6,14 +6,18 @@
 // Every control that is not a radio button starts a group, so each radio group ends at the
 // control after its last button.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 constexpr unsigned kTab = s::kGroup | s::kTabStop;
 
@@ -121,8 +125,8 @@ DialogTemplate MakeSetupTemplate() {
       .caption = "TQR-417 Configuration Application",
       .width = 394,
       .height = 277,
-      .flags = dialog_style::kCaption | dialog_style::kSysMenu | dialog_style::kModalFrame |
-               dialog_style::kAppWindow,
+      .flags = fw::dialog_style::kCaption | fw::dialog_style::kSysMenu |
+               fw::dialog_style::kModalFrame | fw::dialog_style::kAppWindow,
       .controls = {},
   };
   AddTopControls(t.controls);

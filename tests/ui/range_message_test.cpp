@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/defaults.h"
+#include "framework/qt/qt_access.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
 
@@ -52,7 +53,8 @@ TEST_F(RangeMessageTest, FocusLossReportsOncePerFocusChange) {
 
 TEST_F(RangeMessageTest, ClickTakenByTheMessageLeavesTheButtonReleased) {
   TypeCell(grid::kDuration, 1, "30001");
-  auto* send = qobject_cast<QAbstractButton*>(Dlg().GetDlgItem(ids::IDC_SEND)->Widget());
+  auto* send =
+      qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(Dlg().GetDlgItem(ids::IDC_SEND)));
   ASSERT_NE(send, nullptr);
   QTest::mousePress(send, Qt::LeftButton);  // the focus loss answers with the range message
   EXPECT_EQ(DurationMessages(), 1);

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <string>
 
+#include "framework/qt/qt_access.h"
 #include "link/config_frame.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
@@ -38,7 +39,7 @@ class ScrollingTest : public SetupWindowTest, public ::testing::WithParamInterfa
   // Line down and up as the actions Increase and Decrease, a thumb position as a value set.
   void ScrollAccessibly(UINT code, UINT pos) {
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(
-        Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)->Widget());
+        tqr417::fw::QtWidget(Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)));
     ASSERT_NE(bar, nullptr);
     ASSERT_NE(bar->actionInterface(), nullptr);
     ASSERT_NE(bar->valueInterface(), nullptr);
@@ -108,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
 using ThumbRuleTest = SetupWindowTest;
 
 TEST_F(ThumbRuleTest, ScrollBarControlDrivesTheGrid) {
-  auto* bar = qobject_cast<QScrollBar*>(Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)->Widget());
+  auto* bar =
+      qobject_cast<QScrollBar*>(tqr417::fw::QtWidget(Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)));
   ASSERT_NE(bar, nullptr);
   TypeCell(grid::kDigitalOutput, 1, "33");
   bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);

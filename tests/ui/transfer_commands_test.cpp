@@ -11,6 +11,7 @@
 #include <string>
 
 #include "config/defaults.h"
+#include "framework/qt/qt_access.h"
 #include "framework/wait_cursor.h"
 #include "link/config_frame.h"
 #include "link/serial_link.h"
@@ -184,20 +185,20 @@ TEST_F(TransferCommandsTest, DamagedFrameIsReportedAndNotTaken) {
 TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
   StartUnit();
   const int droppedBefore = CWaitCursor::DroppedInputEvents();
-  QWidget* exitButton = Dlg().GetDlgItem(ids::IDC_EXIT)->Widget();
-  QWidget* ctcss = Dlg().GetDlgItem(GridId(grid::kCtcss, 1))->Widget();
+  QWidget* exitButton = tqr417::fw::QtWidget(Dlg().GetDlgItem(ids::IDC_EXIT));
+  QWidget* ctcss = tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kCtcss, 1)));
   bool clicked = false;
   QTimer::singleShot(300, [&] {
     QTest::mouseClick(exitButton, Qt::LeftButton);
     QTest::keyClick(ctcss, Qt::Key_7);
-    Dlg().Window()->close();  // the close box
+    tqr417::fw::QtWindow(Dlg())->close();  // the close box
     clicked = true;
   });
   Driver().Click(ids::IDC_SEND);
   EXPECT_TRUE(clicked);
   EXPECT_GT(CWaitCursor::DroppedInputEvents(), droppedBefore);
   EXPECT_FALSE(Dlg().HasEnded());
-  EXPECT_TRUE(Dlg().Window()->isVisible());
+  EXPECT_TRUE(tqr417::fw::QtWindow(Dlg())->isVisible());
   EXPECT_EQ(Text(GridId(grid::kCtcss, 1)), "0");
   EXPECT_EQ(OnlyMessage().text, "Data Received by TQR-417 OK");
 }
@@ -221,7 +222,7 @@ TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
 // Answers message boxes like the scripted runner, and tries the port meanwhile.
 class PortProbingRunner : public fw::ScriptedRunner {
  public:
-  int ShowMessage(const fw::MessageRequest& request, QWidget* owner) override {
+  int ShowMessage(const fw::MessageRequest& request, CDialog* owner) override {
     SerialLink second;
     portFreeDuringMessage = second.Open(0, 8).ok();
     return fw::ScriptedRunner::ShowMessage(request, owner);

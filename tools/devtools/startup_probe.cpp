@@ -14,6 +14,7 @@
 #include <string>
 
 #include "framework/dialog.h"
+#include "framework/qt/qt_access.h"
 
 namespace tqr417::devtools {
 namespace {
@@ -60,7 +61,7 @@ StartupProbe::StartupProbe(CDialog& window, QString screenshotPath)
 StartupProbe::~StartupProbe() { qApp->removeEventFilter(this); }
 
 bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
-  if (!fired_ && event->type() == QEvent::Paint && watched == window_.Window()) {
+  if (!fired_ && event->type() == QEvent::Paint && watched == fw::QtWindow(window_)) {
     fired_ = true;
     // The first paint means the window is on the screen; report once that paint is done.
     QTimer::singleShot(0, this, [this] { Report(); });
@@ -70,7 +71,7 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
 
 void StartupProbe::Report() {
   const double seconds = SecondsSinceProcessStart();
-  QDialog* window = window_.Window();
+  QDialog* window = fw::QtWindow(window_);
   if (window == nullptr) return;
   bool saved = true;
   if (!screenshotPath_.isEmpty()) saved = window->grab().save(screenshotPath_);

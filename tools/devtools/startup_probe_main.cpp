@@ -10,6 +10,7 @@
 #include "config/unit_config.h"
 #include "framework/win_app.h"
 #include "tools/devtools/startup_probe.h"
+#include "ui/app_icon.h"
 #include "ui/setup_dlg.h"
 
 namespace {
@@ -25,6 +26,7 @@ class CProbeApp : public CWinApp {
   BOOL InitInstance() override {
     tqr417::UnitConfig config;
     tqr417::AppState state;
+    tqr417::ui::RegisterAppIcon();
     CSetupDlg dlg(config, state);
     m_pMainWnd = &dlg;
     tqr417::devtools::StartupProbe probe(dlg, g_screenshotPath);

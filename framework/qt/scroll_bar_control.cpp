@@ -1,4 +1,4 @@
-#include "framework/scroll_bar_control.h"
+#include "framework/qt/scroll_bar_control.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "framework/dialog_window.h"
+#include "framework/qt/dialog_window.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -16,20 +16,23 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "framework/control_factory.h"
 #include "framework/dialog.h"
 #include "framework/dialog_units.h"
 #include "framework/modal_scope.h"
-#include "framework/scroll_bar_control.h"
+#include "framework/qt/control_factory.h"
+#include "framework/qt/qt_text.h"
+#include "framework/qt/screen_units.h"
+#include "framework/qt/scroll_bar_control.h"
 #include "framework/template_rules.h"
+#include "framework/toolkit.h"
 #include "framework/win_types.h"
 
 namespace tqr417::fw {
 namespace {
 
-using res::ControlKind;
+using fw::ControlKind;
 
-QFont DialogFont(const res::DialogTemplate& dialogTemplate) {
+QFont DialogFont(const fw::DialogTemplate& dialogTemplate) {
   QFont font;
   QStringList families;
   if (dialogTemplate.fontName != "MS Sans Serif" && !dialogTemplate.fontName.empty()) {
@@ -44,10 +47,10 @@ QFont DialogFont(const res::DialogTemplate& dialogTemplate) {
   return font;
 }
 
-Qt::WindowFlags FlagsOf(const res::DialogTemplate& dialogTemplate) {
+Qt::WindowFlags FlagsOf(const fw::DialogTemplate& dialogTemplate) {
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
-  if ((dialogTemplate.flags & res::dialog_style::kCaption) != 0) flags |= Qt::WindowTitleHint;
-  if ((dialogTemplate.flags & res::dialog_style::kSysMenu) != 0) {
+  if ((dialogTemplate.flags & fw::dialog_style::kCaption) != 0) flags |= Qt::WindowTitleHint;
+  if ((dialogTemplate.flags & fw::dialog_style::kSysMenu) != 0) {
     flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   }
   return flags;
@@ -55,10 +58,10 @@ Qt::WindowFlags FlagsOf(const res::DialogTemplate& dialogTemplate) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemplate,
+DialogWindow::DialogWindow(CDialog& owner, const fw::DialogTemplate& dialogTemplate,
                            QWidget* parent)
     : QDialog(parent, FlagsOf(dialogTemplate)), owner_(owner), template_(dialogTemplate) {
-  const DialogUnits units = DialogUnits::ForScreen();
+  const DialogUnits units = ScreenDialogUnits();
   setFont(DialogFont(dialogTemplate));
   setWindowTitle(QString::fromLatin1(dialogTemplate.caption));
   setFixedSize(units.ToPixelsX(dialogTemplate.width), units.ToPixelsY(dialogTemplate.height));
@@ -316,7 +319,7 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
     event->ignore();
     return;
   }
-  owner_.OpenSystemMenuAt(event->globalPos());
+  owner_.OpenSystemMenuAt(ScreenPoint{event->globalPos().x(), event->globalPos().y()});
   event->accept();
 }
 

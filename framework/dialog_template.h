@@ -1,16 +1,16 @@
 #pragma once
-// Dialog templates as plain data: one table per window, controls in template order.
+// The dialog template format: one table per window, controls in template order.
 //
-// Positions and sizes are in dialog units (the framework converts them to pixels). Template
+// Positions and sizes are in dialog units (the toolkit converts them to pixels). Template
 // order is the tab order and decides radio groups: a group runs from a control with
-// `style::kGroup` up to the next control with that flag. Each template lives in its own
-// source file of this directory and registers itself with a static `TemplateRegistration`;
-// `FindTemplate` looks it up by number.
+// `style::kGroup` up to the next control with that flag. An application keeps each of its
+// templates in a source file of its own that registers it with a static
+// `TemplateRegistration`; `FindTemplate` looks it up by number.
 
 #include <string>
 #include <vector>
 
-namespace tqr417::res {
+namespace tqr417::fw {
 
 // Identifier used for controls that are never addressed (labels, frames, icons).
 inline constexpr int kStatic = -1;
@@ -93,4 +93,4 @@ struct TemplateRegistration {
   explicit TemplateRegistration(DialogTemplate dialogTemplate);
 };
 
-}  // namespace tqr417::res
+}  // namespace tqr417::fw

@@ -1,9 +1,9 @@
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 
 #include <map>
 #include <utility>
 
-namespace tqr417::res {
+namespace tqr417::fw {
 namespace {
 
 // Function-local so that templates registering from other files' static initialisers find it
@@ -44,4 +44,4 @@ TemplateRegistration::TemplateRegistration(DialogTemplate dialogTemplate) {
   RegisterTemplate(std::move(dialogTemplate));
 }
 
-}  // namespace tqr417::res
+}  // namespace tqr417::fw

@@ -12,7 +12,7 @@
 #include <QPoint>
 #include <vector>
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 
 class CDialog;
 class QAbstractButton;
@@ -23,7 +23,7 @@ class ScrollBarControl;
 
 class DialogWindow : public QDialog {
  public:
-  DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemplate, QWidget* parent);
+  DialogWindow(CDialog& owner, const fw::DialogTemplate& dialogTemplate, QWidget* parent);
   ~DialogWindow() override;
 
   // The widget of template control `index`.
@@ -54,7 +54,7 @@ class DialogWindow : public QDialog {
   int IdAt(int index) const;
 
   CDialog& owner_;
-  const res::DialogTemplate& template_;
+  const fw::DialogTemplate& template_;
   std::vector<QWidget*> controls_;
   std::vector<int> lastTrackPos_;  // per control: where the thumb held by the mouse stands
   bool dying_ = false;
