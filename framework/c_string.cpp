@@ -37,15 +37,6 @@ CString::CString(std::string_view text) : text_(text) {}
 CString::CString(char ch, int repeat)
     : text_(repeat > 0 ? static_cast<std::size_t>(repeat) : 0, ch) {}
 
-CString CString::FromQString(const QString& text) {
-  const QByteArray bytes = text.toLatin1();
-  return CString(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-QString CString::ToQString() const {
-  return QString::fromLatin1(text_.data(), static_cast<qsizetype>(text_.size()));
-}
-
 CString& CString::MakeUpper() {
   for (char& ch : text_) ch = UpperAscii(ch);
   return *this;

@@ -1,11 +1,9 @@
 #pragma once
 // CString: a text of 8-bit characters, byte for byte.
 //
-// Every byte value survives a round trip through the widgets: the conversion to and from
-// QString is Latin-1, one character per byte. A QString character above U+00FF, which
-// Latin-1 cannot hold, becomes '?'.
+// Every byte value survives a round trip through the widgets: the toolkit shows each byte as
+// the Latin-1 character with that number.
 
-#include <QString>
 #include <compare>
 #include <cstddef>
 #include <string>
@@ -19,9 +17,6 @@ class CString {
   CString(std::string_view text);  // NOLINT(google-explicit-constructor)
   CString(char ch, int repeat = 1);
 
-  static CString FromQString(const QString& text);
-  QString ToQString() const;
-
   const std::string& str() const { return text_; }
   const char* GetString() const { return text_.c_str(); }
   operator const char*() const { return text_.c_str(); }  // NOLINT: used like a C string
@@ -30,7 +25,6 @@ class CString {
   bool IsEmpty() const { return text_.empty(); }
   void Empty() { text_.clear(); }
   char GetAt(int index) const { return text_.at(static_cast<std::size_t>(index)); }
-  void SetAt(int index, char ch) { text_.at(static_cast<std::size_t>(index)) = ch; }
 
   // Letters a to z become A to Z (MakeUpper) or the other way round; other bytes stay.
   CString& MakeUpper();

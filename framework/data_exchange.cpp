@@ -1,8 +1,5 @@
 #include "framework/data_exchange.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 #include "framework/dialog.h"
 #include "framework/message_box.h"
 #include "framework/wnd.h"
@@ -31,11 +28,5 @@ void CDataExchange::Fail(const CString& message) {
   CWnd* control = m_pDlgWnd->GetDlgItem(lastId_);
   if (control == nullptr) return;
   control->SetFocus();
-  if (!lastIsEdit_) return;
-  if (auto* edit = qobject_cast<QLineEdit*>(control->Widget())) {
-    edit->selectAll();
-  } else if (auto* combo = qobject_cast<QComboBox*>(control->Widget());
-             combo != nullptr && combo->lineEdit() != nullptr) {
-    combo->lineEdit()->selectAll();
-  }
+  if (lastIsEdit_) control->SelectAllText();
 }

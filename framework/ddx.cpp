@@ -1,20 +1,13 @@
 #include "framework/ddx.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QScrollBar>
 #include <cstdio>
 
-#include "framework/control_factory.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
-#include "framework/dialog_window.h"
-#include "framework/edit_validator.h"
+#include "framework/dialog_template.h"
 #include "framework/number_text.h"
 #include "framework/scroll_bar.h"
-#include "framework/template_rules.h"
 #include "framework/wnd.h"
-#include "resources/dialog_template.h"
 
 namespace {
 
@@ -26,6 +19,30 @@ CString Formatted(const char* format, Args... args) {
 }
 
 bool Saving(const CDataExchange* pDX) { return pDX->m_bSaveAndValidate != FALSE; }
+
+// Letters compared without their case: a to z, and the Latin-1 letters A-grave to Thorn.
+char FoldCase(char ch) {
+  const auto byte = static_cast<unsigned char>(ch);
+  if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
+    return static_cast<char>(byte + 0x20);
+  }
+  return ch;
+}
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+  if (prefix.size() > text.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (FoldCase(text[i]) != FoldCase(prefix[i])) return false;
+  }
+  return true;
+}
+
+bool IsEditableCombo(CDataExchange* pDX, int controlId) {
+  const auto* dialogTemplate = pDX->m_pDlgWnd->Template();
+  const auto* control =
+      dialogTemplate == nullptr ? nullptr : dialogTemplate->FindControl(controlId);
+  return control != nullptr && control->kind == tqr417::fw::ControlKind::kComboDropDown;
+}
 
 }  // namespace
 
@@ -75,60 +92,48 @@ void DDX_Text(CDataExchange* pDX, int controlId, CString& value) {
 void DDX_Check(CDataExchange* pDX, int controlId, int& value) {
   if (pDX->Failed()) return;
   CWnd* control = pDX->PrepareCtrl(controlId);
-  auto* button = control == nullptr ? nullptr : qobject_cast<QAbstractButton*>(control->Widget());
-  if (button == nullptr) return;
+  if (control == nullptr) return;
   if (Saving(pDX)) {
-    value = button->isChecked() ? 1 : 0;
+    value = control->GetCheck();
   } else {
-    button->setChecked(value != 0);
+    control->SetCheck(value != 0 ? 1 : 0);
   }
 }
 
 void DDX_Radio(CDataExchange* pDX, int controlId, int& value) {
   if (pDX->Failed()) return;
-  CDialog* dialog = pDX->m_pDlgWnd;
-  if (pDX->PrepareCtrl(controlId) == nullptr || dialog->Template() == nullptr) return;
-  const auto& dialogTemplate = *dialog->Template();
-  const std::vector<int> group =
-      tqr417::fw::RadioGroupFrom(dialogTemplate, dialogTemplate.IndexOf(controlId));
-  if (Saving(pDX)) value = -1;
-  auto* window = static_cast<tqr417::fw::DialogWindow*>(dialog->Window());
-  for (std::size_t k = 0; k < group.size(); ++k) {
-    auto* button = qobject_cast<QAbstractButton*>(window->ControlAt(group[k]));
-    if (button == nullptr) continue;
-    if (Saving(pDX)) {
-      if (button->isChecked() && value < 0) value = static_cast<int>(k);
-    } else {
-      button->setChecked(static_cast<int>(k) == value);
-    }
+  if (pDX->PrepareCtrl(controlId) == nullptr) return;
+  if (Saving(pDX)) {
+    value = pDX->m_pDlgWnd->GetRadioGroupIndex(controlId);
+  } else {
+    pDX->m_pDlgWnd->SetRadioGroupIndex(controlId, value);
   }
 }
 
 void DDX_CBString(CDataExchange* pDX, int controlId, CString& value) {
   if (pDX->Failed()) return;
   CWnd* control = pDX->PrepareEditCtrl(controlId);
-  auto* combo = control == nullptr ? nullptr : qobject_cast<QComboBox*>(control->Widget());
-  if (combo == nullptr) return;
+  if (control == nullptr) return;
   if (Saving(pDX)) {
     value = control->GetWindowText();
     return;
   }
-  const QString text = value.ToQString();
   int match = -1;
-  if (!text.isEmpty()) {
-    for (int i = 0; i < combo->count(); ++i) {
-      if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+  if (!value.IsEmpty()) {
+    for (int i = 0; i < control->GetCount(); ++i) {
+      if (StartsWithNoCase(control->GetLBText(i).str(), value.str())) {
         match = i;
         break;
       }
     }
   }
+  const bool editable = IsEditableCombo(pDX, controlId);
   if (match >= 0) {
-    combo->setCurrentIndex(match);
-    if (combo->isEditable()) combo->setEditText(combo->itemText(match));
-  } else if (combo->isEditable()) {
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
+    control->SetCurSel(match);
+    if (editable) control->SetWindowText(control->GetLBText(match));
+  } else if (editable) {
+    control->SetCurSel(-1);
+    control->SetWindowText(value);
   }
   // A drop-down list without a matching item keeps its selection.
 }
@@ -157,10 +162,8 @@ void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minValue, UINT maxValue
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
   if (pDX->Failed()) return;
   if (!Saving(pDX)) {
-    CWnd* control = pDX->m_pDlgWnd->GetDlgItem(pDX->LastControlId());
-    if (control == nullptr) return;
-    if (auto* validator = tqr417::fw::ValidatorOf(control->Widget())) {
-      validator->SetMaxChars(maxChars);
+    if (CWnd* control = pDX->m_pDlgWnd->GetDlgItem(pDX->LastControlId())) {
+      control->LimitText(maxChars);
     }
     return;
   }

@@ -1,28 +1,22 @@
 #include "framework/dialog.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QLineEdit>
-#include <QScrollBar>
-
 #include "framework/data_exchange.h"
-#include "framework/dialog_window.h"
+#include "framework/dialog_template.h"
 #include "framework/modal_runner.h"
 #include "framework/modal_scope.h"
 #include "framework/scroll_bar.h"
-#include "resources/dialog_template.h"
+#include "framework/template_rules.h"
+#include "framework/toolkit.h"
 
 CDialog::CDialog(int templateId, CDialog* parent)
-    : templateId_(templateId), template_(tqr417::res::FindTemplate(templateId)), parent_(parent) {
+    : templateId_(templateId), template_(tqr417::fw::FindTemplate(templateId)), parent_(parent) {
   ResetSystemMenu();
 }
 
 CDialog::~CDialog() { DestroyWindow(); }
 
-QDialog* CDialog::Window() const { return window_.data(); }
-
 int CDialog::DoModal() {
-  if (template_ == nullptr || !window_.isNull()) return -1;
+  if (template_ == nullptr || window_) return -1;
   if (!Create()) return -1;
   int code = -1;
   {
@@ -34,7 +28,7 @@ int CDialog::DoModal() {
 }
 
 BOOL CDialog::Create() {
-  if (template_ == nullptr || !window_.isNull()) return FALSE;
+  if (template_ == nullptr || window_) return FALSE;
   ended_ = false;
   endCode_ = 0;
   attachedBars_.clear();
@@ -42,32 +36,32 @@ BOOL CDialog::Create() {
   controls_.clear();
   ResetSystemMenu();
 
-  QWidget* parentWidget = parent_ != nullptr ? parent_->Window() : tqr417::fw::ModalOwner();
-  window_ = new tqr417::fw::DialogWindow(*this, *template_, parentWidget);
-  for (int i = 0; i < window_->ControlCount(); ++i) {
-    const int id = template_->controls[static_cast<std::size_t>(i)].id;
-    if (id == tqr417::res::kStatic || controls_.count(id) != 0) continue;
-    controls_.emplace(id, std::make_unique<CWnd>(window_->ControlAt(i), id));
+  CDialog* owner = parent_ != nullptr ? parent_ : tqr417::fw::InnermostRunningDialog();
+  window_ = tqr417::fw::toolkit::CreateDialogPeer(*this, *template_, owner);
+  const auto& controls = template_->controls;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const int id = controls[i].id;
+    if (id == tqr417::fw::kStatic || controls_.count(id) != 0) continue;
+    controls_.emplace(id, std::make_unique<CWnd>(window_->Control(static_cast<int>(i)), id));
   }
   for (const auto& [id, name] : accessibleNames_) {
     if (CWnd* control = GetDlgItem(id)) control->SetAccessibleName(name);
   }
-  if (!icon_.isNull()) window_->setWindowIcon(icon_);
+  if (!icon_.IsNull()) window_->SetIcon(icon_);
   if (OnInitDialog() != FALSE) FocusFirstControl();
   return TRUE;
 }
 
 void CDialog::DestroyWindow() {
-  for (auto& [id, bar] : plainBars_) bar->Attach(nullptr);
-  delete window_.data();
-  window_ = nullptr;
+  // The handles go first, so scroll bar members see their control gone and keep its values.
   controls_.clear();
+  window_.reset();
 }
 
 void CDialog::EndDialog(int result) {
   ended_ = true;
   endCode_ = result;
-  if (!window_.isNull()) window_->done(result);
+  if (window_) window_->End(result);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
@@ -79,7 +73,7 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 }
 
 CWnd* CDialog::GetDlgItem(int controlId) {
-  if (window_.isNull()) return nullptr;
+  if (!window_) return nullptr;
   const auto found = controls_.find(controlId);
   return found == controls_.end() ? nullptr : found->second.get();
 }
@@ -90,12 +84,10 @@ void CDialog::SetAccessibleName(int controlId, const CString& name) {
 }
 
 void CDialog::SetWindowText(const CString& caption) {
-  if (!window_.isNull()) window_->setWindowTitle(caption.ToQString());
+  if (window_) window_->SetTitle(caption);
 }
 
-CString CDialog::GetWindowText() const {
-  return window_.isNull() ? CString() : CString::FromQString(window_->windowTitle());
-}
+CString CDialog::GetWindowText() const { return window_ ? window_->GetTitle() : CString(); }
 
 CMenu* CDialog::GetSystemMenu(BOOL revert) {
   if (revert != FALSE) {
@@ -111,23 +103,22 @@ void CDialog::ResetSystemMenu() {
 }
 
 void CDialog::OpenSystemMenu() {
-  const QPoint corner = window_.isNull() ? QPoint() : window_->mapToGlobal(QPoint(0, 0));
-  OpenSystemMenuAt(corner);
+  OpenSystemMenuAt(window_ ? window_->Corner() : tqr417::fw::ScreenPoint{});
 }
 
-void CDialog::OpenSystemMenuAt(const QPoint& globalPos) {
+void CDialog::OpenSystemMenuAt(const tqr417::fw::ScreenPoint& globalPos) {
   if (IsExchanging()) return;
   UINT command = 0;
   {
     tqr417::fw::ModalScope menu;
-    command = tqr417::fw::CurrentModalRunner().TrackMenu(systemMenu_, Window(), globalPos);
+    command = tqr417::fw::CurrentModalRunner().TrackMenu(systemMenu_, this, globalPos);
   }
   if (command != 0) OnSysCommand(command, 0);
 }
 
-void CDialog::SetIcon(const HICON& icon, BOOL /*bigIcon*/) {
+void CDialog::SetIcon(HICON icon, BOOL /*bigIcon*/) {
   icon_ = icon;
-  if (!window_.isNull()) window_->setWindowIcon(icon);
+  if (window_) window_->SetIcon(icon);
 }
 
 void CDialog::AddHandler(int controlId, UINT notification, Handler handler) {
@@ -160,9 +151,12 @@ void CDialog::SendVScroll(int controlId, UINT code, int pos) {
 
 void CDialog::AttachControl(int controlId, CScrollBar& member) {
   CWnd* control = GetDlgItem(controlId);
-  auto* bar = control == nullptr ? nullptr : qobject_cast<QScrollBar*>(control->Widget());
-  if (bar == nullptr) return;
-  if (member.Control() != bar) member.Attach(bar);
+  const tqr417::fw::ControlTemplate* item =
+      template_ == nullptr ? nullptr : template_->FindControl(controlId);
+  if (control == nullptr || item == nullptr || item->kind != tqr417::fw::ControlKind::kVScrollBar) {
+    return;
+  }
+  if (member.Control() != control->SharedPeer()) member.Attach(control->SharedPeer());
   attachedBars_[controlId] = &member;
 }
 
@@ -172,25 +166,35 @@ CScrollBar* CDialog::ScrollBarFor(int controlId) {
   auto& plain = plainBars_[controlId];
   if (!plain) plain = std::make_unique<CScrollBar>();
   CWnd* control = GetDlgItem(controlId);
-  auto* bar = control == nullptr ? nullptr : qobject_cast<QScrollBar*>(control->Widget());
-  if (plain->Control() != bar) plain->Attach(bar);
+  if (control != nullptr && plain->Control() != control->SharedPeer()) {
+    plain->Attach(control->SharedPeer());
+  }
   return plain.get();
 }
 
-void CDialog::FocusFirstControl() {
-  if (window_.isNull()) return;
-  QWidget* fallback = nullptr;
-  for (int i = 0; i < window_->ControlCount(); ++i) {
-    QWidget* widget = window_->ControlAt(i);
-    if (!widget->isEnabled() || !widget->isVisibleTo(window_.data())) continue;
-    if (widget->focusPolicy() == Qt::NoFocus) continue;
-    if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
-      widget->setFocus(Qt::TabFocusReason);
-      return;
-    }
-    if (fallback == nullptr) fallback = widget;
+int CDialog::GetRadioGroupIndex(int firstId) {
+  if (template_ == nullptr) return -1;
+  const std::vector<int> group =
+      tqr417::fw::RadioGroupFrom(*template_, template_->IndexOf(firstId));
+  for (std::size_t k = 0; k < group.size(); ++k) {
+    CWnd* button = GetDlgItem(template_->controls[static_cast<std::size_t>(group[k])].id);
+    if (button != nullptr && button->GetCheck() != 0) return static_cast<int>(k);
   }
-  if (fallback != nullptr) fallback->setFocus(Qt::OtherFocusReason);
+  return -1;
+}
+
+void CDialog::SetRadioGroupIndex(int firstId, int index) {
+  if (template_ == nullptr) return;
+  const std::vector<int> group =
+      tqr417::fw::RadioGroupFrom(*template_, template_->IndexOf(firstId));
+  for (std::size_t k = 0; k < group.size(); ++k) {
+    CWnd* button = GetDlgItem(template_->controls[static_cast<std::size_t>(group[k])].id);
+    if (button != nullptr) button->SetCheck(static_cast<int>(k) == index ? 1 : 0);
+  }
+}
+
+void CDialog::FocusFirstControl() {
+  if (window_) window_->FocusFirstControl();
 }
 
 BOOL CDialog::OnInitDialog() {

@@ -1,5 +1,5 @@
 #pragma once
-// CDialog: a modal window built from a numbered template (resources/dialog_template.h).
+// CDialog: a modal window built from a numbered template (framework/dialog_template.h).
 //
 // A window class adds its members, its DoDataExchange list and its handlers:
 //
@@ -24,9 +24,6 @@
 // presses the focused push button, else the default one; without one Enter does nothing;
 // F1 calls WinHelp.
 
-#include <QIcon>
-#include <QPoint>
-#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -40,17 +37,13 @@
 
 class CDataExchange;
 class CScrollBar;
-class QDialog;
-class QWidget;
 
-namespace tqr417::res {
-struct DialogTemplate;
-}
 namespace tqr417::fw {
+struct DialogTemplate;
+class DialogPeer;
 class DialogWindow;
-}
-
-using HICON = QIcon;
+struct ScreenPoint;
+}  // namespace tqr417::fw
 
 class CDialog {
  public:
@@ -105,17 +98,24 @@ class CDialog {
   // DDX_Control.
   void AttachControl(int controlId, CScrollBar& member);
 
+  // The radio group that starts at button `firstId` (see DDX_Radio): the index of its
+  // selected button, -1 when none is; selecting index `index` clears the others (none
+  // selected when no button has that index).
+  int GetRadioGroupIndex(int firstId);
+  void SetRadioGroupIndex(int firstId, int index);
+
   // Sets the window's icon (big or small; both end up as the window icon).
-  void SetIcon(const HICON& icon, BOOL bigIcon);
+  void SetIcon(HICON icon, BOOL bigIcon);
 
   // Runs the handler registered for (control, notification), or the OK/Cancel default;
   // does nothing during an exchange. Returns TRUE when something ran. Controls call this.
   BOOL SendNotify(int controlId, UINT notification);
 
   int TemplateId() const { return templateId_; }
-  const tqr417::res::DialogTemplate* Template() const { return template_; }
-  // The window while it exists, else nullptr. For the framework and tests.
-  QDialog* Window() const;
+  const tqr417::fw::DialogTemplate* Template() const { return template_; }
+  // The toolkit's window while it exists, else nullptr. For the framework, its backend and
+  // tests.
+  tqr417::fw::DialogPeer* Peer() const { return window_.get(); }
   // True while an UpdateData runs (message box and focus move included).
   bool IsExchanging() const { return exchangeDepth_ > 0; }
   // True once EndDialog has been called for the current window.
@@ -152,19 +152,19 @@ class CDialog {
   CScrollBar* ScrollBarFor(int controlId);
   void FocusFirstControl();
   void SendVScroll(int controlId, UINT code, int pos);
-  void OpenSystemMenuAt(const QPoint& globalPos);
+  void OpenSystemMenuAt(const tqr417::fw::ScreenPoint& globalPos);
   void ResetSystemMenu();
 
   int templateId_;
-  const tqr417::res::DialogTemplate* template_;
+  const tqr417::fw::DialogTemplate* template_;
   CDialog* parent_;
-  QPointer<tqr417::fw::DialogWindow> window_;
+  std::unique_ptr<tqr417::fw::DialogPeer> window_;
   std::map<int, std::unique_ptr<CWnd>> controls_;
   std::map<std::pair<int, UINT>, Handler> handlers_;
   std::map<int, CScrollBar*> attachedBars_;               // scroll bar members by control id
   std::map<int, std::unique_ptr<CScrollBar>> plainBars_;  // for scroll bars without a member
   CMenu systemMenu_;
-  QIcon icon_;
+  HICON icon_;
   std::map<int, CString> accessibleNames_;  // names given by the window, by control id
   int exchangeDepth_ = 0;
   bool ended_ = false;

@@ -1,7 +1,5 @@
 #include "framework/dialog_units.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <cmath>
 
 namespace tqr417::fw {
@@ -15,11 +13,6 @@ constexpr double kBaseY96 = 13.0;  // its character height
 DialogUnits::DialogUnits(double logicalDpi)
     : baseX_(kBaseX96 * logicalDpi / 96.0), baseY_(kBaseY96 * logicalDpi / 96.0) {}
 
-DialogUnits DialogUnits::ForScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return DialogUnits(screen == nullptr ? 96.0 : screen->logicalDotsPerInch());
-}
-
 int DialogUnits::ToPixelsX(int dluX) const {
   return static_cast<int>(std::lround(dluX * baseX_ / 4.0));
 }
@@ -28,8 +21,8 @@ int DialogUnits::ToPixelsY(int dluY) const {
   return static_cast<int>(std::lround(dluY * baseY_ / 8.0));
 }
 
-QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
-  return QRect(ToPixelsX(x), ToPixelsY(y), ToPixelsX(width), ToPixelsY(height));
+PixelRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
+  return PixelRect{ToPixelsX(x), ToPixelsY(y), ToPixelsX(width), ToPixelsY(height)};
 }
 
 }  // namespace tqr417::fw

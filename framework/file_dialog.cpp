@@ -15,7 +15,7 @@ int CFileDialog::DoModal() {
   tqr417::fw::FileRequest request{open_ != FALSE, defaultExt_, fileName_, flags_, filter_};
   std::optional<CString> chosen;
   {
-    QWidget* owner = tqr417::fw::ModalOwner();
+    CDialog* owner = tqr417::fw::ModalOwner();
     tqr417::fw::ModalScope chooser;
     chosen = tqr417::fw::CurrentModalRunner().ChooseFile(request, owner);
   }
@@ -28,9 +28,4 @@ int CFileDialog::DoModal() {
   if (!defaultExt_.IsEmpty() && path.Find('.', nameStart) < 0) path += "." + defaultExt_;
   pathName_ = path;
   return IDOK;
-}
-
-CString CFileDialog::GetFileName() const {
-  const std::size_t slash = pathName_.str().find_last_of('/');
-  return slash == std::string::npos ? pathName_ : CString(pathName_.str().substr(slash + 1));
 }

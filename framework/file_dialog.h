@@ -7,7 +7,7 @@
 // The initial name's pattern ("*.417") is the filter shown. A name chosen without an extension
 // gets ".<defExt>". The save chooser asks before replacing an existing file when
 // OFN_OVERWRITEPROMPT is given; the open chooser accepts names of files that do not exist
-// unless OFN_FILEMUSTEXIST is given.
+// (the load then reports that it cannot open them).
 
 #include "framework/c_string.h"
 #include "framework/win_types.h"
@@ -25,9 +25,6 @@ class CFileDialog {
   int DoModal();
   // The chosen file's full path (empty before a successful DoModal).
   CString GetPathName() const { return pathName_; }
-  CString GetFileName() const;
-
-  BOOL IsOpenDialog() const { return open_; }
 
  private:
   BOOL open_;

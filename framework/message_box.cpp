@@ -6,7 +6,7 @@
 
 int AfxMessageBox(const CString& text, UINT type) {
   tqr417::fw::MessageRequest request{text, type, AfxGetAppName()};
-  QWidget* owner = tqr417::fw::ModalOwner();
+  CDialog* owner = tqr417::fw::ModalOwner();
   tqr417::fw::ModalScope box;
   return tqr417::fw::CurrentModalRunner().ShowMessage(request, owner);
 }

@@ -1,15 +1,11 @@
 #include "framework/modal_runner.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QDialog>
-#include <QGuiApplication>
 #include <algorithm>
 #include <vector>
 
 #include "framework/dialog.h"
 #include "framework/modal_scope.h"
-#include "framework/qt_modal_runner.h"
+#include "framework/toolkit.h"
 
 namespace tqr417::fw {
 namespace {
@@ -17,12 +13,12 @@ namespace {
 ModalRunner* g_installed = nullptr;
 std::vector<CDialog*> g_running;
 int g_depth = 0;
+int g_started = 0;
 
 }  // namespace
 
 ModalRunner& CurrentModalRunner() {
-  static QtModalRunner production;
-  return g_installed != nullptr ? *g_installed : production;
+  return g_installed != nullptr ? *g_installed : toolkit::ProductionRunner();
 }
 
 ModalRunner* SetModalRunner(ModalRunner* runner) {
@@ -31,27 +27,20 @@ ModalRunner* SetModalRunner(ModalRunner* runner) {
   return previous;
 }
 
-QWidget* ModalOwner() {
-  if (CDialog* dialog = InnermostRunningDialog(); dialog != nullptr && dialog->Window()) {
-    return dialog->Window();
-  }
-  return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr
-             ? QApplication::activeWindow()
-             : nullptr;
+CDialog* ModalOwner() {
+  CDialog* dialog = InnermostRunningDialog();
+  return dialog != nullptr && dialog->Peer() != nullptr ? dialog : nullptr;
 }
 
 ModalScope::ModalScope(CDialog* dialog) : dialog_(dialog) {
   if (dialog_ != nullptr) g_running.push_back(dialog_);
   ++g_depth;
-  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);  // over a wait cursor, if any
-  }
+  ++g_started;
+  toolkit::PushModalCursor();  // the arrow over a wait cursor, if any
 }
 
 ModalScope::~ModalScope() {
-  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-    QGuiApplication::restoreOverrideCursor();
-  }
+  toolkit::PopModalCursor();
   --g_depth;
   if (dialog_ != nullptr) {
     const auto found = std::find(g_running.rbegin(), g_running.rend(), dialog_);
@@ -60,6 +49,8 @@ ModalScope::~ModalScope() {
 }
 
 int ModalScope::Depth() { return g_depth; }
+
+int ModalScope::RunsStarted() { return g_started; }
 
 CDialog* InnermostRunningDialog() { return g_running.empty() ? nullptr : g_running.back(); }
 

@@ -1,17 +1,17 @@
 #pragma once
 // The seam through which every modal run goes: dialogs, message boxes, file choosers and the
-// system menu stand-in. Production uses QtModalRunner (exec, QMessageBox, QFileDialog, QMenu);
-// tests install a tqr417::fw::ScriptedRunner (framework/testing/scripted_runner.h).
+// system menu stand-in. Production uses the toolkit's runner (real windows, see
+// framework/toolkit.h); tests install a tqr417::fw::ScriptedRunner
+// (framework/testing/scripted_runner.h).
 
-#include <QPoint>
 #include <optional>
 
 #include "framework/c_string.h"
+#include "framework/toolkit.h"
 #include "framework/win_types.h"
 
 class CDialog;
 class CMenu;
-class QWidget;
 
 namespace tqr417::fw {
 
@@ -35,12 +35,14 @@ class ModalRunner {
 
   // Runs a created, initialised dialog modally; returns the code it ended with.
   virtual int RunDialog(CDialog& dialog) = 0;
-  // Shows a message box over `owner` (may be nullptr); returns IDOK, IDCANCEL, IDYES or IDNO.
-  virtual int ShowMessage(const MessageRequest& request, QWidget* owner) = 0;
+  // `owner` is the dialog that the box, chooser or menu belongs to: the innermost dialog
+  // running modally, or the one that opens its system menu; nullptr: the active window.
+  // Shows a message box; returns IDOK, IDCANCEL, IDYES or IDNO.
+  virtual int ShowMessage(const MessageRequest& request, CDialog* owner) = 0;
   // Runs a file chooser; returns the chosen path, nullopt when cancelled.
-  virtual std::optional<CString> ChooseFile(const FileRequest& request, QWidget* owner) = 0;
+  virtual std::optional<CString> ChooseFile(const FileRequest& request, CDialog* owner) = 0;
   // Opens a popup menu at `globalPos`; returns the chosen command, 0 when none.
-  virtual UINT TrackMenu(const CMenu& menu, QWidget* owner, const QPoint& globalPos) = 0;
+  virtual UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) = 0;
 };
 
 // The runner in use; the production runner unless a test installed another.
@@ -60,8 +62,8 @@ class ScopedModalRunner {
   ModalRunner* previous_;
 };
 
-// The window that modal runs started now belong to: the innermost dialog running modally,
-// else the active window; may be nullptr.
-QWidget* ModalOwner();
+// The dialog that modal runs started now belong to: the innermost dialog running modally;
+// nullptr when none runs (the toolkit then uses the active window).
+CDialog* ModalOwner();
 
 }  // namespace tqr417::fw

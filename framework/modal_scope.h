@@ -17,6 +17,8 @@ class ModalScope {
 
   // True while any modal run is open inside the innermost wait cursor.
   static int Depth();
+  // Number of modal runs started so far; a change tells that one ran in between.
+  static int RunsStarted();
 
  private:
   CDialog* dialog_;

@@ -1,12 +1,13 @@
 #include "framework/scroll_bar.h"
 
-#include <QScrollBar>
 #include <algorithm>
+
+#include "framework/toolkit.h"
 
 void CScrollBar::SetScrollRange(int minPos, int maxPos, BOOL /*redraw*/) {
   if (maxPos < minPos) maxPos = minPos;
-  if (QScrollBar* bar = Control()) {
-    bar->setRange(minPos, maxPos);  // clamps the position
+  if (const auto bar = Control()) {
+    bar->SetScrollRange(minPos, maxPos);  // clamps the position
     Remember();
     return;
   }
@@ -16,15 +17,17 @@ void CScrollBar::SetScrollRange(int minPos, int maxPos, BOOL /*redraw*/) {
 }
 
 void CScrollBar::GetScrollRange(int* minPos, int* maxPos) const {
-  const QScrollBar* bar = Control();
-  if (minPos != nullptr) *minPos = bar != nullptr ? bar->minimum() : min_;
-  if (maxPos != nullptr) *maxPos = bar != nullptr ? bar->maximum() : max_;
+  int low = min_;
+  int high = max_;
+  if (const auto bar = Control()) bar->GetScrollRange(low, high);
+  if (minPos != nullptr) *minPos = low;
+  if (maxPos != nullptr) *maxPos = high;
 }
 
 int CScrollBar::SetScrollPos(int pos, BOOL /*redraw*/) {
   const int previous = GetScrollPos();
-  if (QScrollBar* bar = Control()) {
-    bar->setValue(pos);  // clamps into the range
+  if (const auto bar = Control()) {
+    bar->SetScrollPos(pos);  // clamps into the range
     Remember();
   } else {
     pos_ = std::clamp(pos, min_, max_);
@@ -33,21 +36,18 @@ int CScrollBar::SetScrollPos(int pos, BOOL /*redraw*/) {
 }
 
 int CScrollBar::GetScrollPos() const {
-  const QScrollBar* bar = Control();
-  return bar != nullptr ? bar->value() : pos_;
+  const auto bar = Control();
+  return bar ? bar->GetScrollPos() : pos_;
 }
 
-void CScrollBar::Attach(QScrollBar* control) {
+void CScrollBar::Attach(const std::shared_ptr<tqr417::fw::ControlPeer>& control) {
   control_ = control;
   Remember();
 }
 
-QScrollBar* CScrollBar::Control() const { return control_.data(); }
-
 void CScrollBar::Remember() {
-  if (const QScrollBar* bar = Control()) {
-    min_ = bar->minimum();
-    max_ = bar->maximum();
-    pos_ = bar->value();
+  if (const auto bar = Control()) {
+    bar->GetScrollRange(min_, max_);
+    pos_ = bar->GetScrollPos();
   }
 }

@@ -7,11 +7,13 @@
 // control's window is gone, it keeps the values itself. The scroll bar does not move by
 // itself when the user works it: the window's OnVScroll moves the thumb with SetScrollPos.
 
-#include <QPointer>
+#include <memory>
 
 #include "framework/win_types.h"
 
-class QScrollBar;
+namespace tqr417::fw {
+class ControlPeer;
+}
 
 class CScrollBar {
  public:
@@ -26,14 +28,15 @@ class CScrollBar {
 
   // Binds this member to a scroll bar control; the control's range and position become the
   // member's. Called by DDX_Control.
-  void Attach(QScrollBar* control);
-  bool IsAttached() const { return !control_.isNull(); }
-  QScrollBar* Control() const;
+  void Attach(const std::shared_ptr<tqr417::fw::ControlPeer>& control);
+  bool IsAttached() const { return Control() != nullptr; }
+  // The control while its window exists, else nullptr.
+  std::shared_ptr<tqr417::fw::ControlPeer> Control() const { return control_.lock(); }
 
  private:
   void Remember();  // copies the control's state into the fallback values
 
-  QPointer<QScrollBar> control_;
+  std::weak_ptr<tqr417::fw::ControlPeer> control_;
   int min_ = 0;
   int max_ = 0;
   int pos_ = 0;

@@ -7,11 +7,11 @@
 namespace tqr417::fw {
 namespace {
 
-using res::ControlKind;
-using res::ControlTemplate;
+using fw::ControlKind;
+using fw::ControlTemplate;
 
 bool StartsGroup(const ControlTemplate& control) {
-  return (control.flags & res::style::kGroup) != 0;
+  return (control.flags & fw::style::kGroup) != 0;
 }
 
 bool IsLabel(const ControlTemplate& control) {
@@ -37,7 +37,7 @@ constexpr int kBesideGap = 12;
 
 }  // namespace
 
-std::vector<int> RadioGroupFrom(const res::DialogTemplate& dialogTemplate, int firstIndex) {
+std::vector<int> RadioGroupFrom(const fw::DialogTemplate& dialogTemplate, int firstIndex) {
   std::vector<int> group;
   const auto& controls = dialogTemplate.controls;
   if (firstIndex < 0 || firstIndex >= static_cast<int>(controls.size())) return group;
@@ -49,7 +49,7 @@ std::vector<int> RadioGroupFrom(const res::DialogTemplate& dialogTemplate, int f
   return group;
 }
 
-std::vector<int> RadioGroupOf(const res::DialogTemplate& dialogTemplate, int index) {
+std::vector<int> RadioGroupOf(const fw::DialogTemplate& dialogTemplate, int index) {
   int start = index;
   while (start > 0 && !StartsGroup(dialogTemplate.controls[static_cast<std::size_t>(start)])) {
     --start;
@@ -57,7 +57,7 @@ std::vector<int> RadioGroupOf(const res::DialogTemplate& dialogTemplate, int ind
   return RadioGroupFrom(dialogTemplate, start);
 }
 
-int DefaultButtonIndex(const res::DialogTemplate& dialogTemplate) {
+int DefaultButtonIndex(const fw::DialogTemplate& dialogTemplate) {
   const auto& controls = dialogTemplate.controls;
   for (std::size_t i = 0; i < controls.size(); ++i) {
     if (controls[i].kind == ControlKind::kDefPushButton) return static_cast<int>(i);
@@ -80,7 +80,7 @@ std::string DisplayCaption(const std::string& caption) {
   return shown;
 }
 
-std::string DefaultAccessibleName(const res::DialogTemplate& dialogTemplate, int index) {
+std::string DefaultAccessibleName(const fw::DialogTemplate& dialogTemplate, int index) {
   const auto& controls = dialogTemplate.controls;
   if (index < 0 || index >= static_cast<int>(controls.size())) return {};
   const ControlTemplate& self = controls[static_cast<std::size_t>(index)];

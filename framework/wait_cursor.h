@@ -3,15 +3,17 @@
 //
 // While the object lives the application shows the wait cursor and drops every key and mouse
 // event and every click on a window's close box, so the technician cannot start or end
-// anything else. Run() carries out blocking work (a
-// transfer over the serial line) on a helper thread while this thread keeps repainting the
-// windows; the work must not touch widgets.
+// anything else. Run() carries out blocking work (a transfer over the serial line) on a
+// helper thread while this thread keeps repainting the windows; the work must not touch
+// controls.
 
-#include <QObject>
 #include <chrono>
 #include <future>
+#include <memory>
 #include <thread>
 #include <utility>
+
+#include "framework/toolkit.h"
 
 class CWaitCursor {
  public:
@@ -38,5 +40,5 @@ class CWaitCursor {
   static int DroppedInputEvents();
 
  private:
-  QObject* filter_;
+  std::unique_ptr<tqr417::fw::toolkit::WaitState> state_;
 };

@@ -1,13 +1,16 @@
 #include "framework/win_app.h"
 
-#include <QApplication>
-#include <QFileInfo>
-
-#include "resources/app_icon.h"
+#include "framework/toolkit.h"
 
 namespace {
 
 CWinApp* g_app = nullptr;
+
+// The program file's name without its extension, "tqr417" before the application exists.
+CString ProgramName() {
+  const CString name = tqr417::fw::toolkit::ProgramName();
+  return name.IsEmpty() ? CString("tqr417") : name;
+}
 
 }  // namespace
 
@@ -21,32 +24,21 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::ExitInstance() { return 0; }
 
-CString CWinApp::GetAppName() const {
-  if (!appName_.IsEmpty()) return appName_;
-  if (QCoreApplication::instance() == nullptr) return CString("tqr417");
-  // The program file's name without its extension.
-  return CString::FromQString(
-      QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-}
-
-HICON CWinApp::LoadIcon(int iconId) const { return tqr417::res::LoadAppIcon(iconId); }
+CString CWinApp::GetAppName() const { return appName_.IsEmpty() ? ProgramName() : appName_; }
 
 CWinApp* AfxGetApp() { return g_app; }
 
-CString AfxGetAppName() {
-  if (g_app != nullptr) return g_app->GetAppName();
-  if (QCoreApplication::instance() == nullptr) return CString("tqr417");
-  return CString::FromQString(
-      QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+CString AfxGetAppName() { return g_app != nullptr ? g_app->GetAppName() : ProgramName(); }
+
+HICON AfxLoadIcon(int iconId) {
+  return tqr417::fw::toolkit::HasIcon(iconId) ? HICON{iconId} : HICON{};
 }
 
 int AfxWinMain(int argc, char** argv) {
-  QApplication application(argc, argv);
-  // The main window's modal run is the whole life of the program; closing a window must not
-  // end other event loops.
-  QApplication::setQuitOnLastWindowClosed(false);
-  CWinApp* app = AfxGetApp();
-  if (app == nullptr) return 1;
-  app->InitInstance();
-  return app->ExitInstance();
+  return tqr417::fw::toolkit::RunApplication(argc, argv, [] {
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) return 1;
+    app->InitInstance();
+    return app->ExitInstance();
+  });
 }

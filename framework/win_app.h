@@ -4,7 +4,7 @@
 //   CSetupApp theApp;                                    // derived from CWinApp
 //   int main(int argc, char** argv) { return AfxWinMain(argc, argv); }
 //
-// AfxWinMain makes the Qt application, calls InitInstance once and ends the program when it
+// AfxWinMain makes the toolkit's application, calls InitInstance once and ends the program when it
 // returns (InitInstance's main window runs modally inside it).
 
 #include "framework/c_string.h"
@@ -25,8 +25,6 @@ class CWinApp {
 
   // The name used as the caption of every message box.
   CString GetAppName() const;
-  // Icon resource `iconId` (resources/app_icon.h).
-  HICON LoadIcon(int iconId) const;
 
   // The main window while it runs; set by InitInstance.
   CDialog* m_pMainWnd = nullptr;
@@ -39,5 +37,8 @@ class CWinApp {
 CWinApp* AfxGetApp();
 // The application's name: the application object's, else the program file's base name.
 CString AfxGetAppName();
-// Entry point: makes the QApplication, runs InitInstance, then ExitInstance.
+// Icon resource `iconId` as the application registered it with the toolkit; a null icon when
+// it registered none under that number.
+HICON AfxLoadIcon(int iconId);
+// Entry point: makes the toolkit's application, runs InitInstance, then ExitInstance.
 int AfxWinMain(int argc, char** argv);

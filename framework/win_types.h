@@ -11,6 +11,13 @@ using LPARAM = std::intptr_t;
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
 
+// An icon resource of the application, known by its number; the toolkit draws the icon that
+// the application registered under that number. A null icon has number 0.
+struct HICON {
+  int resourceId = 0;
+  bool IsNull() const { return resourceId == 0; }
+};
+
 // Results of DoModal and ids of the standard buttons.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
@@ -49,10 +56,6 @@ inline constexpr UINT SB_TOP = 6;
 inline constexpr UINT SB_BOTTOM = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;  // follows every scroll action
 
-// CWnd::ShowWindow.
-inline constexpr int SW_HIDE = 0;
-inline constexpr int SW_SHOW = 5;
-
 // System menu commands and menu item flags.
 inline constexpr UINT SC_CLOSE = 0xF060;
 inline constexpr UINT MF_STRING = 0x0000;
@@ -61,4 +64,3 @@ inline constexpr UINT MF_SEPARATOR = 0x0800;
 // CFileDialog flags.
 inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x0002;  // the save chooser asks before replacing
 inline constexpr DWORD OFN_HIDEREADONLY = 0x0004;     // no read-only option
-inline constexpr DWORD OFN_FILEMUSTEXIST = 0x1000;  // the open chooser accepts only existing files

@@ -1,87 +1,57 @@
 #include "framework/wnd.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include "framework/toolkit.h"
 
-#include "framework/template_rules.h"
-
-CWnd::CWnd(QWidget* widget, int controlId) : widget_(widget), id_(controlId) {}
+CWnd::CWnd(std::shared_ptr<tqr417::fw::ControlPeer> peer, int controlId)
+    : peer_(std::move(peer)), id_(controlId) {}
 
 BOOL CWnd::EnableWindow(BOOL enable) {
-  if (widget_.isNull()) return FALSE;
-  const BOOL wasDisabled = widget_->isEnabled() ? FALSE : TRUE;
-  widget_->setEnabled(enable != FALSE);
+  if (!peer_) return FALSE;
+  const BOOL wasDisabled = peer_->IsEnabled() ? FALSE : TRUE;
+  peer_->Enable(enable != FALSE);
   return wasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const { return !widget_.isNull() && widget_->isEnabled(); }
+BOOL CWnd::IsWindowEnabled() const { return peer_ && peer_->IsEnabled() ? TRUE : FALSE; }
 
-BOOL CWnd::ShowWindow(int command) {
-  if (widget_.isNull()) return FALSE;
-  const BOOL wasVisible = widget_->isVisibleTo(widget_->window()) ? TRUE : FALSE;
-  widget_->setVisible(command != SW_HIDE);
-  return wasVisible;
-}
-
-BOOL CWnd::IsWindowVisible() const {
-  return !widget_.isNull() && widget_->isVisibleTo(widget_->window());
-}
+BOOL CWnd::IsWindowVisible() const { return peer_ && peer_->IsVisible() ? TRUE : FALSE; }
 
 void CWnd::SetWindowText(const CString& text) {
-  QWidget* widget = widget_.data();
-  if (widget == nullptr) return;
-  const QString qtext = text.ToQString();
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(qtext);
-  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    if (combo->isEditable()) {
-      combo->setEditText(qtext);
-    } else {
-      const int index = combo->findText(qtext, Qt::MatchFixedString);
-      if (index >= 0) combo->setCurrentIndex(index);
-    }
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(qtext);
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(QString::fromLatin1(tqr417::fw::DisplayCaption(text.str())));
-  } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(qtext);
-  } else if (widget->isWindow()) {
-    widget->setWindowTitle(qtext);
-  }
+  if (peer_) peer_->SetText(text);
 }
 
 void CWnd::GetWindowText(CString& text) const { text = GetWindowText(); }
 
-CString CWnd::GetWindowText() const {
-  QWidget* widget = widget_.data();
-  if (widget == nullptr) return CString();
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return CString::FromQString(edit->text());
-  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    if (combo->isEditable()) return CString::FromQString(combo->currentText());
-    return combo->currentIndex() < 0 ? CString()
-                                     : CString::FromQString(combo->itemText(combo->currentIndex()));
-  }
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    return CString::FromQString(button->text());
-  }
-  if (auto* label = qobject_cast<QLabel*>(widget)) return CString::FromQString(label->text());
-  if (auto* group = qobject_cast<QGroupBox*>(widget)) return CString::FromQString(group->title());
-  if (widget->isWindow()) return CString::FromQString(widget->windowTitle());
-  return CString();
-}
+CString CWnd::GetWindowText() const { return peer_ ? peer_->GetText() : CString(); }
 
 void CWnd::SetFocus() {
-  if (!widget_.isNull()) widget_->setFocus(Qt::OtherFocusReason);
+  if (peer_) peer_->SetFocus();
 }
 
 void CWnd::SetAccessibleName(const CString& name) {
-  if (!widget_.isNull()) widget_->setAccessibleName(name.ToQString());
+  if (peer_) peer_->SetAccessibleName(name);
 }
 
-CString CWnd::GetAccessibleName() const {
-  return widget_.isNull() ? CString() : CString::FromQString(widget_->accessibleName());
+CString CWnd::GetAccessibleName() const { return peer_ ? peer_->GetAccessibleName() : CString(); }
+
+int CWnd::GetCheck() const { return peer_ && peer_->IsChecked() ? 1 : 0; }
+
+void CWnd::SetCheck(int check) {
+  if (peer_) peer_->SetCheck(check != 0);
+}
+
+void CWnd::SelectAllText() {
+  if (peer_) peer_->SelectAllText();
+}
+
+void CWnd::LimitText(int maxChars) {
+  if (peer_) peer_->LimitText(maxChars);
+}
+
+int CWnd::GetCount() const { return peer_ ? peer_->ItemCount() : 0; }
+
+CString CWnd::GetLBText(int index) const { return peer_ ? peer_->ItemText(index) : CString(); }
+
+void CWnd::SetCurSel(int index) {
+  if (peer_) peer_->SetCurSel(index);
 }

@@ -1,18 +1,21 @@
 #pragma once
-// CWnd: a handle to one control of a dialog (or to the dialog window itself).
+// CWnd: a handle to one control of a dialog.
 //
 // Handles come from CDialog::GetDlgItem and live as long as the dialog's window; after the
-// window is gone every call does nothing and the queries return FALSE or the empty text.
+// window is gone every call does nothing and the queries return FALSE, 0 or the empty text.
 
-#include <QPointer>
-#include <QWidget>
+#include <memory>
 
 #include "framework/c_string.h"
 #include "framework/win_types.h"
 
+namespace tqr417::fw {
+class ControlPeer;
+}
+
 class CWnd {
  public:
-  CWnd(QWidget* widget, int controlId);
+  CWnd(std::shared_ptr<tqr417::fw::ControlPeer> peer, int controlId);
 
   int GetDlgCtrlID() const { return id_; }
 
@@ -20,9 +23,6 @@ class CWnd {
   // control takes no input but still takes part in every exchange.
   BOOL EnableWindow(BOOL enable = TRUE);
   BOOL IsWindowEnabled() const;
-
-  // SW_HIDE or SW_SHOW; returns TRUE if it was visible before.
-  BOOL ShowWindow(int command);
   BOOL IsWindowVisible() const;
 
   // Text of the control: caption of a button or label, text of an edit, edit text of a
@@ -38,10 +38,25 @@ class CWnd {
   void SetAccessibleName(const CString& name);
   CString GetAccessibleName() const;
 
-  // The widget behind the handle; nullptr once the window is gone. For the framework and tests.
-  QWidget* Widget() const { return widget_.data(); }
+  // Check boxes and radio buttons: 1 when set, else 0.
+  int GetCheck() const;
+  void SetCheck(int check);
+
+  // Edit fields (and a combo box's edit field): selects the whole text; limits typing to
+  // `maxChars` characters.
+  void SelectAllText();
+  void LimitText(int maxChars);
+
+  // Combo boxes: number of items, the text of item `index`, and the selection (-1: none).
+  int GetCount() const;
+  CString GetLBText(int index) const;
+  void SetCurSel(int index);
+
+  // The toolkit's control behind the handle. For the framework, its backend and tests.
+  tqr417::fw::ControlPeer* Peer() const { return peer_.get(); }
+  const std::shared_ptr<tqr417::fw::ControlPeer>& SharedPeer() const { return peer_; }
 
  private:
-  QPointer<QWidget> widget_;
+  std::shared_ptr<tqr417::fw::ControlPeer> peer_;
   int id_;
 };

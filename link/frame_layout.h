@@ -115,10 +115,6 @@ inline constexpr FrameItem kSettings[] = {
 inline constexpr FrameItem kMorse{&Field("morseText"), W::kMorseText, C::kMorseText};
 }  // namespace frame_items
 
-constexpr int FrameItemWidth(FrameWidth width) {
-  return width == FrameWidth::kByte ? 1 : width == FrameWidth::kWord ? 2 : 50;
-}
-
 // Calls visit(item, entry) for every item of the frame in order, checksum excluded.
 // `entry` is the function table entry for the entry items, 0 for the others.
 template <typename Visit>

@@ -1,13 +1,17 @@
 // Template 100: the About box.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 // clang-format off
 const TemplateRegistration kAboutBox{DialogTemplate{

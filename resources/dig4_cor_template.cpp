@@ -1,13 +1,17 @@
 // Template 136: digital input 4 as a COR input, with the revert-to-F1 timer.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 const TemplateRegistration kDig4Cor{DialogTemplate{
     .id = IDD_DIG4_COR,

@@ -1,14 +1,18 @@
 // Template 135: the tone function of digital input 5. Frequency and level share one row
 // under a single label.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 const TemplateRegistration kDig5Tone{DialogTemplate{
     .id = IDD_DIG5_TONE,

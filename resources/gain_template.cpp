@@ -1,13 +1,17 @@
 // Template 131: the four audio gains, each edit followed by its right-aligned label.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 const TemplateRegistration kGain{DialogTemplate{
     .id = IDD_GAIN,

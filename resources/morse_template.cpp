@@ -1,14 +1,18 @@
 // Template 132: Morse code identification. The interval edit sits inside the radio group's
 // frame; the "min" label after it starts a new group, which closes the radio group.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 const TemplateRegistration kMorse{DialogTemplate{
     .id = IDD_MORSE,

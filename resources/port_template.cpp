@@ -1,13 +1,17 @@
 // Template 103: the serial port choice. It has no Cancel button; Esc and the close box cancel.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 const TemplateRegistration kPort{DialogTemplate{
     .id = IDD_PORT,

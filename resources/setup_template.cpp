@@ -7,15 +7,19 @@
 // control after its last button.
 
 #include "config/field_catalogue.h"
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 #include "resources/setup_grid.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 constexpr unsigned kTab = s::kGroup | s::kTabStop;
 
@@ -161,8 +165,8 @@ DialogTemplate MakeSetupTemplate() {
       .caption = "TQR-417 Configuration Application",
       .width = 394,
       .height = 277,
-      .flags = dialog_style::kCaption | dialog_style::kSysMenu | dialog_style::kModalFrame |
-               dialog_style::kAppWindow,
+      .flags = fw::dialog_style::kCaption | fw::dialog_style::kSysMenu |
+               fw::dialog_style::kModalFrame | fw::dialog_style::kAppWindow,
       .controls = {},
   };
   AddTopControls(t.controls);

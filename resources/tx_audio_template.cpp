@@ -1,13 +1,17 @@
 // Template 133: the transmit audio switches, each caption on the left of its box.
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::res {
 namespace {
 
-using K = ControlKind;
-namespace s = style;
+using fw::ControlTemplate;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+using K = fw::ControlKind;
+namespace s = fw::style;
 
 constexpr unsigned kBoxStyle = s::kLeftText | s::kTabStop;
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "link/serial_port_opener.h"
+#include "ui/app_icon.h"
 #include "ui/setup_dlg.h"
-#include "ui/startup_probe.h"
 
 CSetupApp theApp;
 
@@ -25,12 +25,12 @@ BOOL CSetupApp::InitInstance() {
   // Hosted controls and the three-dimensional control look need no set-up with this toolkit:
   // every dialog may hold any control, and controls are drawn in the platform's style.
 
+  tqr417::ui::RegisterAppIcon();
   // Which device Com1 and Com2 open is decided once, here.
   tqr417::SerialPortOpener ports(DeviceFromEnvironment("TQR417_COM1"),
                                  DeviceFromEnvironment("TQR417_COM2"));
   CSetupDlg dlg(config, state, ports);
   m_pMainWnd = &dlg;
-  tqr417::ui::StartupProbe probe(dlg);
   dlg.DoModal();  // IDCANCEL from "EXIT Application", Esc or the close box
   m_pMainWnd = nullptr;
   return FALSE;

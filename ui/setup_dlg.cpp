@@ -3,12 +3,12 @@
 #include "config/defaults.h"
 #include "dialogs/field_checks.h"
 #include "dialogs/setting_commands.h"
-#include "framework/about_dlg.h"
 #include "framework/data_exchange.h"
 #include "framework/ddx.h"
-#include "resources/app_icon.h"
+#include "framework/win_app.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "ui/about_dlg.h"
 #include "ui/grid_layout.h"
 
 namespace ids = tqr417::res::setup;
@@ -19,7 +19,7 @@ namespace grid = tqr417::ui::grid;
 CSetupDlg::CSetupDlg(tqr417::UnitConfig& config, tqr417::AppState& state, tqr417::PortOpener& ports,
                      CDialog* parent)
     : CDialog(tqr417::res::IDD_SETUP_DIALOG, parent),
-      appIcon(tqr417::res::LoadAppIcon(tqr417::res::IDR_MAINFRAME)),
+      appIcon(AfxLoadIcon(tqr417::res::IDR_MAINFRAME)),
       config_(config),
       state_(state),
       ports_(ports) {

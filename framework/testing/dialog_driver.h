@@ -2,15 +2,14 @@
 // DialogDriver: what a test script does to a dialog that is running under a ScriptedRunner,
 // the way the technician would: typing, clicking, keys. Each step ends with the events it
 // caused processed, so focus-loss handlers and nested modal runs have happened when it
-// returns.
+// returns. The input itself is the toolkit's: each backend implements this class
+// (framework/qt/testing/ for Qt), and key codes are the toolkit's (Qt::Key_F1, ...).
 
-#include <Qt>
 #include <string_view>
 
 #include "framework/c_string.h"
 
 class CDialog;
-class QWidget;
 
 namespace tqr417::fw {
 
@@ -32,12 +31,13 @@ class DialogDriver {
   // Chooses list item `index` of a combo box as the user would (focus, then selection).
   void Choose(int controlId, int index);
 
-  // Keys, sent to the control that has the focus (or the dialog when none has).
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  void Tab() { Key(Qt::Key_Tab); }
-  void BackTab() { Key(Qt::Key_Backtab, Qt::ShiftModifier); }
-  void Esc() { Key(Qt::Key_Escape); }
-  void Enter() { Key(Qt::Key_Return); }
+  // Keys, sent to the control that has the focus (or the dialog when none has): a key code
+  // and modifiers of the toolkit.
+  void Key(int key, int modifiers = 0);
+  void Tab();
+  void BackTab();
+  void Esc();
+  void Enter();
   // The close box of the title bar.
   void CloseBox();
 
@@ -54,8 +54,6 @@ class DialogDriver {
   static void Settle();
 
  private:
-  QWidget* Control(int controlId);
-
   CDialog& dialog_;
 };
 

@@ -1,26 +1,10 @@
 #include "framework/testing/scripted_runner.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QPointer>
-#include <QTest>
-
 #include "framework/dialog.h"
 #include "framework/menu.h"
+#include "framework/toolkit.h"
 
 namespace tqr417::fw {
-namespace {
-
-constexpr int kActivationTimeoutMs = 1000;
-
-void Activate(QWidget* window) {
-  window->activateWindow();
-  // Without a window manager (Xvfb) no window becomes active; go on regardless.
-  static_cast<void>(QTest::qWaitForWindowActive(window, kActivationTimeoutMs));
-  DialogDriver::Settle();
-}
-
-}  // namespace
 
 void ScriptedRunner::OnDialog(int templateId, DialogScript script) {
   scripts_[templateId].push_back(std::move(script));
@@ -52,12 +36,12 @@ void ScriptedRunner::ClearRecords() {
 
 int ScriptedRunner::RunDialog(CDialog& dialog) {
   dialogsRun_.push_back(dialog.TemplateId());
-  QDialog* window = dialog.Window();
+  DialogPeer* window = dialog.Peer();
   if (window == nullptr) return -1;
-  QPointer<QWidget> outer = QApplication::activeWindow();
+  const std::function<void()> giveActivationBack = toolkit::ActivationKeeper();
   if (!dialog.HasEnded()) {
-    window->show();
-    Activate(window);
+    window->Show();
+    window->Activate();
     auto& queue = scripts_[dialog.TemplateId()];
     if (!queue.empty()) {
       const DialogScript script = std::move(queue.front());
@@ -70,13 +54,12 @@ int ScriptedRunner::RunDialog(CDialog& dialog) {
       dialog.EndDialog(IDCANCEL);
     }
   }
-  window->hide();
-  // The window system would give the activation back to the window below.
-  if (!outer.isNull() && outer != window && outer->isVisible()) Activate(outer);
+  window->Hide();
+  giveActivationBack();
   return dialog.EndCode();
 }
 
-int ScriptedRunner::ShowMessage(const MessageRequest& request, QWidget* /*owner*/) {
+int ScriptedRunner::ShowMessage(const MessageRequest& request, CDialog* /*owner*/) {
   messages_.push_back(MessageRecord{request.text, request.type & MB_ICONMASK,
                                     request.type & MB_TYPEMASK, request.caption});
   if (!answers_.empty()) {
@@ -87,7 +70,7 @@ int ScriptedRunner::ShowMessage(const MessageRequest& request, QWidget* /*owner*
   return (request.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
 }
 
-std::optional<CString> ScriptedRunner::ChooseFile(const FileRequest& request, QWidget* /*owner*/) {
+std::optional<CString> ScriptedRunner::ChooseFile(const FileRequest& request, CDialog* /*owner*/) {
   fileRequests_.push_back(request);
   if (files_.empty()) {
     ++unexpected_;
@@ -99,7 +82,8 @@ std::optional<CString> ScriptedRunner::ChooseFile(const FileRequest& request, QW
   return CString(*path);
 }
 
-UINT ScriptedRunner::TrackMenu(const CMenu& menu, QWidget* /*owner*/, const QPoint& /*globalPos*/) {
+UINT ScriptedRunner::TrackMenu(const CMenu& menu, CDialog* /*owner*/,
+                               const ScreenPoint& /*globalPos*/) {
   std::vector<UINT> commands;
   for (const CMenu::Item& item : menu.Items()) {
     if ((item.flags & MF_SEPARATOR) == 0) commands.push_back(item.command);

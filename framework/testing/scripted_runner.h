@@ -62,9 +62,9 @@ class ScriptedRunner : public ModalRunner {
   void ClearRecords();
 
   int RunDialog(CDialog& dialog) override;
-  int ShowMessage(const MessageRequest& request, QWidget* owner) override;
-  std::optional<CString> ChooseFile(const FileRequest& request, QWidget* owner) override;
-  UINT TrackMenu(const CMenu& menu, QWidget* owner, const QPoint& globalPos) override;
+  int ShowMessage(const MessageRequest& request, CDialog* owner) override;
+  std::optional<CString> ChooseFile(const FileRequest& request, CDialog* owner) override;
+  UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) override;
 
  private:
   std::map<int, std::deque<DialogScript>> scripts_;

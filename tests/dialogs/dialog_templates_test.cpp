@@ -12,17 +12,17 @@
 #include "dialogs/port_dlg.h"
 #include "dialogs/tx_audio_dlg.h"
 #include "dialogs/vox_dlg.h"
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "support/row_name.h"
 
 namespace tqr417::dialogs::dialog_tests {
 namespace {
 
-namespace s = res::style;
-using K = res::ControlKind;
+namespace s = fw::style;
+using K = fw::ControlKind;
 constexpr K kOk = K::kDefPushButton, kBtn = K::kPushButton, kEdit = K::kEdit, kBox = K::kCheckBox,
             kRadio = K::kRadioButton, kText = K::kStaticText, kFrame = K::kGroupBox;
-constexpr int kNone = res::kStatic;
+constexpr int kNone = fw::kStatic;
 constexpr unsigned G = s::kGroup, L = s::kLeftText, R = s::kRight, C = s::kCentre,
                    U = s::kUpperCase;
 
@@ -47,7 +47,7 @@ class TemplateLayoutTest : public ::testing::TestWithParam<Layout> {};
 
 TEST_P(TemplateLayoutTest, MatchesTable) {
   const Layout& want = GetParam();
-  const res::DialogTemplate* got = res::FindTemplate(want.templateId);
+  const fw::DialogTemplate* got = fw::FindTemplate(want.templateId);
   ASSERT_NE(got, nullptr);
   EXPECT_EQ(got->caption, want.caption);
   EXPECT_EQ(got->width, want.width);
@@ -57,7 +57,7 @@ TEST_P(TemplateLayoutTest, MatchesTable) {
   ASSERT_EQ(got->controls.size(), want.controls.size());
   for (size_t i = 0; i < want.controls.size(); ++i) {
     const Control& w = want.controls[i];
-    const res::ControlTemplate& g = got->controls[i];
+    const fw::ControlTemplate& g = got->controls[i];
     SCOPED_TRACE(::testing::Message() << "control " << i << " \"" << w.caption << "\"");
     EXPECT_EQ(g.id, w.id);
     EXPECT_EQ(g.kind, w.kind);
@@ -153,7 +153,7 @@ class AccessibleNameTest : public DialogTest, public ::testing::WithParamInterfa
 TEST_P(AccessibleNameTest, EveryControlNamedEditsByTheirLabel) {
   std::unique_ptr<CDialog> dialog = MakeDialog(GetParam().templateId);
   ASSERT_TRUE(dialog->Create());
-  for (const res::ControlTemplate& control : dialog->Template()->controls) {
+  for (const fw::ControlTemplate& control : dialog->Template()->controls) {
     if (control.id == kNone) continue;
     EXPECT_FALSE(dialog->GetDlgItem(control.id)->GetAccessibleName().IsEmpty()) << control.id;
   }

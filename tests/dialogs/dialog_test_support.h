@@ -14,6 +14,7 @@
 #include "dialogs/setting_commands.h"
 #include "framework/dialog.h"
 #include "framework/modal_runner.h"
+#include "framework/qt/qt_access.h"
 #include "framework/testing/scripted_runner.h"
 #include "framework/wnd.h"
 #include "resources/resource_ids.h"
@@ -87,7 +88,8 @@ inline void RunCommand(int templateId, DialogSettings& settings, AppState& state
 
 inline QAbstractButton* ButtonOf(DialogDriver& d, int id) {
   CWnd* control = d.Dialog().GetDlgItem(id);
-  return control == nullptr ? nullptr : qobject_cast<QAbstractButton*>(control->Widget());
+  return control == nullptr ? nullptr
+                            : qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(control));
 }
 
 inline bool IsChecked(DialogDriver& d, int id) {

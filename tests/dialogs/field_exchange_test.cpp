@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "dialog_test_support.h"
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 #include "support/row_name.h"
 
 namespace tqr417::dialogs::dialog_tests {
@@ -30,7 +30,7 @@ class FieldMappingTest : public DialogTest, public ::testing::WithParamInterface
 
 TEST_P(FieldMappingTest, ControlShowsItsFieldAndOkStoresIt) {
   const MappingRow& row = GetParam();
-  ASSERT_NE(res::FindTemplate(row.templateId)->FindControl(row.controlId), nullptr);
+  ASSERT_NE(fw::FindTemplate(row.templateId)->FindControl(row.controlId), nullptr);
   DialogSettings expected = settings;
   expected.*row.field = row.stored;
   Run(row.templateId, [&](DialogDriver& d) {

@@ -6,6 +6,7 @@
 
 #include "framework/data_exchange.h"
 #include "framework/ddx.h"
+#include "framework/qt/qt_text.h"
 #include "test_dialogs.h"
 
 namespace {
@@ -18,9 +19,9 @@ std::string EveryByte() {
 
 TEST(CStringBytes, EveryByteSurvivesTheQtRoundTrip) {
   const CString original(EveryByte());
-  const QString shown = original.ToQString();
+  const QString shown = tqr417::fw::ToQString(original);
   EXPECT_EQ(shown.size(), 255);
-  EXPECT_EQ(CString::FromQString(shown), original);
+  EXPECT_EQ(tqr417::fw::FromQString(shown), original);
 }
 
 TEST(CStringBytes, EveryByteSurvivesAnEditField) {
@@ -36,7 +37,7 @@ TEST(CStringBytes, EveryByteSurvivesAnEditField) {
 }
 
 TEST(CStringBytes, CharactersBeyondLatin1BecomeQuestionMarks) {
-  EXPECT_EQ(CString::FromQString(QString::fromUtf8("a\u20acb")), "a?b");
+  EXPECT_EQ(tqr417::fw::FromQString(QString::fromUtf8("a\u20acb")), "a?b");
 }
 
 TEST(CStringCase, MakeUpperChangesOnlyAsciiLetters) {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QWheelEvent>
 
+#include "framework/qt/qt_access.h"
 #include "framework/testing/scripted_runner.h"
 #include "support/row_name.h"
 #include "test_dialogs.h"
@@ -34,7 +35,7 @@ TEST_P(ComboExchangeTest, FollowsThePrefixRule) {
   const ComboCase& c = GetParam();
   test::FormDlg dialog;
   ASSERT_TRUE(dialog.Create());
-  auto* combo = qobject_cast<QComboBox*>(dialog.GetDlgItem(c.controlId)->Widget());
+  auto* combo = qobject_cast<QComboBox*>(tqr417::fw::QtWidget(dialog.GetDlgItem(c.controlId)));
   ASSERT_NE(combo, nullptr);
   combo->setCurrentIndex(c.selectedBefore);
 
@@ -92,7 +93,7 @@ TEST(ComboWheel, WheelChangesAClosedComboOnlyWhileItHasTheFocus) {
   dialog.frequency = "2175";
   test::ShowActive(dialog);
   const auto turn = [&dialog](int id, int delta) {
-    QWidget* combo = dialog.GetDlgItem(id)->Widget();
+    QWidget* combo = tqr417::fw::QtWidget(dialog.GetDlgItem(id));
     const QPointF centre(combo->width() / 2.0, combo->height() / 2.0);
     QWheelEvent wheel(centre, combo->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "framework/qt/qt_access.h"
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
 #include "framework/win_app.h"
@@ -41,7 +42,7 @@ class DataExchangeTest : public ::testing::Test {
   void SetText(int id, const char* text) { dialog.GetDlgItem(id)->SetWindowText(text); }
   CString Text(int id) { return dialog.GetDlgItem(id)->GetWindowText(); }
   bool Checked(int id) {
-    return qobject_cast<QAbstractButton*>(dialog.GetDlgItem(id)->Widget())->isChecked();
+    return qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(dialog.GetDlgItem(id)))->isChecked();
   }
 
   ScriptedRunner runner;
@@ -138,7 +139,7 @@ TEST_F(DataExchangeTest, UpperCaseEditTurnsTypedLettersUpper) {
 }
 
 TEST_F(DataExchangeTest, TypingTakesOnlyCharactersTheMemberCanHold) {
-  auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(test::kName)->Widget());
+  auto* edit = qobject_cast<QLineEdit*>(tqr417::fw::QtWidget(dialog.GetDlgItem(test::kName)));
   edit->setFocus();
   const QString euro(QChar(0x20AC));
   QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, euro, Qt::NoModifier);

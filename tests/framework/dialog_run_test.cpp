@@ -7,12 +7,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 
-#include "framework/about_dlg.h"
 #include "framework/message_box.h"
+#include "framework/qt/qt_access.h"
 #include "framework/testing/scripted_runner.h"
 #include "framework/win_app.h"
-#include "resources/resource_ids.h"
-#include "resources/string_table.h"
 #include "support/row_name.h"
 #include "test_dialogs.h"
 
@@ -41,7 +39,7 @@ TEST_P(DialogEndTest, EndsWithTheExpectedCode) {
   runner.OnDialog(test::kFormTemplate, GetParam().act);
   EXPECT_EQ(dialog.DoModal(), GetParam().code) << GetParam().description;
   EXPECT_EQ(runner.UnexpectedModals(), 0);
-  EXPECT_EQ(dialog.Window(), nullptr) << "the window is gone after DoModal";
+  EXPECT_EQ(tqr417::fw::QtWindow(dialog), nullptr) << "the window is gone after DoModal";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,17 +116,16 @@ TEST_F(DialogRunTest, UnscriptedAndUnfinishedRunsAreCounted) {
 
 TEST_F(DialogRunTest, NestedDialogTakesItsOwnScript) {
   dialog.AddHandler(test::kEnabled, BN_CLICKED, [] {
-    CAboutDlg about;
-    EXPECT_EQ(about.DoModal(), IDOK);
+    test::FormDlg nested(test::kNoOkTemplate);
+    EXPECT_EQ(nested.DoModal(), IDCANCEL);
   });
   runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
     d.Click(test::kEnabled);
     d.Esc();
   });
-  runner.OnDialog(tqr417::res::IDD_ABOUTBOX, [](DialogDriver& d) { d.Click(IDOK); });
+  runner.OnDialog(test::kNoOkTemplate, [](DialogDriver& d) { d.Esc(); });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(runner.DialogsRun(),
-            (std::vector<int>{test::kFormTemplate, tqr417::res::IDD_ABOUTBOX}));
+  EXPECT_EQ(runner.DialogsRun(), (std::vector<int>{test::kFormTemplate, test::kNoOkTemplate}));
   EXPECT_EQ(runner.UnexpectedModals(), 0);
 }
 
@@ -142,28 +139,29 @@ TEST_F(DialogRunTest, HelpKeyReachesTheHelpVirtual) {
   EXPECT_EQ(dialog.helpRequests, 1);
 }
 
+constexpr UINT kExtraCommand = 16;
+
 TEST_F(DialogRunTest, SystemMenuOpensWithAltSpaceAndCarriesAppendedItems) {
   runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
     CMenu* menu = d.Dialog().GetSystemMenu(FALSE);
     menu->AppendMenu(MF_SEPARATOR);
-    menu->AppendMenu(MF_STRING, tqr417::res::IDM_ABOUTBOX,
-                     tqr417::res::LoadResourceString(tqr417::res::IDS_ABOUTBOX));
+    menu->AppendMenu(MF_STRING, kExtraCommand, "&Extra...");
     d.Key(Qt::Key_Space, Qt::AltModifier);
     EXPECT_FALSE(d.Ended());
     d.Key(Qt::Key_Space, Qt::AltModifier);  // Close this time
   });
-  runner.ChooseMenuCommand(tqr417::res::IDM_ABOUTBOX);
+  runner.ChooseMenuCommand(kExtraCommand);
   runner.ChooseMenuCommand(SC_CLOSE);
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   ASSERT_EQ(runner.MenusOpened().size(), 2u);
-  EXPECT_EQ(runner.MenusOpened()[0], (std::vector<UINT>{SC_CLOSE, tqr417::res::IDM_ABOUTBOX}));
-  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{tqr417::res::IDM_ABOUTBOX, SC_CLOSE}));
+  EXPECT_EQ(runner.MenusOpened()[0], (std::vector<UINT>{SC_CLOSE, kExtraCommand}));
+  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{kExtraCommand, SC_CLOSE}));
   EXPECT_EQ(runner.UnexpectedModals(), 0);
 }
 
 TEST_F(DialogRunTest, RightClickOnTheBackgroundOpensTheSystemMenu) {
   runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
-    QDialog* window = d.Dialog().Window();
+    QDialog* window = tqr417::fw::QtWindow(d.Dialog());
     const QPoint background(window->width() - 3, window->height() - 3);
     QContextMenuEvent onBackground(QContextMenuEvent::Mouse, background,
                                    window->mapToGlobal(background));

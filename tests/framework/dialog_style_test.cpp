@@ -1,6 +1,6 @@
 // How the dialogs draw their check boxes: a box that takes input must not look disabled.
 
-#include "framework/dialog_style.h"
+#include "framework/qt/dialog_style.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "framework/control_factory.h"
+#include "framework/qt/control_factory.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ int DarkestGrey(QWidget& widget) {
 
 TEST(CheckBoxLook, EnabledBoxWithoutTickStandsOutFromADisabledOne) {
   QWidget parent;
-  const tqr417::res::ControlTemplate box{7,  tqr417::res::ControlKind::kCheckBox, "", 0, 0, 10,
-                                         10, tqr417::res::style::kTabStop,        {}};
+  const tqr417::fw::ControlTemplate box{7,  tqr417::fw::ControlKind::kCheckBox, "", 0, 0, 10,
+                                        10, tqr417::fw::style::kTabStop,        {}};
   std::unique_ptr<QWidget> control(
       tqr417::fw::CreateControl(box, &parent, tqr417::fw::DialogUnits()));
   const int enabled = DarkestGrey(*control);

@@ -5,7 +5,9 @@
 #include <QDialog>
 
 #include "framework/dialog.h"
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
+#include "framework/qt/qt_access.h"
+#include "framework/qt/screen_units.h"
 #include "support/row_name.h"
 #include "test_dialogs.h"
 
@@ -46,13 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DialogGeometry, WindowAndControlsFollowTheTemplate) {
   tqr417::fw::test::FormDlg dialog;
   ASSERT_TRUE(dialog.Create());
-  const DialogUnits units = DialogUnits::ForScreen();
-  const auto* form = tqr417::res::FindTemplate(tqr417::fw::test::kFormTemplate);
-  EXPECT_EQ(dialog.Window()->width(), units.ToPixelsX(form->width));
-  EXPECT_EQ(dialog.Window()->height(), units.ToPixelsY(form->height));
+  const DialogUnits units = tqr417::fw::ScreenDialogUnits();
+  const auto* form = tqr417::fw::FindTemplate(tqr417::fw::test::kFormTemplate);
+  EXPECT_EQ(tqr417::fw::QtWindow(dialog)->width(), units.ToPixelsX(form->width));
+  EXPECT_EQ(tqr417::fw::QtWindow(dialog)->height(), units.ToPixelsY(form->height));
   const auto* edit = form->FindControl(tqr417::fw::test::kSigned);
-  EXPECT_EQ(dialog.GetDlgItem(tqr417::fw::test::kSigned)->Widget()->geometry(),
-            units.ToPixels(edit->x, edit->y, edit->width, edit->height));
+  EXPECT_EQ(tqr417::fw::QtWidget(dialog.GetDlgItem(tqr417::fw::test::kSigned))->geometry(),
+            tqr417::fw::ToQRect(units.ToPixels(edit->x, edit->y, edit->width, edit->height)));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "framework/qt_modal_runner.h"
+#include "framework/qt/qt_modal_runner.h"
 #include "framework/testing/scripted_runner.h"
 #include "support/row_name.h"
 

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "framework/qt/qt_access.h"
 #include "framework/testing/dialog_driver.h"
 #include "support/row_name.h"
 #include "test_dialogs.h"
@@ -14,6 +15,11 @@
 namespace {
 
 namespace test = tqr417::fw::test;
+
+// The scroll bar control (id 40) of a test dialog's window.
+QScrollBar* Bar(test::ScrollDlg& dialog) {
+  return qobject_cast<QScrollBar*>(tqr417::fw::QtWidget(dialog.GetDlgItem(40)));
+}
 
 struct ClampCase {
   const char* description;
@@ -42,7 +48,7 @@ TEST_P(ScrollClampTest, PositionStaysInsideTheRange) {
   EXPECT_EQ(minPos, c.newMin);
   EXPECT_EQ(maxPos, c.newMax);
   if (attached) {
-    EXPECT_EQ(bar.Control()->value(), c.posAfterRange);
+    EXPECT_EQ(Bar(dialog)->value(), c.posAfterRange);
     dialog.DestroyWindow();
     EXPECT_FALSE(bar.IsAttached());
     EXPECT_EQ(bar.GetScrollPos(), c.posAfterRange) << "kept after the window is gone";
@@ -66,7 +72,7 @@ class ScrollCodeTest : public ::testing::Test {
     ASSERT_TRUE(dialog.Create());
     dialog.bar.SetScrollRange(0, 90);
     dialog.bar.SetScrollPos(50);
-    control = dialog.bar.Control();
+    control = Bar(dialog);
     ASSERT_NE(control, nullptr);
   }
   std::vector<UINT> Codes() const {
@@ -151,11 +157,11 @@ TEST_F(ScrollCodeTest, HandlerMovesTheThumbWithSetScrollPos) {
   ASSERT_TRUE(mover.Create());
   mover.bar.SetScrollRange(0, 90);
   mover.bar.SetScrollPos(85);
-  mover.bar.Control()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  Bar(mover)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(mover.bar.GetScrollPos(), 86);
-  mover.bar.Control()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  Bar(mover)->triggerAction(QAbstractSlider::SliderPageStepAdd);
   EXPECT_EQ(mover.bar.GetScrollPos(), 90) << "clamped into the range";
-  EXPECT_EQ(mover.bar.Control()->sliderPosition(), 90);
+  EXPECT_EQ(Bar(mover)->sliderPosition(), 90);
 }
 
 TEST(ScrollNewControl, StartsWithAnEmptyRange) {

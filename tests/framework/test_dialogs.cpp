@@ -3,17 +3,18 @@
 #include <QDialog>
 #include <QTest>
 
+#include "framework/dialog_template.h"
+#include "framework/qt/qt_access.h"
 #include "framework/testing/dialog_driver.h"
-#include "resources/dialog_template.h"
 
 namespace tqr417::fw::test {
 namespace {
 
-using res::ControlKind;
-using res::DialogTemplate;
-using res::kStatic;
-using res::TemplateRegistration;
-namespace s = res::style;
+using fw::ControlKind;
+using fw::DialogTemplate;
+using fw::kStatic;
+using fw::TemplateRegistration;
+namespace s = fw::style;
 using K = ControlKind;
 
 const TemplateRegistration kForm{DialogTemplate{
@@ -135,8 +136,8 @@ void ScrollDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void ShowActive(CDialog& dialog) {
-  if (dialog.Window() == nullptr) dialog.Create();
-  QDialog* window = dialog.Window();
+  if (tqr417::fw::QtWindow(dialog) == nullptr) dialog.Create();
+  QDialog* window = tqr417::fw::QtWindow(dialog);
   window->show();
   window->activateWindow();
   static_cast<void>(QTest::qWaitForWindowActive(window, 1000));

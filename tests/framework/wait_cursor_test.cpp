@@ -54,7 +54,7 @@ TEST(WaitCursor, MessageBoxDuringTheCommandShowsTheNormalCursor) {
   Qt::CursorShape during = Qt::WaitCursor;
   struct Probe : tqr417::fw::ScriptedRunner {
     Qt::CursorShape* seen;
-    int ShowMessage(const tqr417::fw::MessageRequest& r, QWidget* owner) override {
+    int ShowMessage(const tqr417::fw::MessageRequest& r, CDialog* owner) override {
       *seen = QGuiApplication::overrideCursor()->shape();
       return ScriptedRunner::ShowMessage(r, owner);
     }

@@ -10,7 +10,8 @@
 #include <cmath>
 #include <vector>
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
+#include "framework/qt/qt_access.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
 
@@ -18,12 +19,12 @@ namespace tqr417::ui::testing {
 namespace {
 
 namespace ids = res::setup;
-using res::ControlKind;
+using fw::ControlKind;
 
-const res::DialogTemplate& MainTemplate() {
-  const res::DialogTemplate* t = res::FindTemplate(res::IDD_SETUP_DIALOG);
+const fw::DialogTemplate& MainTemplate() {
+  const fw::DialogTemplate* t = fw::FindTemplate(res::IDD_SETUP_DIALOG);
   EXPECT_NE(t, nullptr);
-  static const res::DialogTemplate empty;
+  static const fw::DialogTemplate empty;
   return t != nullptr ? *t : empty;
 }
 
@@ -66,7 +67,7 @@ std::vector<BoundControl> BoundControls() {
 
 TEST(SetupTemplate, EveryBoundOrHandledControlExistsWithItsKind) {
   for (const BoundControl& b : BoundControls()) {
-    const res::ControlTemplate* control = MainTemplate().FindControl(b.id);
+    const fw::ControlTemplate* control = MainTemplate().FindControl(b.id);
     ASSERT_NE(control, nullptr) << b.id;
     EXPECT_EQ(control->kind, b.kind) << b.id;
   }
@@ -74,8 +75,8 @@ TEST(SetupTemplate, EveryBoundOrHandledControlExistsWithItsKind) {
 
 TEST(SetupTemplate, EveryControlIdIsUsedOnce) {
   std::vector<int> seen;
-  for (const res::ControlTemplate& control : MainTemplate().controls) {
-    if (control.id == res::kStatic) continue;
+  for (const fw::ControlTemplate& control : MainTemplate().controls) {
+    if (control.id == fw::kStatic) continue;
     EXPECT_EQ(std::count(seen.begin(), seen.end(), control.id), 0) << control.id;
     seen.push_back(control.id);
   }
@@ -87,7 +88,7 @@ std::vector<int> RadioGroup(int first) {
   const auto& controls = MainTemplate().controls;
   std::vector<int> group;
   for (auto i = static_cast<std::size_t>(MainTemplate().IndexOf(first)); i < controls.size(); ++i) {
-    if (!group.empty() && (controls[i].flags & res::style::kGroup) != 0) break;
+    if (!group.empty() && (controls[i].flags & fw::style::kGroup) != 0) break;
     if (controls[i].kind == ControlKind::kRadioButton) group.push_back(controls[i].id);
   }
   return group;
@@ -105,7 +106,7 @@ TEST(SetupTemplate, RadioGroupsHoldTheirButtonsInIndexOrder) {
 }
 
 TEST(SetupTemplate, HasNoDefaultButtonSoEnterPressesNothing) {
-  for (const res::ControlTemplate& control : MainTemplate().controls) {
+  for (const fw::ControlTemplate& control : MainTemplate().controls) {
     EXPECT_NE(control.kind, ControlKind::kDefPushButton) << control.caption;
   }
 }
@@ -127,14 +128,14 @@ TEST_F(SetupGeometryTest, WindowAndControlsStandWhereTheirDialogUnitsSay) {
                          ? QGuiApplication::primaryScreen()->logicalDotsPerInch()
                          : 96.0;
   const PixelRule px{6.0 * dpi / 96.0, 13.0 * dpi / 96.0};
-  const QWidget* window = Dlg().Window();
+  const QWidget* window = tqr417::fw::QtWindow(Dlg());
   EXPECT_EQ(window->width(), px.X(MainTemplate().width));
   EXPECT_EQ(window->height(), px.Y(MainTemplate().height));
   EXPECT_EQ(Dlg().GetWindowText(), "TQR-417 Configuration Application");
 
-  for (const res::ControlTemplate& c : MainTemplate().controls) {
-    if (c.id == res::kStatic) continue;
-    const QWidget* widget = Dlg().GetDlgItem(c.id)->Widget();
+  for (const fw::ControlTemplate& c : MainTemplate().controls) {
+    if (c.id == fw::kStatic) continue;
+    const QWidget* widget = tqr417::fw::QtWidget(Dlg().GetDlgItem(c.id));
     ASSERT_NE(widget, nullptr) << c.id;
     const QRect g = widget->geometry();
     EXPECT_EQ(g.x(), px.X(c.x)) << c.id;
@@ -153,9 +154,11 @@ TEST_F(SetupGeometryTest, GridRowsStandFourteenUnitsApart) {
   const PixelRule px{6.0 * dpi / 96.0, 13.0 * dpi / 96.0};
   for (int row = 1; row <= kGridRows; ++row) {
     const int fieldY = px.Y(84 + 14 * (row - 1));
-    EXPECT_EQ(Dlg().GetDlgItem(GridId(grid::kDuration, row))->Widget()->y(), fieldY) << row;
-    EXPECT_EQ(Dlg().GetDlgItem(GridId(grid::kRelay, row))->Widget()->y(), fieldY) << row;
-    EXPECT_EQ(Dlg().GetDlgItem(GridId(grid::kToneActive, row))->Widget()->y(),
+    EXPECT_EQ(tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kDuration, row)))->y(), fieldY)
+        << row;
+    EXPECT_EQ(tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kRelay, row)))->y(), fieldY)
+        << row;
+    EXPECT_EQ(tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kToneActive, row)))->y(),
               px.Y(85 + 14 * (row - 1)))
         << row;
   }

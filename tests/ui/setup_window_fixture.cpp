@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "framework/qt/qt_access.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::ui::testing {
@@ -24,7 +25,7 @@ void SetupWindowTest::TearDown() {
 }
 
 void SetupWindowTest::Reactivate() {
-  QDialog* window = dlg_->Window();
+  QDialog* window = tqr417::fw::QtWindow(*dlg_);
   ASSERT_NE(window, nullptr);
   window->show();
   window->activateWindow();
@@ -44,7 +45,8 @@ bool SetupWindowTest::Enabled(int controlId) {
 
 bool SetupWindowTest::Checked(int controlId) {
   CWnd* control = dlg_->GetDlgItem(controlId);
-  auto* button = control == nullptr ? nullptr : qobject_cast<QAbstractButton*>(control->Widget());
+  auto* button =
+      control == nullptr ? nullptr : qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(control));
   return button != nullptr && button->isChecked();
 }
 

@@ -3,9 +3,10 @@
 #include <QDialog>
 
 #include "config/defaults.h"
+#include "framework/dialog_template.h"
 #include "framework/menu.h"
+#include "framework/qt/qt_access.h"
 #include "link/config_frame.h"
-#include "resources/dialog_template.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
 
@@ -71,8 +72,8 @@ TEST_F(StartupTest, GridCellsAreNamedByHeadingAndRowLabel) {
 }
 
 TEST_F(StartupTest, EveryControlHasAnAccessibleName) {
-  for (const res::ControlTemplate& c : res::FindTemplate(res::IDD_SETUP_DIALOG)->controls) {
-    if (c.id == res::kStatic) continue;
+  for (const fw::ControlTemplate& c : fw::FindTemplate(res::IDD_SETUP_DIALOG)->controls) {
+    if (c.id == fw::kStatic) continue;
     EXPECT_FALSE(Name(c.id).empty()) << c.id;
   }
   EXPECT_EQ(Name(ids::IDC_SEND), "Send to 417");
@@ -105,8 +106,8 @@ TEST_F(StartupTest, SystemMenuOpensFromTheKeyboardAndRunsAbout) {
 }
 
 TEST_F(StartupTest, WindowCarriesTheApplicationIcon) {
-  EXPECT_FALSE(Dlg().appIcon.isNull());
-  EXPECT_FALSE(Dlg().Window()->windowIcon().isNull());
+  EXPECT_FALSE(Dlg().appIcon.IsNull());
+  EXPECT_FALSE(tqr417::fw::QtWindow(Dlg())->windowIcon().isNull());
 }
 
 using MomentaryFieldTest = SetupWindowTest;

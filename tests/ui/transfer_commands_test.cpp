@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/defaults.h"
+#include "framework/qt/qt_access.h"
 #include "framework/wait_cursor.h"
 #include "link/config_frame.h"
 #include "link/unit_protocol.h"
@@ -214,20 +215,20 @@ TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
   UnitAnswers(REPLY_ACCEPTED);
   ports_.sendTime = std::chrono::milliseconds(250);
   const int droppedBefore = CWaitCursor::DroppedInputEvents();
-  QWidget* exitButton = Dlg().GetDlgItem(ids::IDC_EXIT)->Widget();
-  QWidget* ctcss = Dlg().GetDlgItem(GridId(grid::kCtcss, 1))->Widget();
+  QWidget* exitButton = tqr417::fw::QtWidget(Dlg().GetDlgItem(ids::IDC_EXIT));
+  QWidget* ctcss = tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kCtcss, 1)));
   bool clicked = false;
   QTimer::singleShot(100, [&] {
     QTest::mouseClick(exitButton, Qt::LeftButton);
     QTest::keyClick(ctcss, Qt::Key_7);
-    Dlg().Window()->close();  // the close box
+    tqr417::fw::QtWindow(Dlg())->close();  // the close box
     clicked = true;
   });
   Driver().Click(ids::IDC_SEND);
   EXPECT_TRUE(clicked);
   EXPECT_GT(CWaitCursor::DroppedInputEvents(), droppedBefore);
   EXPECT_FALSE(Dlg().HasEnded());
-  EXPECT_TRUE(Dlg().Window()->isVisible());
+  EXPECT_TRUE(tqr417::fw::QtWindow(Dlg())->isVisible());
   EXPECT_EQ(Text(GridId(grid::kCtcss, 1)), "0");
   EXPECT_EQ(OnlyMessage().text, "Data Received by TQR-417 OK");
 }
@@ -250,7 +251,7 @@ TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
 class PortProbingRunner : public fw::ScriptedRunner {
  public:
   explicit PortProbingRunner(const ScriptedPortOpener& ports) : ports_(ports) {}
-  int ShowMessage(const fw::MessageRequest& request, QWidget* owner) override {
+  int ShowMessage(const fw::MessageRequest& request, CDialog* owner) override {
     heldDuringMessage.push_back(ports_.held);
     return fw::ScriptedRunner::ShowMessage(request, owner);
   }

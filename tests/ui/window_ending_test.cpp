@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <Qt>
 #include <memory>
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 // render_app_icon: a developer program run by the build, not installed. Writes the
-// application icon that the program draws (resources/app_icon.cpp) as the files of the
+// application icon that the program draws (ui/qt/app_icon.cpp) as the files of the
 // hicolor icon theme, so the menu shows the same icon as the window:
 //   OUTDIR/hicolor/NxN/apps/NAME.png for each size of kSizesPx,
 //   OUTDIR/hicolor/scalable/apps/NAME.svg, the same drawing as vector paths.
@@ -11,7 +11,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "resources/app_icon.h"
+#include "ui/qt/app_icon.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
-#include "framework/qt_modal_runner.h"
+#include "framework/qt/qt_modal_runner.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -10,6 +11,8 @@
 
 #include "framework/dialog.h"
 #include "framework/menu.h"
+#include "framework/qt/qt_access.h"
+#include "framework/qt/qt_text.h"
 
 namespace tqr417::fw {
 namespace {
@@ -34,21 +37,27 @@ QMessageBox::Icon IconOf(UINT type) {
 QString MessageText(const CString& text) {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString decoded = utf8(QByteArrayView(text.str().data(), text.GetLength()));
-  return utf8.hasError() ? text.ToQString() : decoded;
+  return utf8.hasError() ? ToQString(text) : decoded;
+}
+
+// The window a modal box belongs to: the owner dialog's, else the active window.
+QWidget* ParentOf(CDialog* owner) {
+  QWidget* window = owner != nullptr ? QtWindow(*owner) : nullptr;
+  return window != nullptr ? window : QApplication::activeWindow();
 }
 
 }  // namespace
 
 int QtModalRunner::RunDialog(CDialog& dialog) {
-  QDialog* window = dialog.Window();
+  QDialog* window = QtWindow(dialog);
   if (window == nullptr) return -1;
   if (!dialog.HasEnded()) window->exec();
   return dialog.HasEnded() ? dialog.EndCode() : IDCANCEL;
 }
 
-int QtModalRunner::ShowMessage(const MessageRequest& request, QWidget* owner) {
-  QMessageBox box(IconOf(request.type), request.caption.ToQString(), MessageText(request.text),
-                  QMessageBox::NoButton, owner);
+int QtModalRunner::ShowMessage(const MessageRequest& request, CDialog* owner) {
+  QMessageBox box(IconOf(request.type), ToQString(request.caption), MessageText(request.text),
+                  QMessageBox::NoButton, ParentOf(owner));
   switch (request.type & MB_TYPEMASK) {
     case MB_OKCANCEL:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -72,27 +81,25 @@ int QtModalRunner::ShowMessage(const MessageRequest& request, QWidget* owner) {
   }
 }
 
-std::optional<CString> QtModalRunner::ChooseFile(const FileRequest& request, QWidget* owner) {
-  QFileDialog chooser(owner);
+std::optional<CString> QtModalRunner::ChooseFile(const FileRequest& request, CDialog* owner) {
+  QFileDialog chooser(ParentOf(owner));
   chooser.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  chooser.setFileMode(request.open && (request.flags & OFN_FILEMUSTEXIST) != 0
-                          ? QFileDialog::ExistingFile
-                          : QFileDialog::AnyFile);
+  chooser.setFileMode(QFileDialog::AnyFile);
   if ((request.flags & OFN_OVERWRITEPROMPT) == 0 || request.open) {
     chooser.setOption(QFileDialog::DontConfirmOverwrite);
   }
-  if (!request.defaultExt.IsEmpty()) chooser.setDefaultSuffix(request.defaultExt.ToQString());
+  if (!request.defaultExt.IsEmpty()) chooser.setDefaultSuffix(ToQString(request.defaultExt));
 
-  const QString initial = request.initialName.ToQString();
+  const QString initial = ToQString(request.initialName);
   QStringList filters;
-  if (!request.filter.IsEmpty()) filters << request.filter.ToQString();
+  if (!request.filter.IsEmpty()) filters << ToQString(request.filter);
   if (initial.contains(QLatin1Char('*')) || initial.contains(QLatin1Char('?'))) {
     filters << initial;  // a pattern names the files to show
   } else if (!initial.isEmpty()) {
     chooser.selectFile(initial);
   }
   if (!request.defaultExt.IsEmpty() && filters.isEmpty()) {
-    filters << QStringLiteral("*.") + request.defaultExt.ToQString();
+    filters << QStringLiteral("*.") + ToQString(request.defaultExt);
   }
   filters << QStringLiteral("All files (*)");
   chooser.setNameFilters(filters);
@@ -106,16 +113,16 @@ std::optional<CString> QtModalRunner::ChooseFile(const FileRequest& request, QWi
   return CString(QFile::encodeName(chooser.selectedFiles().front()).toStdString().c_str());
 }
 
-UINT QtModalRunner::TrackMenu(const CMenu& menu, QWidget* owner, const QPoint& globalPos) {
-  QMenu popup(owner);
+UINT QtModalRunner::TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) {
+  QMenu popup(ParentOf(owner));
   for (const CMenu::Item& item : menu.Items()) {
     if ((item.flags & MF_SEPARATOR) != 0) {
       popup.addSeparator();
     } else {
-      popup.addAction(item.text.ToQString())->setData(item.command);
+      popup.addAction(ToQString(item.text))->setData(item.command);
     }
   }
-  const QAction* chosen = popup.exec(globalPos);
+  const QAction* chosen = popup.exec(QPoint(globalPos.x, globalPos.y));
   return chosen == nullptr ? 0 : chosen->data().toUInt();
 }
 

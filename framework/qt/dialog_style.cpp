@@ -1,4 +1,4 @@
-#include "framework/dialog_style.h"
+#include "framework/qt/dialog_style.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "framework/edit_validator.h"
+#include "framework/qt/edit_validator.h"
 
 namespace tqr417::fw {
 

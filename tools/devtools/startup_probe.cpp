@@ -1,4 +1,4 @@
-#include "ui/startup_probe.h"
+#include "tools/devtools/startup_probe.h"
 
 #include <unistd.h>
 
@@ -8,15 +8,15 @@
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "framework/dialog.h"
+#include "framework/qt/qt_access.h"
 
-namespace tqr417::ui {
+namespace tqr417::devtools {
 namespace {
 
 // Seconds since the process started, from its start time in /proc (clock ticks since boot).
@@ -53,21 +53,15 @@ std::string StatusField(const std::string& name) {
 
 }  // namespace
 
-StartupProbe::StartupProbe(CDialog& window) : window_(window) {
-  const char* report = std::getenv("TQR417_STARTUP_REPORT");
-  const char* screenshot = std::getenv("TQR417_SCREENSHOT");
-  if (screenshot != nullptr && *screenshot != '\0')
-    screenshotPath_ = QString::fromLocal8Bit(screenshot);
-  armed_ = (report != nullptr && *report != '\0') || !screenshotPath_.isEmpty();
-  if (armed_) qApp->installEventFilter(this);
+StartupProbe::StartupProbe(CDialog& window, QString screenshotPath)
+    : window_(window), screenshotPath_(std::move(screenshotPath)) {
+  qApp->installEventFilter(this);
 }
 
-StartupProbe::~StartupProbe() {
-  if (armed_) qApp->removeEventFilter(this);
-}
+StartupProbe::~StartupProbe() { qApp->removeEventFilter(this); }
 
 bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
-  if (!fired_ && event->type() == QEvent::Paint && watched == window_.Window()) {
+  if (!fired_ && event->type() == QEvent::Paint && watched == fw::QtWindow(window_)) {
     fired_ = true;
     // The first paint means the window is on the screen; report once that paint is done.
     QTimer::singleShot(0, this, [this] { Report(); });
@@ -77,7 +71,7 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
 
 void StartupProbe::Report() {
   const double seconds = SecondsSinceProcessStart();
-  QDialog* window = window_.Window();
+  QDialog* window = fw::QtWindow(window_);
   if (window == nullptr) return;
   bool saved = true;
   if (!screenshotPath_.isEmpty()) saved = window->grab().save(screenshotPath_);
@@ -87,4 +81,4 @@ void StartupProbe::Report() {
   window_.EndDialog(IDCANCEL);
 }
 
-}  // namespace tqr417::ui
+}  // namespace tqr417::devtools

@@ -1,6 +1,6 @@
 // Saves a PNG of each setting dialog, and of the About box, as it first opens with the
 // start-up configuration, for the documentation. Not a test: run it under Xvfb,
-//   xvfb-run -a tqr417_dialog_screenshots <output folder>
+//   xvfb-run -a tools/devtools/tqr417_dialog_screenshots <output folder>
 // Each dialog runs through its own command; the runner below paints it, saves it with a
 // drawn title bar (Xvfb has no window manager to draw one) and cancels it.
 
@@ -15,9 +15,11 @@
 
 #include "config/defaults.h"
 #include "dialogs/setting_commands.h"
-#include "framework/about_dlg.h"
 #include "framework/dialog.h"
 #include "framework/modal_runner.h"
+#include "framework/qt/qt_access.h"
+#include "ui/about_dlg.h"
+#include "ui/app_icon.h"
 
 namespace {
 
@@ -29,7 +31,7 @@ class ScreenshotRunner : public tqr417::fw::ModalRunner {
   bool Failed() const { return failed_; }
 
   int RunDialog(CDialog& dialog) override {
-    QDialog* window = dialog.Window();
+    QDialog* window = tqr417::fw::QtWindow(dialog);
     window->show();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     const QPixmap client = window->grab();
@@ -42,18 +44,18 @@ class ScreenshotRunner : public tqr417::fw::ModalRunner {
     return IDCANCEL;
   }
 
-  int ShowMessage(const tqr417::fw::MessageRequest& request, QWidget*) override {
+  int ShowMessage(const tqr417::fw::MessageRequest& request, CDialog*) override {
     std::fprintf(stderr, "unexpected message while opening %s: %s\n", name_,
                  request.text.GetString());
     failed_ = true;
     return IDOK;
   }
 
-  std::optional<CString> ChooseFile(const tqr417::fw::FileRequest&, QWidget*) override {
+  std::optional<CString> ChooseFile(const tqr417::fw::FileRequest&, CDialog*) override {
     return std::nullopt;
   }
 
-  UINT TrackMenu(const CMenu&, QWidget*, const QPoint&) override { return 0; }
+  UINT TrackMenu(const CMenu&, CDialog*, const tqr417::fw::ScreenPoint&) override { return 0; }
 
  private:
   static QPixmap WithTitleBar(const QPixmap& client, const QString& caption) {
@@ -83,6 +85,7 @@ class ScreenshotRunner : public tqr417::fw::ModalRunner {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  tqr417::ui::RegisterAppIcon();
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
     return 2;

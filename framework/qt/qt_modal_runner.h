@@ -8,9 +8,9 @@ namespace tqr417::fw {
 class QtModalRunner : public ModalRunner {
  public:
   int RunDialog(CDialog& dialog) override;
-  int ShowMessage(const MessageRequest& request, QWidget* owner) override;
-  std::optional<CString> ChooseFile(const FileRequest& request, QWidget* owner) override;
-  UINT TrackMenu(const CMenu& menu, QWidget* owner, const QPoint& globalPos) override;
+  int ShowMessage(const MessageRequest& request, CDialog* owner) override;
+  std::optional<CString> ChooseFile(const FileRequest& request, CDialog* owner) override;
+  UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) override;
 };
 
 }  // namespace tqr417::fw

@@ -1,4 +1,4 @@
-#include "framework/control_factory.h"
+#include "framework/qt/control_factory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,31 +14,34 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "framework/dialog_style.h"
-#include "framework/edit_validator.h"
-#include "framework/group_frame.h"
+#include "framework/qt/dialog_style.h"
+#include "framework/qt/edit_validator.h"
+#include "framework/qt/group_frame.h"
+#include "framework/qt/qt_icons.h"
+#include "framework/qt/qt_text.h"
+#include "framework/qt/screen_units.h"
+#include "framework/qt/scroll_bar_control.h"
 #include "framework/template_rules.h"
-#include "resources/app_icon.h"
 
 namespace tqr417::fw {
 namespace {
 
-using res::ControlKind;
-namespace s = res::style;
+using fw::ControlKind;
+namespace s = fw::style;
 
 // Room a check box or radio button needs beside its caption: the indicator and the spacing.
 constexpr int kIndicatorWidthPx = 17;
 
-QString Caption(const res::ControlTemplate& control) {
+QString Caption(const fw::ControlTemplate& control) {
   return QString::fromLatin1(control.caption.data(),
                              static_cast<qsizetype>(control.caption.size()));
 }
 
-Qt::FocusPolicy InputFocus(const res::ControlTemplate& control) {
+Qt::FocusPolicy InputFocus(const fw::ControlTemplate& control) {
   return (control.flags & s::kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
-QWidget* MakeButton(const res::ControlTemplate& control, QWidget* parent) {
+QWidget* MakeButton(const fw::ControlTemplate& control, QWidget* parent) {
   auto* button = new QPushButton(Caption(control), parent);
   button->setAutoDefault(false);
   button->setDefault(control.kind == ControlKind::kDefPushButton);
@@ -46,7 +49,7 @@ QWidget* MakeButton(const res::ControlTemplate& control, QWidget* parent) {
   return button;
 }
 
-QWidget* MakeCheck(const res::ControlTemplate& control, QWidget* parent) {
+QWidget* MakeCheck(const fw::ControlTemplate& control, QWidget* parent) {
   QAbstractButton* button = nullptr;
   if (control.kind == ControlKind::kRadioButton) {
     auto* radio = new QRadioButton(Caption(control), parent);
@@ -61,7 +64,7 @@ QWidget* MakeCheck(const res::ControlTemplate& control, QWidget* parent) {
   return button;
 }
 
-QWidget* MakeLabel(const res::ControlTemplate& control, QWidget* parent) {
+QWidget* MakeLabel(const fw::ControlTemplate& control, QWidget* parent) {
   auto* label = new QLabel(QString::fromLatin1(DisplayCaption(control.caption)), parent);
   Qt::Alignment horizontal = Qt::AlignLeft;
   if ((control.flags & s::kCentre) != 0) horizontal = Qt::AlignHCenter;
@@ -72,24 +75,23 @@ QWidget* MakeLabel(const res::ControlTemplate& control, QWidget* parent) {
   return label;
 }
 
-QWidget* MakeIcon(const res::ControlTemplate& control, QWidget* parent, const DialogUnits& units) {
+QWidget* MakeIcon(const fw::ControlTemplate& control, QWidget* parent, const DialogUnits& units) {
   auto* label = new QLabel(parent);
   const int iconId = std::atoi(control.caption.c_str());
   const int side = static_cast<int>(std::lround(32.0 * units.BaseX() / 6.0));  // 32 px at 96 dpi
-  label->setPixmap(res::LoadAppIcon(iconId).pixmap(side, side));
+  label->setPixmap(QtIcon(iconId).pixmap(side, side));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
 }
 
-QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent) {
+QWidget* MakeEdit(const fw::ControlTemplate& control, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setValidator(new EditValidator((control.flags & s::kUpperCase) != 0, edit));
-  edit->setReadOnly((control.flags & s::kReadOnly) != 0);
   edit->setFocusPolicy(InputFocus(control));
   return edit;
 }
 
-QWidget* MakeCombo(const res::ControlTemplate& control, QWidget* parent) {
+QWidget* MakeCombo(const fw::ControlTemplate& control, QWidget* parent) {
   auto* combo = new QComboBox(parent);
   const bool editable = control.kind == ControlKind::kComboDropDown;
   if (editable) {
@@ -112,8 +114,8 @@ QWidget* MakeCombo(const res::ControlTemplate& control, QWidget* parent) {
   return combo;
 }
 
-QWidget* MakeScrollBar(const res::ControlTemplate& control, QWidget* parent) {
-  auto* bar = new QScrollBar(Qt::Vertical, parent);
+QWidget* MakeScrollBar(const fw::ControlTemplate& control, QWidget* parent) {
+  auto* bar = new ScrollBarControl(parent);
   bar->setRange(0, 0);  // a scroll bar control starts with an empty range
   bar->setSingleStep(1);
   bar->setPageStep(10);
@@ -146,7 +148,7 @@ void FitCaption(QWidget* widget, const QString& text, int extraWidth) {
 
 }  // namespace
 
-QWidget* CreateControl(const res::ControlTemplate& control, QWidget* parent,
+QWidget* CreateControl(const fw::ControlTemplate& control, QWidget* parent,
                        const DialogUnits& units) {
   QWidget* widget = nullptr;
   int heightDlu = control.height;
@@ -180,7 +182,7 @@ QWidget* CreateControl(const res::ControlTemplate& control, QWidget* parent,
       widget = MakeScrollBar(control, parent);
       break;
   }
-  widget->setGeometry(units.ToPixels(control.x, control.y, control.width, heightDlu));
+  widget->setGeometry(ToQRect(units.ToPixels(control.x, control.y, control.width, heightDlu)));
   if (control.kind == ControlKind::kStaticText) {
     FitCaption(widget, static_cast<QLabel*>(widget)->text(), 0);
   } else if (control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadioButton) {

@@ -1,4 +1,4 @@
-#include "framework/dialog_window.h"
+#include "framework/qt/dialog_window.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -13,20 +13,26 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
-#include "framework/control_factory.h"
 #include "framework/dialog.h"
 #include "framework/dialog_units.h"
+#include "framework/modal_scope.h"
+#include "framework/qt/control_factory.h"
+#include "framework/qt/qt_text.h"
+#include "framework/qt/screen_units.h"
+#include "framework/qt/scroll_bar_control.h"
 #include "framework/template_rules.h"
+#include "framework/toolkit.h"
 #include "framework/win_types.h"
 
 namespace tqr417::fw {
 namespace {
 
-using res::ControlKind;
+using fw::ControlKind;
 
-QFont DialogFont(const res::DialogTemplate& dialogTemplate) {
+QFont DialogFont(const fw::DialogTemplate& dialogTemplate) {
   QFont font;
   QStringList families;
   if (dialogTemplate.fontName != "MS Sans Serif" && !dialogTemplate.fontName.empty()) {
@@ -41,10 +47,10 @@ QFont DialogFont(const res::DialogTemplate& dialogTemplate) {
   return font;
 }
 
-Qt::WindowFlags FlagsOf(const res::DialogTemplate& dialogTemplate) {
+Qt::WindowFlags FlagsOf(const fw::DialogTemplate& dialogTemplate) {
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
-  if ((dialogTemplate.flags & res::dialog_style::kCaption) != 0) flags |= Qt::WindowTitleHint;
-  if ((dialogTemplate.flags & res::dialog_style::kSysMenu) != 0) {
+  if ((dialogTemplate.flags & fw::dialog_style::kCaption) != 0) flags |= Qt::WindowTitleHint;
+  if ((dialogTemplate.flags & fw::dialog_style::kSysMenu) != 0) {
     flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   }
   return flags;
@@ -52,10 +58,10 @@ Qt::WindowFlags FlagsOf(const res::DialogTemplate& dialogTemplate) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemplate,
+DialogWindow::DialogWindow(CDialog& owner, const fw::DialogTemplate& dialogTemplate,
                            QWidget* parent)
     : QDialog(parent, FlagsOf(dialogTemplate)), owner_(owner), template_(dialogTemplate) {
-  const DialogUnits units = DialogUnits::ForScreen();
+  const DialogUnits units = ScreenDialogUnits();
   setFont(DialogFont(dialogTemplate));
   setWindowTitle(QString::fromLatin1(dialogTemplate.caption));
   setFixedSize(units.ToPixelsX(dialogTemplate.width), units.ToPixelsY(dialogTemplate.height));
@@ -68,9 +74,11 @@ DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemp
     QWidget* widget = CreateControl(controls[i], this, units);
     widget->setAccessibleName(QString::fromLatin1(DefaultAccessibleName(dialogTemplate, index)));
     controls_.push_back(widget);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) ConnectButton(index, button);
-    if (controls[i].kind == ControlKind::kRadioButton) widget->installEventFilter(this);
-    if (auto* bar = qobject_cast<QScrollBar*>(widget)) ConnectScrollBar(index, bar);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      ConnectButton(index, button);
+      button->installEventFilter(this);
+    }
+    if (auto* bar = qobject_cast<ScrollBarControl*>(widget)) ConnectScrollBar(index, bar);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       combo->installEventFilter(this);
       connect(combo, &QComboBox::activated, this,
@@ -131,25 +139,24 @@ void DialogWindow::ConnectButton(int index, QAbstractButton* button) {
   });
 }
 
-void DialogWindow::ConnectScrollBar(int index, QScrollBar* bar) {
+void DialogWindow::ConnectScrollBar(int index, ScrollBarControl* bar) {
+  bar->SetRequester(
+      [this, index](UINT code, int pos) { owner_.SendVScroll(IdAt(index), code, pos); });
   connect(bar, &QAbstractSlider::actionTriggered, this,
           [this, index, bar](int action) { ScrollAction(index, bar, action); });
   // A thumb pressed and released without a move is released where it stands.
   connect(bar, &QAbstractSlider::sliderPressed, this,
           [this, index, bar] { lastTrackPos_[static_cast<std::size_t>(index)] = bar->value(); });
-  connect(bar, &QAbstractSlider::sliderReleased, this, [this, index] {
-    owner_.SendVScroll(IdAt(index), SB_THUMBPOSITION,
-                       lastTrackPos_[static_cast<std::size_t>(index)]);
-    owner_.SendVScroll(IdAt(index), SB_ENDSCROLL, 0);
+  connect(bar, &QAbstractSlider::sliderReleased, this, [this, index, bar] {
+    bar->Request(SB_THUMBPOSITION, lastTrackPos_[static_cast<std::size_t>(index)]);
   });
 }
 
-void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
+void DialogWindow::ScrollAction(int index, ScrollBarControl* bar, int action) {
   // The bar has already moved its slider for the action; put it back, so that only the
   // window's OnVScroll (through SetScrollPos) moves the thumb.
   const int requested = bar->sliderPosition();
   bar->setSliderPosition(bar->value());
-  const int id = IdAt(index);
   UINT code = SB_ENDSCROLL;
   switch (action) {
     case QAbstractSlider::SliderSingleStepSub:
@@ -173,7 +180,7 @@ void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
     case QAbstractSlider::SliderMove:
       if (bar->isSliderDown()) {
         lastTrackPos_[static_cast<std::size_t>(index)] = requested;
-        owner_.SendVScroll(id, SB_THUMBTRACK, requested);
+        bar->Send(SB_THUMBTRACK, requested);
         return;  // position and end follow when the thumb is released
       }
       code = SB_THUMBPOSITION;  // a move without a drag, such as the mouse wheel
@@ -181,8 +188,7 @@ void DialogWindow::ScrollAction(int index, QScrollBar* bar, int action) {
     default:
       return;
   }
-  owner_.SendVScroll(id, code, requested);
-  owner_.SendVScroll(id, SB_ENDSCROLL, 0);
+  bar->Request(code, requested);
 }
 
 bool DialogWindow::MoveInRadioGroup(int index, int key) {
@@ -208,6 +214,14 @@ bool DialogWindow::MoveInRadioGroup(int index, int key) {
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!dying_ && pressTaken_ &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+      qobject_cast<QAbstractButton*>(watched) != nullptr) {
+    // The press that moved the focus here was answered by a message box: the click is
+    // taken, and the button must not stay drawn pressed without a release to come.
+    static_cast<QAbstractButton*>(watched)->setDown(false);
+    return true;
+  }
   if (!dying_ && event->type() == QEvent::KeyPress) {
     // The arrow keys move through a radio group, round from its last button to its first,
     // and select the button they reach; they never leave the group.
@@ -234,12 +248,22 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
         // selects the text thus keeps the selection.
         watched->event(event);
         const bool combo = qobject_cast<QComboBox*>(watched) != nullptr;
+        const int modalRuns = ModalScope::RunsStarted();
         owner_.SendNotify(IdAt(index), combo ? CBN_KILLFOCUS : EN_KILLFOCUS);
+        if (ModalScope::RunsStarted() != modalRuns) TakeNextPress();
         return true;
       }
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void DialogWindow::TakeNextPress() {
+  // A focus change made by a mouse press reaches the control before the press itself, which
+  // follows in the same delivery; the release went to the message box. Drop presses until
+  // the event loop runs again.
+  pressTaken_ = true;
+  QTimer::singleShot(0, this, [this] { pressTaken_ = false; });
 }
 
 void DialogWindow::PressEnter() {
@@ -295,7 +319,7 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
     event->ignore();
     return;
   }
-  owner_.OpenSystemMenuAt(event->globalPos());
+  owner_.OpenSystemMenuAt(ScreenPoint{event->globalPos().x(), event->globalPos().y()});
   event->accept();
 }
 

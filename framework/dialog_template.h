@@ -1,16 +1,16 @@
 #pragma once
-// Dialog templates as plain data: one table per window, controls in template order.
+// The dialog template format: one table per window, controls in template order.
 //
-// Positions and sizes are in dialog units (the framework converts them to pixels). Template
+// Positions and sizes are in dialog units (the toolkit converts them to pixels). Template
 // order is the tab order and decides radio groups: a group runs from a control with
-// `style::kGroup` up to the next control with that flag. Each template lives in its own
-// source file of this directory and registers itself with a static `TemplateRegistration`;
-// `FindTemplate` looks it up by number.
+// `style::kGroup` up to the next control with that flag. An application keeps each of its
+// templates in a source file of its own that registers it with a static
+// `TemplateRegistration`; `FindTemplate` looks it up by number.
 
 #include <string>
 #include <vector>
 
-namespace tqr417::res {
+namespace tqr417::fw {
 
 // Identifier used for controls that are never addressed (labels, frames, icons).
 inline constexpr int kStatic = -1;
@@ -37,7 +37,6 @@ inline constexpr unsigned kHidden = 1u << 1;     // created hidden
 inline constexpr unsigned kDisabled = 1u << 2;   // created disabled
 inline constexpr unsigned kTabStop = 1u << 3;    // reached with Tab
 inline constexpr unsigned kUpperCase = 1u << 4;  // edit: letters typed become upper case
-inline constexpr unsigned kReadOnly = 1u << 5;   // edit: shows text, takes no typing
 inline constexpr unsigned kLeftText = 1u << 6;   // check box / radio: caption left of the box
 inline constexpr unsigned kSorted = 1u << 7;     // combo: items sorted, letter case ignored
 inline constexpr unsigned kCentre = 1u << 8;     // static text: centred
@@ -88,13 +87,10 @@ const DialogTemplate* FindTemplate(int templateId);
 // Returns true so that it can initialise a static.
 bool RegisterTemplate(DialogTemplate dialogTemplate);
 
-// Numbers of every registered template, ascending.
-std::vector<int> RegisteredTemplateIds();
-
 // Registers a template during static initialisation:
 //   const TemplateRegistration kRegistration{DialogTemplate{...}};
 struct TemplateRegistration {
   explicit TemplateRegistration(DialogTemplate dialogTemplate);
 };
 
-}  // namespace tqr417::res
+}  // namespace tqr417::fw

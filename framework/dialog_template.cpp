@@ -1,9 +1,9 @@
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 
 #include <map>
 #include <utility>
 
-namespace tqr417::res {
+namespace tqr417::fw {
 namespace {
 
 // Function-local so that templates registering from other files' static initialisers find it
@@ -40,14 +40,8 @@ bool RegisterTemplate(DialogTemplate dialogTemplate) {
   return true;
 }
 
-std::vector<int> RegisteredTemplateIds() {
-  std::vector<int> ids;
-  for (const auto& [id, unused] : Registry()) ids.push_back(id);
-  return ids;
-}
-
 TemplateRegistration::TemplateRegistration(DialogTemplate dialogTemplate) {
   RegisterTemplate(std::move(dialogTemplate));
 }
 
-}  // namespace tqr417::res
+}  // namespace tqr417::fw

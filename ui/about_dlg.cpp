@@ -1,4 +1,4 @@
-#include "framework/about_dlg.h"
+#include "ui/about_dlg.h"
 
 #include "resources/resource_ids.h"
 

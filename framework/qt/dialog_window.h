@@ -12,17 +12,18 @@
 #include <QPoint>
 #include <vector>
 
-#include "resources/dialog_template.h"
+#include "framework/dialog_template.h"
 
 class CDialog;
 class QAbstractButton;
-class QScrollBar;
 
 namespace tqr417::fw {
 
+class ScrollBarControl;
+
 class DialogWindow : public QDialog {
  public:
-  DialogWindow(CDialog& owner, const res::DialogTemplate& dialogTemplate, QWidget* parent);
+  DialogWindow(CDialog& owner, const fw::DialogTemplate& dialogTemplate, QWidget* parent);
   ~DialogWindow() override;
 
   // The widget of template control `index`.
@@ -41,19 +42,23 @@ class DialogWindow : public QDialog {
 
  private:
   void ConnectButton(int index, QAbstractButton* button);
-  void ConnectScrollBar(int index, QScrollBar* bar);
-  void ScrollAction(int index, QScrollBar* bar, int action);
+  void ConnectScrollBar(int index, ScrollBarControl* bar);
+  void ScrollAction(int index, ScrollBarControl* bar, int action);
   void PressEnter();
+  // A focus-loss handler showed a modal window: the mouse press that moved the focus is
+  // taken by it and does not reach the button it was made on.
+  void TakeNextPress();
   // Arrow key `key` on radio button `index`: focuses and clicks the next enabled button of its
   // group in that direction. Returns false for keys that are no arrows.
   bool MoveInRadioGroup(int index, int key);
   int IdAt(int index) const;
 
   CDialog& owner_;
-  const res::DialogTemplate& template_;
+  const fw::DialogTemplate& template_;
   std::vector<QWidget*> controls_;
   std::vector<int> lastTrackPos_;  // per control: where the thumb held by the mouse stands
   bool dying_ = false;
+  bool pressTaken_ = false;
 };
 
 }  // namespace tqr417::fw

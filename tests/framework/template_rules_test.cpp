@@ -1,60 +1,17 @@
+// Rules that follow from a template: accessible names, radio groups, captions.
+
+#include "framework/template_rules.h"
+
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QLabel>
-
-#include "framework/about_dlg.h"
-#include "framework/template_rules.h"
-#include "framework/testing/scripted_runner.h"
-#include "resources/app_icon.h"
-#include "resources/dialog_template.h"
-#include "resources/resource_ids.h"
-#include "resources/string_table.h"
+#include "framework/dialog_template.h"
 #include "support/row_name.h"
 #include "test_dialogs.h"
 
 namespace {
 
-using tqr417::res::FindTemplate;
+using tqr417::fw::FindTemplate;
 namespace test = tqr417::fw::test;
-
-TEST(TemplateRegistry, FindsRegisteredTemplatesOnly) {
-  const auto* about = FindTemplate(tqr417::res::IDD_ABOUTBOX);
-  ASSERT_NE(about, nullptr);
-  EXPECT_EQ(about->caption, "About TQR-417");
-  EXPECT_EQ(about->width, 235);
-  EXPECT_EQ(about->height, 55);
-  EXPECT_EQ(FindTemplate(4242), nullptr);
-  EXPECT_EQ(about->FindControl(tqr417::res::kStatic), nullptr);
-  ASSERT_NE(about->FindControl(IDOK), nullptr);
-  EXPECT_EQ(about->FindControl(IDOK)->kind, tqr417::res::ControlKind::kDefPushButton);
-}
-
-TEST(Resources, StringAndIcon) {
-  EXPECT_EQ(tqr417::res::LoadResourceString(tqr417::res::IDS_ABOUTBOX), "&About tqr417...");
-  EXPECT_EQ(tqr417::res::LoadResourceString(5), "");
-  const QIcon icon = tqr417::res::LoadAppIcon(tqr417::res::IDR_MAINFRAME);
-  ASSERT_FALSE(icon.isNull());
-  EXPECT_FALSE(icon.pixmap(32, 32).toImage().isNull());
-  EXPECT_TRUE(tqr417::res::LoadAppIcon(129).isNull());
-}
-
-TEST(AboutBox, ShowsTheIconAndEndsWithOk) {
-  tqr417::fw::ScriptedRunner runner;
-  tqr417::fw::ScopedModalRunner use(runner);
-  bool sawIcon = false;
-  runner.OnDialog(tqr417::res::IDD_ABOUTBOX, [&](tqr417::fw::DialogDriver& d) {
-    for (QLabel* label : d.Dialog().Window()->findChildren<QLabel*>()) {
-      if (!label->pixmap().isNull()) sawIcon = true;
-    }
-    EXPECT_EQ(d.FocusedId(), IDOK);
-    d.Enter();
-  });
-  CAboutDlg about;
-  EXPECT_EQ(about.DoModal(), IDOK);
-  EXPECT_TRUE(sawIcon);
-  EXPECT_EQ(runner.UnexpectedModals(), 0);
-}
 
 struct NameCase {
   const char* description;

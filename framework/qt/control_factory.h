@@ -3,15 +3,15 @@
 
 #include <QWidget>
 
+#include "framework/dialog_template.h"
 #include "framework/dialog_units.h"
-#include "resources/dialog_template.h"
 
 namespace tqr417::fw {
 
 // The widget for `control`, a child of `parent` at its pixel position. Hidden and disabled
 // flags, tab stops, combo items, alignment and edit rules (an EditValidator) are applied;
 // radio buttons are not auto-exclusive (the dialog keeps each group to one selection).
-QWidget* CreateControl(const res::ControlTemplate& control, QWidget* parent,
+QWidget* CreateControl(const fw::ControlTemplate& control, QWidget* parent,
                        const DialogUnits& units);
 
 // The edit field of a control: the line edit itself, or a combo box's edit field; nullptr

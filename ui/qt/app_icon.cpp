@@ -1,11 +1,13 @@
-#include "resources/app_icon.h"
+#include "ui/qt/app_icon.h"
 
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "framework/qt/qt_icons.h"
 #include "resources/resource_ids.h"
+#include "ui/app_icon.h"
 
 namespace tqr417::res {
 namespace {
@@ -61,3 +63,9 @@ QIcon LoadAppIcon(int iconId) {
 }
 
 }  // namespace tqr417::res
+
+namespace tqr417::ui {
+
+void RegisterAppIcon() { fw::RegisterIcon(res::IDR_MAINFRAME, &res::LoadAppIcon); }
+
+}  // namespace tqr417::ui

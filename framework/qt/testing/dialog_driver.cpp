@@ -8,7 +8,9 @@
 #include <QTest>
 
 #include "framework/dialog.h"
-#include "framework/dialog_window.h"
+#include "framework/dialog_template.h"
+#include "framework/qt/qt_access.h"
+#include "framework/toolkit.h"
 #include "framework/wnd.h"
 
 namespace tqr417::fw {
@@ -20,14 +22,13 @@ QLineEdit* EditOf(QWidget* control) {
   return nullptr;
 }
 
+QWidget* ControlOf(CDialog& dialog, int controlId) {
+  return QtWidget(dialog.GetDlgItem(controlId));
+}
+
 }  // namespace
 
 DialogDriver::DialogDriver(CDialog& dialog) : dialog_(dialog) {}
-
-QWidget* DialogDriver::Control(int controlId) {
-  CWnd* control = dialog_.GetDlgItem(controlId);
-  return control == nullptr ? nullptr : control->Widget();
-}
 
 void DialogDriver::Settle() {
   QCoreApplication::sendPostedEvents();
@@ -35,7 +36,7 @@ void DialogDriver::Settle() {
 }
 
 void DialogDriver::Focus(int controlId) {
-  QWidget* control = Control(controlId);
+  QWidget* control = ControlOf(dialog_, controlId);
   if (control == nullptr || (control->focusPolicy() & Qt::ClickFocus) == 0) return;
   control->setFocus(Qt::MouseFocusReason);
   Settle();
@@ -43,7 +44,7 @@ void DialogDriver::Focus(int controlId) {
 
 void DialogDriver::Type(int controlId, std::string_view text) {
   Focus(controlId);
-  QLineEdit* edit = EditOf(Control(controlId));
+  QLineEdit* edit = EditOf(ControlOf(dialog_, controlId));
   if (edit == nullptr || !edit->isEnabled()) return;
   edit->selectAll();
   if (text.empty()) {
@@ -65,7 +66,7 @@ void DialogDriver::Type(int controlId, std::string_view text) {
 
 void DialogDriver::Click(int controlId) {
   Focus(controlId);
-  auto* button = qobject_cast<QAbstractButton*>(Control(controlId));
+  auto* button = qobject_cast<QAbstractButton*>(ControlOf(dialog_, controlId));
   if (button == nullptr || !button->isEnabled() || !button->isVisibleTo(button->window())) return;
   button->click();
   Settle();
@@ -73,39 +74,37 @@ void DialogDriver::Click(int controlId) {
 
 void DialogDriver::Choose(int controlId, int index) {
   Focus(controlId);
-  auto* combo = qobject_cast<QComboBox*>(Control(controlId));
+  auto* combo = qobject_cast<QComboBox*>(ControlOf(dialog_, controlId));
   if (combo == nullptr || !combo->isEnabled() || index < 0 || index >= combo->count()) return;
   combo->setCurrentIndex(index);
   emit combo->activated(index);
   Settle();
 }
 
-void DialogDriver::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-  QDialog* window = dialog_.Window();
+void DialogDriver::Key(int key, int modifiers) {
+  QDialog* window = QtWindow(dialog_);
   if (window == nullptr) return;
   QWidget* target = QApplication::focusWidget();
   if (target == nullptr || target->window() != window) target = window->focusWidget();
   if (target == nullptr) target = window;
-  QTest::keyClick(target, key, modifiers);
+  QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
   Settle();
 }
 
+void DialogDriver::Tab() { Key(Qt::Key_Tab); }
+void DialogDriver::BackTab() { Key(Qt::Key_Backtab, Qt::ShiftModifier); }
+void DialogDriver::Esc() { Key(Qt::Key_Escape); }
+void DialogDriver::Enter() { Key(Qt::Key_Return); }
+
 void DialogDriver::CloseBox() {
-  if (QDialog* window = dialog_.Window()) window->close();
+  if (QDialog* window = QtWindow(dialog_)) window->close();
   Settle();
 }
 
 int DialogDriver::FocusedId() const {
-  auto* window = static_cast<DialogWindow*>(dialog_.Window());
-  if (window == nullptr) return 0;
-  QWidget* focused = QApplication::focusWidget();
-  if (focused == nullptr || focused->window() != window) focused = window->focusWidget();
-  for (QWidget* widget = focused; widget != nullptr && widget != window;
-       widget = widget->parentWidget()) {
-    const int index = window->IndexOf(widget);
-    if (index >= 0) return dialog_.Template()->controls[static_cast<std::size_t>(index)].id;
-  }
-  return 0;
+  const tqr417::fw::DialogPeer* window = dialog_.Peer();
+  const int index = window == nullptr ? -1 : window->FocusedIndex();
+  return index < 0 ? 0 : dialog_.Template()->controls[static_cast<std::size_t>(index)].id;
 }
 
 CString DialogDriver::Text(int controlId) {
@@ -114,7 +113,7 @@ CString DialogDriver::Text(int controlId) {
 }
 
 bool DialogDriver::TextSelected(int controlId) {
-  QLineEdit* edit = EditOf(Control(controlId));
+  QLineEdit* edit = EditOf(ControlOf(dialog_, controlId));
   return edit != nullptr && edit->selectedText() == edit->text();
 }
 

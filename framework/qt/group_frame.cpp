@@ -1,4 +1,4 @@
-#include "framework/group_frame.h"
+#include "framework/qt/group_frame.h"
 
 #include <QPainter>
 #include <QPalette>

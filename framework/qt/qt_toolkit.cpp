@@ -1,0 +1,165 @@
+// The Qt backend's toolkit functions (framework/toolkit.h) that are not about one window:
+// the application, the production runner, icons, cursors and the wait cursor's input block.
+
+#include <QApplication>
+#include <QCursor>
+#include <QDeadlineTimer>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+#include <atomic>
+#include <map>
+
+#include "framework/modal_scope.h"
+#include "framework/qt/qt_icons.h"
+#include "framework/qt/qt_modal_runner.h"
+#include "framework/qt/qt_text.h"
+#include "framework/toolkit.h"
+
+namespace tqr417::fw {
+namespace {
+
+bool HasGuiApplication() {
+  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+std::map<int, QIcon (*)(int)>& IconRegistry() {
+  static std::map<int, QIcon (*)(int)> registry;
+  return registry;
+}
+
+std::atomic<int> g_dropped{0};
+
+// A request to close a window (its close box), as opposed to a popup or tool tip closing.
+bool IsWindowCloseRequest(QObject* watched) {
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || !widget->isWindow()) return false;
+  const Qt::WindowType type = widget->windowType();
+  return type != Qt::Popup && type != Qt::ToolTip;
+}
+
+// Drops the technician's input while a long command runs, except inside a modal window
+// (a message box) opened during it. The close box counts as input: the window stays open.
+class InputBlocker : public QObject {
+ public:
+  explicit InputBlocker(int modalDepth) : modalDepth_(modalDepth) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Close:
+        if (ModalScope::Depth() > modalDepth_ || !IsWindowCloseRequest(watched)) break;
+        ++g_dropped;
+        event->ignore();  // an accepted close event would still close the window
+        return true;
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+        if (ModalScope::Depth() > modalDepth_) break;
+        ++g_dropped;
+        return true;
+      default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  int modalDepth_;
+};
+
+class QtWaitState : public toolkit::WaitState {
+ public:
+  explicit QtWaitState(int modalDepth) {
+    if (!HasGuiApplication()) return;
+    filter_ = std::make_unique<InputBlocker>(modalDepth);
+    QCoreApplication::instance()->installEventFilter(filter_.get());
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  ~QtWaitState() override {
+    if (!filter_) return;
+    QGuiApplication::restoreOverrideCursor();
+    QCoreApplication::instance()->removeEventFilter(filter_.get());
+  }
+
+ private:
+  std::unique_ptr<InputBlocker> filter_;
+};
+
+}  // namespace
+
+void RegisterIcon(int iconId, QIcon (*draw)(int iconId)) { IconRegistry()[iconId] = draw; }
+
+QIcon QtIcon(int iconId) {
+  const auto found = IconRegistry().find(iconId);
+  return found == IconRegistry().end() ? QIcon() : found->second(iconId);
+}
+
+namespace toolkit {
+
+ModalRunner& ProductionRunner() {
+  static QtModalRunner production;
+  return production;
+}
+
+std::function<void()> ActivationKeeper() {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return [] {};
+  QPointer<QWidget> active = QApplication::activeWindow();
+  return [active] {
+    // The window system would give the activation back to the window below.
+    if (active.isNull() || !active->isVisible() || active == QApplication::activeWindow()) return;
+    active->activateWindow();
+    QDeadlineTimer deadline(1000);  // without a window manager it never becomes active
+    while (!active.isNull() && !active->isActiveWindow() && !deadline.hasExpired()) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+  };
+}
+
+int RunApplication(int argc, char** argv, const std::function<int()>& body) {
+  QApplication application(argc, argv);
+  // The main window's modal run is the whole life of the program; closing a window must not
+  // end other event loops.
+  QApplication::setQuitOnLastWindowClosed(false);
+  return body();
+}
+
+CString ProgramName() {
+  if (QCoreApplication::instance() == nullptr) return CString();
+  return FromQString(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+}
+
+bool HasIcon(int iconId) { return IconRegistry().count(iconId) != 0; }
+
+void PushModalCursor() {
+  if (HasGuiApplication()) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+void PopModalCursor() {
+  if (HasGuiApplication()) QGuiApplication::restoreOverrideCursor();
+}
+
+std::unique_ptr<WaitState> BeginWait(int modalDepth) {
+  return std::make_unique<QtWaitState>(modalDepth);
+}
+
+void KeepPainting() {
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+}
+
+int DroppedInputEvents() { return g_dropped.load(); }
+
+}  // namespace toolkit
+}  // namespace tqr417::fw
