@@ -1,7 +1,4 @@
 // send, recv, ports: the companion's transfers with a unit on a serial port.
-#include <glob.h>
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -9,6 +6,7 @@
 
 #include "config/defaults.h"
 #include "link/serial_link.h"
+#include "link/serial_port_list.h"
 #include "link/transfers.h"
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
@@ -66,21 +64,9 @@ int Receive(const std::string& path, const PortOptions& options) {
   return exitCode == kExitOk ? SaveFile(path, config) : exitCode;
 }
 
-std::vector<std::string> SerialDevices() {
-  std::vector<std::string> devices;
-  for (const char* pattern : {"/dev/ttyS*", "/dev/ttyUSB*", "/dev/ttyACM*"}) {
-    glob_t found{};
-    if (glob(pattern, 0, nullptr, &found) == 0) {
-      for (size_t i = 0; i < found.gl_pathc; ++i) devices.emplace_back(found.gl_pathv[i]);
-    }
-    globfree(&found);
-  }
-  return devices;
-}
-
 int Ports() {
-  const std::vector<std::string> devices = SerialDevices();
-  std::cout << "Serial devices:";
+  const std::vector<std::string> devices = ListSerialPorts();
+  std::cout << "Serial ports:";
   if (devices.empty()) std::cout << " none";
   std::cout << "\n";
   for (const std::string& device : devices) std::cout << "  " << device << "\n";
@@ -88,10 +74,9 @@ int Ports() {
     const std::string device = SerialLink::DeviceForPort(comPort);
     const char* variable = comPort == 0 ? "TQR417_COM1" : "TQR417_COM2";
     const char* set = std::getenv(variable);
-    struct stat info {};
     std::cout << SerialLink::PortName(comPort) << " opens " << device
               << (set != nullptr && *set != '\0' ? std::string(" (from ") + variable + ")" : "")
-              << (stat(device.c_str(), &info) == 0 ? "" : " (not present)") << "\n";
+              << (SerialPortPresent(device) ? "" : " (not present)") << "\n";
   }
   return kExitOk;
 }
