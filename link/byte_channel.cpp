@@ -1,5 +1,7 @@
 #include "link/byte_channel.h"
 
+#include <utility>
+
 namespace tqr417 {
 
 uint16_t ByteChannel::ReadWord() {
@@ -10,14 +12,19 @@ uint16_t ByteChannel::ReadWord() {
   return static_cast<uint16_t>(high << 8 | low);
 }
 
-void ByteChannel::WriteByte(int value) {
+bool ByteChannel::WriteByte(int value) {
   const uint8_t byte = static_cast<uint8_t>(value);
-  Write(std::span<const uint8_t>(&byte, 1));
+  return Write(std::span<const uint8_t>(&byte, 1));
 }
 
-void ByteChannel::WriteWord(int value) {
+bool ByteChannel::WriteWord(int value) {
   const uint8_t bytes[2] = {static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)};
-  Write(bytes);
+  return Write(bytes);
+}
+
+bool ByteChannel::Fail(Status failure) {
+  if (failure_.ok()) failure_ = std::move(failure);
+  return false;
 }
 
 }  // namespace tqr417

@@ -39,9 +39,11 @@ class SerialLink : public ByteChannel {
 
   bool IsOpen() const;
 
+  // A hang-up, EIO or ENXIO fails the line as "<port>: the device was disconnected"; any
+  // other error with its errno text. Not open: reads give NO_DATA, writes and waits fail.
   uint16_t ReadByte() override;
-  void Write(std::span<const uint8_t> bytes) override;
-  void WaitUntilSent() override;
+  bool Write(std::span<const uint8_t> bytes) override;
+  bool WaitUntilSent() override;
 
   // Releases the exclusive hold and closes the port. Harmless when not open.
   void Close();
@@ -49,6 +51,8 @@ class SerialLink : public ByteChannel {
  private:
   struct Port;  // the platform's handle and state, defined by the backend
   Status OpenNamed(const std::string& label, const std::string& device, int outputQueueSize);
+  // Records the line failure `error` (an errno, or 0 for a hang-up) and returns false.
+  bool Failed(int error);
 
   std::unique_ptr<Port> port_;
 };

@@ -17,7 +17,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
+#include <string>
 
 #include "link/line_timing.h"
 #include "link/serial_link.h"
@@ -29,6 +29,7 @@ using Clock = std::chrono::steady_clock;
 
 struct SerialLink::Port {
   int fd = -1;
+  std::string label;  // how messages name the port, e.g. "Com1 (/dev/ttyS0)"
   // The bytes written since the last read or wait, and when the first of them was written.
   bool sending = false;
   Clock::time_point sendStart;
@@ -71,6 +72,18 @@ Status OpenFailed(const std::string& label, int error) {
   }
   return Status::Error(StatusCode::kIoError, "Cannot open " + label + ": " + reason, error);
 }
+
+// Why a line that was working failed: `error` is the errno of the call that failed, or 0 for
+// a hang-up or error that poll reported. A device that went away mid-transfer (a USB adapter
+// pulled out, the far end of a pseudo-terminal closed) shows as a hang-up, EIO or ENXIO.
+Status LineFailed(const std::string& label, int error) {
+  const bool gone = error == 0 || error == EIO || error == ENXIO || error == ENODEV;
+  return Status::Error(StatusCode::kIoError,
+                       label + ": " + (gone ? "the device was disconnected" : std::strerror(error)),
+                       error);
+}
+
+constexpr short kLineGone = POLLHUP | POLLERR | POLLNVAL;
 
 // Closes a descriptor this module opened and, when `held`, releases its exclusive hold.
 void Release(int fd, bool held) {
@@ -149,37 +162,52 @@ Status SerialLink::OpenNamed(const std::string& label, const std::string& device
   }
   port_ = std::make_unique<Port>();
   port_->fd = fd;
+  port_->label = label;
+  ForgetFailure();
   return Status::Ok();
 }
 
 bool SerialLink::IsOpen() const { return port_ != nullptr; }
 
+bool SerialLink::Failed(int error) { return Fail(LineFailed(port_->label, error)); }
+
 uint16_t SerialLink::ReadByte() {
-  if (!port_) return NO_DATA;
+  if (!port_ || !LineWorks()) return NO_DATA;
   port_->sending = false;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(READ_TIMEOUT_MS);
   for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     pollfd p{port_->fd, POLLIN, 0};
     const int ready = poll(&p, 1, left > 0 ? static_cast<int>(left) : 0);
-    if (ready < 0 && errno != EINTR) break;
+    if (ready < 0 && errno != EINTR) {
+      Failed(errno);
+      return NO_DATA;
+    }
     if (ready > 0 && (p.revents & POLLIN)) {
+      // Bytes that came before a hang-up are still read; a read of nothing on a hung-up
+      // port is its end.
       uint8_t byte = 0;
       const ssize_t got = read(port_->fd, &byte, 1);
       if (got == 1) return byte;
-      if (got < 0 && errno != EINTR && errno != EAGAIN) break;
+      if (got < 0 && errno != EINTR && errno != EAGAIN) {
+        Failed(errno);
+        return NO_DATA;
+      }
+      if (got == 0 && (p.revents & kLineGone)) {
+        Failed(0);
+        return NO_DATA;
+      }
     } else if (ready > 0) {
-      break;  // hang-up or error without data: nothing will come
+      Failed(0);  // hang-up or error without data: nothing will come
+      return NO_DATA;
     }
     if (Clock::now() >= deadline) return NO_DATA;
   }
-  // A port that failed still takes the full time-out, as a silent line would.
-  std::this_thread::sleep_until(deadline);
-  return NO_DATA;
 }
 
-void SerialLink::Write(std::span<const uint8_t> bytes) {
-  if (!port_) return;
+bool SerialLink::Write(std::span<const uint8_t> bytes) {
+  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!LineWorks()) return false;
   if (!port_->sending) {
     port_->sending = true;
     port_->sendStart = Clock::now();
@@ -191,24 +219,40 @@ void SerialLink::Write(std::span<const uint8_t> bytes) {
     const ssize_t put = write(port_->fd, bytes.data() + done, bytes.size() - done);
     if (put > 0) {
       done += static_cast<size_t>(put);
-    } else if (put < 0 && errno == EAGAIN) {
+    } else if (put == 0 || errno == EAGAIN) {
       pollfd p{port_->fd, POLLOUT, 0};
-      poll(&p, 1, -1);
-    } else if (put < 0 && errno != EINTR) {
-      return;  // not reported: the unit's missing answer shows it
+      if (poll(&p, 1, -1) > 0 && (p.revents & kLineGone) && !(p.revents & POLLOUT)) {
+        return Failed(0);
+      }
+    } else if (errno != EINTR) {
+      return Failed(errno);
     }
   }
+  return true;
 }
 
-void SerialLink::WaitUntilSent() {
-  if (!port_) return;
-  while (tcdrain(port_->fd) != 0 && errno == EINTR) {
+bool SerialLink::WaitUntilSent() {
+  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!LineWorks()) return false;
+  const bool sending = port_->sending;
+  port_->sending = false;
+  while (tcdrain(port_->fd) != 0) {
+    if (errno != EINTR) return Failed(errno);
   }
+  if (!sending) return true;
   // write returns once the driver holds the bytes, and USB adapters return from tcdrain
   // while their own buffer still holds some: never start an answer wait before the line
-  // time of the bytes has passed.
-  if (port_->sending) std::this_thread::sleep_until(port_->sendStart + LineTime(port_->sentBytes));
-  port_->sending = false;
+  // time of the bytes has passed. The port is watched meanwhile (poll reports a hang-up or
+  // error whatever the events asked for), so a device that goes away ends the wait at once.
+  const Clock::time_point deadline = port_->sendStart + LineTime(port_->sentBytes);
+  for (;;) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return true;
+    pollfd p{port_->fd, 0, 0};
+    const int ready = poll(&p, 1, static_cast<int>(left));
+    if (ready > 0) return Failed(0);
+    if (ready < 0 && errno != EINTR) return Failed(errno);
+  }
 }
 
 void SerialLink::Close() {

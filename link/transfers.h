@@ -36,7 +36,10 @@ struct PortSelection {
 
 struct TransferResult {
   TransferOutcome outcome;
-  Status openStatus;  // why the port could not be opened (kOpenFailed), else ok
+  // Why the transfer failed where the port told: the port could not be opened
+  // (kOpenFailed), or the line failed part-way (kUploadRefused, kDownloadTimeout). Else ok.
+  // Its message names the port and device; the technician is shown it after the outcome's.
+  Status reason;
 };
 
 using ReportWhileOpen = std::function<void(const TransferResult&)>;
@@ -50,8 +53,10 @@ TransferResult Upload(const UnitConfig& config, const PortSelection& port,
 // complete and intact. The port is closed when this returns.
 TransferResult Download(UnitConfig& config, const PortSelection& port);
 
-// The exchanges themselves, over a channel the caller has opened and will close.
-TransferOutcome UploadOver(ByteChannel& channel, const UnitConfig& config);
-TransferOutcome DownloadOver(ByteChannel& channel, UnitConfig& config);
+// The exchanges themselves, over a channel the caller has opened and will close. A line that
+// fails ends the exchange at once, with the channel's failure as the reason: an upload as
+// refused, a download as timed out.
+TransferResult UploadOver(ByteChannel& channel, const UnitConfig& config);
+TransferResult DownloadOver(ByteChannel& channel, UnitConfig& config);
 
 }  // namespace tqr417

@@ -27,12 +27,10 @@ void ReportFileFailure(const tqr417::Status& status) {
 void CSetupDlg::ReportOutcome(const tqr417::TransferResult& result) {
   const tqr417::OutcomeMessage message = tqr417::MessageFor(result.outcome);
   std::string text(message.text);
-  // A port that cannot be opened is reported with the reason, which names the port and its
-  // device, so the technician knows whether to plug in a cable or close another program.
-  if (result.outcome == tqr417::TransferOutcome::kOpenFailed &&
-      !result.openStatus.message().empty()) {
-    text += "\n\n" + result.openStatus.message();
-  }
+  // A port that cannot be opened, or a line that fails part-way, is reported with the
+  // reason, which names the port and its device, so the technician knows whether to plug in
+  // a cable or close another program.
+  if (!result.reason.message().empty()) text += "\n\n" + result.reason.message();
   AfxMessageBox(CString(text), message.icon == tqr417::MessageIcon::kStop ? MB_ICONHAND : MB_OK);
 }
 

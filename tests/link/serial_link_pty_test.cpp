@@ -155,6 +155,62 @@ TEST_F(SerialLinkPtyTest, AdvisoryLockAloneAlsoRefuses) {
   EXPECT_TRUE(link_.OpenDevice(device_, 8).ok());
 }
 
+// The far end hangs up (closes) before a write, while the link waits for its bytes to leave,
+// or while it waits for a byte: the operation fails within a few milliseconds of the hang-up,
+// naming the device, and every later one fails at once.
+struct HangUpCase {
+  const char* description;
+  int hangUpAfterMs;  // 0: before the operation starts
+  bool (*operation)(SerialLink&);
+};
+
+class SerialLinkHangUpTest : public SerialLinkPtyTest,
+                             public testing::WithParamInterface<HangUpCase> {};
+
+TEST_P(SerialLinkHangUpTest, FailsTheLineAtOnceNamingTheDevice) {
+  const HangUpCase& c = GetParam();
+  ASSERT_TRUE(link_.OpenDevice(device_, 8).ok());
+  Clock::time_point hungUp = Clock::now();
+  std::thread closer([&] {
+    std::this_thread::sleep_for(milliseconds(c.hangUpAfterMs));
+    pty_.Close();
+    hungUp = Clock::now();
+  });
+  if (c.hangUpAfterMs == 0) closer.join();
+  EXPECT_FALSE(c.operation(link_));
+  const auto ended = Clock::now();
+  if (closer.joinable()) closer.join();
+  const auto afterHangUp = std::chrono::duration_cast<milliseconds>(ended - hungUp);
+  RecordProperty(
+      "usAfterHangUp",
+      static_cast<int>(
+          std::chrono::duration_cast<std::chrono::microseconds>(ended - hungUp).count()));
+  EXPECT_LT(afterHangUp, milliseconds(25));
+  EXPECT_EQ(link_.LineFailure().message(), device_ + ": the device was disconnected");
+
+  const auto start = Clock::now();
+  EXPECT_FALSE(link_.WriteByte(0x42));
+  EXPECT_FALSE(link_.WaitUntilSent());
+  EXPECT_EQ(link_.ReadByte(), NO_DATA);
+  EXPECT_LT(Since(start), milliseconds(5));
+  link_.Close();
+}
+
+bool WriteOne(SerialLink& link) { return link.WriteByte(0x42); }
+bool WaitForTheLine(SerialLink& link) {
+  const std::vector<uint8_t> bytes(96, 0x55);  // 200 ms at 4800 baud
+  return link.Write(bytes) && link.WaitUntilSent();
+}
+bool ReadOne(SerialLink& link) { return link.ReadByte() != NO_DATA; }
+
+INSTANTIATE_TEST_SUITE_P(HangUps, SerialLinkHangUpTest,
+                         testing::Values(HangUpCase{"Write", 0, WriteOne},
+                                         HangUpCase{"WaitForTheLine", 60, WaitForTheLine},
+                                         HangUpCase{"Read", 40, ReadOne}),
+                         [](const testing::TestParamInfo<HangUpCase>& info) {
+                           return info.param.description;
+                         });
+
 TEST(SerialLinkOpenTest, RefusesWhatIsNotASerialPort) {
   char path[] = "/tmp/tqr417-not-a-port-XXXXXX";
   const int fd = mkstemp(path);

@@ -91,7 +91,7 @@ TEST_F(TransfersPtyTest, HeldPortFailsToOpenForEitherTransfer) {
   ASSERT_TRUE(holder.OpenDevice(unit_->DevicePath(), 8).ok());
   const TransferResult upload = Upload(VariedConfig(), port_);
   EXPECT_EQ(upload.outcome, TransferOutcome::kOpenFailed);
-  EXPECT_NE(upload.openStatus.message().find("in use"), std::string::npos);
+  EXPECT_NE(upload.reason.message().find("in use"), std::string::npos);
   UnitConfig config = before_;
   EXPECT_EQ(Download(config, port_).outcome, TransferOutcome::kOpenFailed);
   EXPECT_EQ(config, before_);
@@ -219,19 +219,44 @@ TEST_F(TransfersPtyTest, UnitLogsALineThatWasNotSetUp) {
   EXPECT_NE(t.log.find("not set to 4800 baud 8N1 raw"), std::string::npos) << t.log;
 }
 
-// The program stops the unit on a signal while a transfer may be running: Stop must not wait
-// for the rest of a paced frame.
-TEST_F(TransfersPtyTest, StopEndsAPacedTransferAtOnce) {
+// The far end closes part-way (the unit's program stops, as a USB adapter pulled out would):
+// the transfer ends within a few tens of milliseconds of the hang-up, not after the line
+// time or a run of time-outs, with its usual message's outcome and the reason. Stop itself
+// must not wait for the rest of a paced frame.
+class HangUpTest : public TransfersPtyTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(HangUpTest, EndsTheTransferAtOnceWithTheReason) {
+  const bool upload = GetParam();
   StartUnit({.paced = true});
   UnitConfig config = before_;
-  std::thread download([&] { Download(config, port_); });
+  TransferResult result;
+  Clock::time_point ended;
+  std::thread transfer([&] {
+    result = upload ? Upload(VariedConfig(), port_) : Download(config, port_);
+    ended = Clock::now();
+  });
   std::this_thread::sleep_for(milliseconds(300));
-  const auto start = Clock::now();
-  unit_->Stop();
-  EXPECT_LT(Clock::now() - start, milliseconds(100));
-  download.join();
+  const auto stopping = Clock::now();
+  unit_->Stop();  // closes the far end last
+  const auto hungUp = Clock::now();
+  EXPECT_LT(hungUp - stopping, milliseconds(100));
+  transfer.join();
+  const auto afterHangUp = std::chrono::duration_cast<milliseconds>(ended - hungUp);
+  RecordProperty(
+      "usAfterHangUp",
+      static_cast<int>(
+          std::chrono::duration_cast<std::chrono::microseconds>(ended - hungUp).count()));
+  EXPECT_LT(afterHangUp, milliseconds(40));
+  EXPECT_EQ(result.outcome,
+            upload ? TransferOutcome::kUploadRefused : TransferOutcome::kDownloadTimeout);
+  EXPECT_EQ(result.reason.message(), port_.device + ": the device was disconnected");
   EXPECT_EQ(config, before_);
 }
+
+INSTANTIATE_TEST_SUITE_P(PartWay, HangUpTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? "Upload" : "Download";
+                         });
 
 }  // namespace
 }  // namespace tqr417

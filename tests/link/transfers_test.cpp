@@ -24,7 +24,7 @@ TEST(UploadTest, SendsCommandFrameAndChecksumThenWaitsForTheLineBeforeReading) {
   ScriptedChannel channel;
   channel.incoming = {REPLY_ACCEPTED};
   const UnitConfig config = VariedConfig();
-  EXPECT_EQ(UploadOver(channel, config), TransferOutcome::kUploadAccepted);
+  EXPECT_EQ(UploadOver(channel, config).outcome, TransferOutcome::kUploadAccepted);
 
   std::vector<uint8_t> expected = {CMD_SEND_CONFIG};
   const std::vector<uint8_t> frame = FrameOf(config);
@@ -48,7 +48,7 @@ class UploadAnswerTest : public testing::TestWithParam<AnswerCase> {};
 TEST_P(UploadAnswerTest, OnlyTheAcceptedReplyCounts) {
   ScriptedChannel channel;
   channel.incoming.assign(GetParam().answer.begin(), GetParam().answer.end());
-  EXPECT_EQ(UploadOver(channel, StartupConfig()), GetParam().outcome);
+  EXPECT_EQ(UploadOver(channel, StartupConfig()).outcome, GetParam().outcome);
   EXPECT_EQ(channel.reads, 1);
 }
 
@@ -74,7 +74,7 @@ TEST_F(DownloadTest, IntactFrameReplacesTheWholeConfiguration) {
   const UnitConfig unit = VariedConfig();
   const std::vector<uint8_t> frame = FrameOf(unit);
   channel_.Queue(frame);
-  EXPECT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadOk);
+  EXPECT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadOk);
   EXPECT_EQ(channel_.written, std::vector<uint8_t>{CMD_RECV_CONFIG});
   EXPECT_EQ(channel_.waitedAt, std::vector<size_t>{1});
   EXPECT_EQ(channel_.readsAfterWait, FRAME_SIZE);
@@ -85,7 +85,7 @@ TEST_F(DownloadTest, IntactFrameReplacesTheWholeConfiguration) {
 TEST_F(DownloadTest, AllOnesBytesAreDataNotTimeOuts) {
   const UnitConfig unit = AllOnesConfig();
   channel_.Queue(FrameOf(unit));
-  ASSERT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadOk);
+  ASSERT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadOk);
   EXPECT_EQ(config_.functionTable.relayDurationMs[99], -1);
   EXPECT_EQ(config_.dialog.sidetoneGain, -1);
   EXPECT_EQ(config_.main.toneMode, 255);
@@ -96,7 +96,7 @@ TEST_F(DownloadTest, WrongChecksumChangesNothing) {
   std::vector<uint8_t> frame = FrameOf(VariedConfig());
   ++frame[FRAME_SIZE - 1];
   channel_.Queue(frame);
-  EXPECT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadBadChecksum);
+  EXPECT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadBadChecksum);
   EXPECT_EQ(config_, before_);
 }
 
@@ -109,7 +109,7 @@ TEST_F(DownloadTest, StopAnywhereStopsAtTheFirstMissingByteAndChangesNothing) {
     UnitConfig config = before_;
     ScriptedChannel channel;
     channel.Queue(std::span(frame).first(static_cast<size_t>(sent)));
-    ASSERT_EQ(DownloadOver(channel, config), TransferOutcome::kDownloadTimeout);
+    ASSERT_EQ(DownloadOver(channel, config).outcome, TransferOutcome::kDownloadTimeout);
     ASSERT_EQ(channel.reads, sent + 1);
     ASSERT_EQ(config, before_);
   }
@@ -120,10 +120,62 @@ TEST_F(DownloadTest, TimeOutInTheMiddleIsNotSkipped) {
   channel_.Queue(std::span(frame).first(100));
   channel_.incoming.push_back(NO_DATA);
   channel_.Queue(std::span(frame).subspan(100));
-  EXPECT_EQ(DownloadOver(channel_, config_), TransferOutcome::kDownloadTimeout);
+  EXPECT_EQ(DownloadOver(channel_, config_).outcome, TransferOutcome::kDownloadTimeout);
   EXPECT_EQ(channel_.reads, 101);
   EXPECT_EQ(config_, before_);
 }
+
+// A line that fails (a write refused, a hang-up while the bytes leave or while waiting for
+// the unit) ends the transfer at once: nothing more is written or read, the outcome is the
+// usual failure with the line's reason, and a download changes nothing.
+struct LineFaultCase {
+  const char* description;
+  bool upload;
+  ScriptedChannel::Fault fault;
+  size_t faultAt;
+  size_t written;  // bytes that went out before the failure
+  int reads;       // reads tried, the failing one included
+};
+
+class LineFaultTest : public testing::TestWithParam<LineFaultCase> {};
+
+TEST_P(LineFaultTest, EndsTheTransferAtOnceWithTheReason) {
+  const LineFaultCase& c = GetParam();
+  ScriptedChannel channel;
+  channel.fault = c.fault;
+  channel.faultAt = c.faultAt;
+  const UnitConfig before = StartupConfig();
+  UnitConfig config = before;
+  TransferResult result;
+  if (c.upload) {
+    channel.incoming = {REPLY_ACCEPTED};
+    result = UploadOver(channel, VariedConfig());
+    EXPECT_EQ(result.outcome, TransferOutcome::kUploadRefused);
+  } else {
+    channel.Queue(FrameOf(VariedConfig()));
+    result = DownloadOver(channel, config);
+    EXPECT_EQ(result.outcome, TransferOutcome::kDownloadTimeout);
+    EXPECT_EQ(config, before);
+  }
+  EXPECT_EQ(result.reason.message(), ScriptedChannel::kFailure);
+  EXPECT_EQ(channel.written.size(), c.written);
+  EXPECT_EQ(channel.reads, c.reads);
+}
+
+using Fault = ScriptedChannel::Fault;
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LineFaultTest,
+    testing::Values(LineFaultCase{"UploadCommandRefused", true, Fault::kWrite, 0, 0, 0},
+                    LineFaultCase{"UploadFrameRefused", true, Fault::kWrite, 1, 1, 0},
+                    LineFaultCase{"UploadChecksumRefused", true, Fault::kWrite, 935, 935, 0},
+                    LineFaultCase{"UploadHangUpWhileTheFrameLeaves", true, Fault::kWait, 0, 937, 0},
+                    LineFaultCase{"UploadHangUpAwaitingTheAnswer", true, Fault::kRead, 0, 937, 1},
+                    LineFaultCase{"DownloadCommandRefused", false, Fault::kWrite, 0, 0, 0},
+                    LineFaultCase{"DownloadHangUpWhileTheCommandLeaves", false, Fault::kWait, 0, 1,
+                                  0},
+                    LineFaultCase{"DownloadHangUpBeforeTheFrame", false, Fault::kRead, 0, 1, 1},
+                    LineFaultCase{"DownloadHangUpPartWay", false, Fault::kRead, 500, 1, 501}),
+    [](const testing::TestParamInfo<LineFaultCase>& info) { return info.param.description; });
 
 struct MessageCase {
   TransferOutcome outcome;
@@ -161,7 +213,7 @@ TEST(TransferOpenTest, MissingDeviceFailsBeforeAnythingIsSentAndReportsOnce) {
              });
   EXPECT_EQ(reports, 1);
   EXPECT_EQ(result.outcome, TransferOutcome::kOpenFailed);
-  EXPECT_NE(result.openStatus.message().find("/dev/tqr417-no-such-port"), std::string::npos);
+  EXPECT_NE(result.reason.message().find("/dev/tqr417-no-such-port"), std::string::npos);
 
   UnitConfig config = VariedConfig();
   const TransferResult download =

@@ -35,16 +35,17 @@ void AddPortOptions(CLI::App& command, PortOptions& options) {
 }
 
 // Prints the application's message for the outcome, on standard output for the two OK
-// messages and on standard error for the others (with the reason when the port did not
-// open), and gives the exit code: 0 only for the two OK messages.
+// messages and on standard error for the others, followed by the reason when the port did
+// not open or the line failed part-way. Gives the exit code: 0 only for the two OK messages,
+// 2 when the port failed, 1 for the unit's negative answers.
 int Report(const TransferResult& result) {
   if (Succeeded(result.outcome)) {
     std::cout << MessageFor(result.outcome).text << "\n";
     return kExitOk;
   }
   std::cerr << MessageFor(result.outcome).text << "\n";
-  if (result.outcome != TransferOutcome::kOpenFailed) return kExitNegative;
-  std::cerr << result.openStatus.message() << "\n";
+  if (result.reason.ok()) return kExitNegative;
+  std::cerr << result.reason.message() << "\n";
   return kExitError;
 }
 
