@@ -7,8 +7,10 @@
 // from before. Reads and writes are synchronous (no overlapped I/O).
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <string>
 #include <thread>
 
 #include "config/win32_text.h"
@@ -22,6 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 struct SerialLink::Port {
   HANDLE handle = INVALID_HANDLE_VALUE;
+  std::string label;  // how messages name the port, e.g. "Com1 (COM1)"
   // The bytes written since the last read or wait, and when the first of them was written.
   bool sending = false;
   Clock::time_point sendStart;
@@ -65,6 +68,30 @@ Status OpenFailed(const std::string& label, DWORD error) {
 Status SetupFailed(const std::string& what, DWORD error) {
   return Status::Error(StatusCode::kIoError, what + ": " + SystemErrorText(error),
                        static_cast<int>(error));
+}
+
+// Why a line that was working failed: `error` is GetLastError of the call that failed. A
+// device that went away mid-transfer (a USB adapter pulled out) shows as one of the errors
+// of a device that no longer answers.
+Status LineFailed(const std::string& label, DWORD error) {
+  bool gone = false;
+  switch (error) {
+    case ERROR_BAD_COMMAND:
+    case ERROR_GEN_FAILURE:
+    case ERROR_DEVICE_REMOVED:
+    case ERROR_DEVICE_NOT_CONNECTED:
+    case ERROR_DEV_NOT_EXIST:
+    case ERROR_OPERATION_ABORTED:
+    case ERROR_INVALID_HANDLE:
+      gone = true;
+      break;
+    default:
+      break;
+  }
+  return Status::Error(
+      StatusCode::kIoError,
+      label + ": " + (gone ? "the device was disconnected" : SystemErrorText(error)),
+      static_cast<int>(error));
 }
 
 // "COM7" and "com7" become "\\.\COM7", the form that also opens COM10 and above; a name
@@ -144,26 +171,34 @@ Status SerialLink::OpenNamed(const std::string& label, const std::string& device
   }
   port_ = std::make_unique<Port>();
   port_->handle = handle;
+  port_->label = label;
+  ForgetFailure();
   return Status::Ok();
 }
 
 bool SerialLink::IsOpen() const { return port_ != nullptr; }
 
+// `error` is a GetLastError code here.
+bool SerialLink::Failed(int error) {
+  return Fail(LineFailed(port_->label, static_cast<DWORD>(error)));
+}
+
 uint16_t SerialLink::ReadByte() {
-  if (!port_) return NO_DATA;
+  if (!port_ || !LineWorks()) return NO_DATA;
   port_->sending = false;
-  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(READ_TIMEOUT_MS);
   uint8_t byte = 0;
   DWORD got = 0;
   // The time-outs make this one call wait at most READ_TIMEOUT_MS for one byte.
-  if (ReadFile(port_->handle, &byte, 1, &got, nullptr)) return got == 1 ? byte : NO_DATA;
-  // A port that failed still takes the full time-out, as a silent line would.
-  std::this_thread::sleep_until(deadline);
-  return NO_DATA;
+  if (!ReadFile(port_->handle, &byte, 1, &got, nullptr)) {
+    Failed(static_cast<int>(GetLastError()));
+    return NO_DATA;
+  }
+  return got == 1 ? byte : NO_DATA;
 }
 
-void SerialLink::Write(std::span<const uint8_t> bytes) {
-  if (!port_) return;
+bool SerialLink::Write(std::span<const uint8_t> bytes) {
+  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!LineWorks()) return false;
   if (!port_->sending) {
     port_->sending = true;
     port_->sendStart = Clock::now();
@@ -174,22 +209,38 @@ void SerialLink::Write(std::span<const uint8_t> bytes) {
   while (done < bytes.size()) {
     DWORD put = 0;
     if (!WriteFile(port_->handle, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                   &put, nullptr) ||
-        put == 0) {
-      return;  // not reported: the unit's missing answer shows it
+                   &put, nullptr)) {
+      return Failed(static_cast<int>(GetLastError()));
     }
+    // Writes have no time-out, so a write that took nothing is a port that stopped working.
+    if (put == 0) return Failed(ERROR_WRITE_FAULT);
     done += put;
   }
+  return true;
 }
 
-void SerialLink::WaitUntilSent() {
-  if (!port_) return;
-  FlushFileBuffers(port_->handle);
+bool SerialLink::WaitUntilSent() {
+  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!LineWorks()) return false;
+  const bool sending = port_->sending;
+  port_->sending = false;
+  if (!FlushFileBuffers(port_->handle)) return Failed(static_cast<int>(GetLastError()));
+  if (!sending) return true;
   // WriteFile returns once the driver holds the bytes, and USB adapters report them sent
   // while their own buffer still holds some: never start an answer wait before the line
-  // time of the bytes has passed.
-  if (port_->sending) std::this_thread::sleep_until(port_->sendStart + LineTime(port_->sentBytes));
-  port_->sending = false;
+  // time of the bytes has passed. The port is asked for its state meanwhile, so a device
+  // that goes away ends the wait early.
+  const Clock::time_point deadline = port_->sendStart + LineTime(port_->sentBytes);
+  constexpr auto kSlice = std::chrono::milliseconds(20);
+  for (Clock::time_point now = Clock::now(); now < deadline; now = Clock::now()) {
+    std::this_thread::sleep_until(std::min(deadline, now + kSlice));
+    DWORD errors = 0;
+    COMSTAT state{};
+    if (!ClearCommError(port_->handle, &errors, &state)) {
+      return Failed(static_cast<int>(GetLastError()));
+    }
+  }
+  return true;
 }
 
 void SerialLink::Close() {
