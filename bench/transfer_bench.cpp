@@ -13,6 +13,7 @@
 
 #include "config/defaults.h"
 #include "link/line_timing.h"
+#include "link/serial_port_opener.h"
 #include "link/transfers.h"
 #include "tools/sim/simulated_unit.h"
 
@@ -33,12 +34,14 @@ struct Transfer {
 };
 
 TransferOutcome UploadTo(const sim::SimulatedUnit& unit) {
-  return Upload(StartupConfig(), PortSelection::Device(unit.DevicePath())).outcome;
+  SerialPortOpener ports = SerialPortOpener::ForDevice(unit.DevicePath());
+  return Upload(StartupConfig(), ports, ComPort::kCom1).outcome;
 }
 
 TransferOutcome DownloadFrom(const sim::SimulatedUnit& unit) {
   UnitConfig config = StartupConfig();
-  return Download(config, PortSelection::Device(unit.DevicePath())).outcome;
+  SerialPortOpener ports = SerialPortOpener::ForDevice(unit.DevicePath());
+  return Download(config, ports, ComPort::kCom1).outcome;
 }
 
 constexpr Transfer kUpload{UploadTo, TransferOutcome::kUploadAccepted,

@@ -18,6 +18,7 @@
 
 #include "config/defaults.h"
 #include "link/line_timing.h"
+#include "link/serial_port_opener.h"
 #include "link/transfers.h"
 
 using namespace tqr417;
@@ -30,13 +31,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s DEVICE upload|download [COUNT]\n", argv[0]);
     return 2;
   }
-  const PortSelection port = PortSelection::Device(argv[1]);
+  SerialPortOpener opener = SerialPortOpener::ForDevice(argv[1]);
   std::vector<double> times;
   bool allSucceeded = true;
   for (int run = 0; run < count; ++run) {
     UnitConfig config = StartupConfig();
     const auto start = std::chrono::steady_clock::now();
-    const TransferResult result = upload ? Upload(config, port) : Download(config, port);
+    const TransferResult result =
+        upload ? Upload(config, opener, ComPort::kCom1) : Download(config, opener, ComPort::kCom1);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     times.push_back(took.count());
     allSucceeded = allSucceeded && Succeeded(result.outcome);

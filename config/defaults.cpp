@@ -66,6 +66,6 @@ UnitConfig StartupConfig() {
   return config;
 }
 
-AppState StartupAppState() { return AppState{0, 1, 7}; }
+AppState StartupAppState() { return AppState{ComPort::kCom1, 1, 7}; }
 
 }  // namespace tqr417

@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+#include "config/com_port.h"
+
 namespace tqr417 {
 
 inline constexpr int kEntryCount = 100;
@@ -123,9 +125,9 @@ struct UnitConfig {
 
 // Neither saved nor sent; lives for the whole run.
 struct AppState {
-  int comPort = 0;    // 0 = "Com1", anything else = "Com2"
-  int windowTop = 0;  // entry shown in the grid's first row
-  int scrollMax = 0;  // 7 in Single tone mode, 90 in Dual
+  ComPort comPort = ComPort::kCom1;  // the port the transfers open
+  int windowTop = 0;                 // entry shown in the grid's first row
+  int scrollMax = 0;                 // 7 in Single tone mode, 90 in Dual
 };
 
 }  // namespace tqr417

@@ -54,8 +54,12 @@ void RunGainSettings(DialogSettings& settings) {
 }
 
 void RunPortSettings(AppState& state) {
-  RunSettingDialog<CPortDlg>(
-      [&state](CPortDlg& dlg, auto copy) { copy(dlg.comPort, state.comPort); });
+  // The dialog shows the port as its radio index and gives back an index (-1 for none).
+  RunSettingDialog<CPortDlg>([&state](CPortDlg& dlg, auto copy) {
+    int choice = ChoiceFromComPort(state.comPort);
+    copy(dlg.comPort, choice);
+    state.comPort = ComPortFromChoice(choice);
+  });
 }
 
 void RunMorseSettings(DialogSettings& settings) {

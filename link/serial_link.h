@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "config/com_port.h"
 #include "config/status.h"
 #include "link/byte_channel.h"
 
@@ -22,19 +23,18 @@ class SerialLink : public ByteChannel {
   SerialLink(const SerialLink&) = delete;
   SerialLink& operator=(const SerialLink&) = delete;
 
-  // "Com1" when comPort is 0, "Com2" for any other value.
-  static std::string PortName(int comPort);
+  // The device a port choice opens when the program names none: the platform's own first
+  // and second serial port (/dev/ttyS0 and /dev/ttyS1 on POSIX systems, COM1 and COM2 on
+  // Windows). Defined by the backend.
+  static std::string DefaultDevice(ComPort port);
 
-  // The device the port choice opens. On POSIX systems: the environment variable
-  // TQR417_COM1 or TQR417_COM2 when set and not empty, else /dev/ttyS0 or /dev/ttyS1.
-  static std::string DeviceForPort(int comPort);
+  // Opens `device`, named `label` in messages (such as "Com1 (/dev/ttyS0)"). The output
+  // queue size is a recommendation to the driver where the platform has one (8 bytes for an
+  // upload, 1024 for a download); the POSIX backend has none and ignores it. On failure
+  // nothing stays open, and the message names the label and the reason.
+  Status Open(const std::string& label, const std::string& device, int outputQueueSize);
 
-  // Opens the port chosen by comPort. The output queue size is a recommendation to the
-  // driver where the platform has one (8 bytes for an upload, 1024 for a download). On
-  // failure nothing stays open, and the message names the port, its device and the reason.
-  Status Open(int comPort, int outputQueueSize);
-
-  // As Open, for a device given by its path; messages name the path.
+  // As Open, with the device's path as its label.
   Status OpenDevice(const std::string& device, int outputQueueSize);
 
   bool IsOpen() const;
@@ -50,7 +50,6 @@ class SerialLink : public ByteChannel {
 
  private:
   struct Port;  // the platform's handle and state, defined by the backend
-  Status OpenNamed(const std::string& label, const std::string& device, int outputQueueSize);
   // Records the line failure `error` (an errno, or 0 for a hang-up) and returns false.
   bool Failed(int error);
 

@@ -15,7 +15,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -100,14 +99,11 @@ SerialLink::SerialLink() = default;
 
 SerialLink::~SerialLink() { Close(); }
 
-std::string SerialLink::DeviceForPort(int comPort) {
-  const char* variable = comPort == 0 ? "TQR417_COM1" : "TQR417_COM2";
-  const char* value = std::getenv(variable);
-  if (value != nullptr && *value != '\0') return value;
-  return comPort == 0 ? "/dev/ttyS0" : "/dev/ttyS1";
+std::string SerialLink::DefaultDevice(ComPort port) {
+  return port == ComPort::kCom1 ? "/dev/ttyS0" : "/dev/ttyS1";
 }
 
-Status SerialLink::OpenNamed(const std::string& label, const std::string& device, int) {
+Status SerialLink::Open(const std::string& label, const std::string& device, int) {
   // Linux has no per-open queue sizes to recommend; the driver's buffers are larger than
   // either size asked for.
   Close();

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -152,15 +151,11 @@ SerialLink::SerialLink() = default;
 
 SerialLink::~SerialLink() { Close(); }
 
-std::string SerialLink::DeviceForPort(int comPort) {
-  const char* variable = comPort == 0 ? "TQR417_COM1" : "TQR417_COM2";
-  const char* value = std::getenv(variable);
-  if (value != nullptr && *value != '\0') return value;
-  return comPort == 0 ? "COM1" : "COM2";
+std::string SerialLink::DefaultDevice(ComPort port) {
+  return port == ComPort::kCom1 ? "COM1" : "COM2";
 }
 
-Status SerialLink::OpenNamed(const std::string& label, const std::string& device,
-                             int outputQueueSize) {
+Status SerialLink::Open(const std::string& label, const std::string& device, int outputQueueSize) {
   Close();
   const HANDLE handle = CreateFileA(DeviceName(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                                     nullptr, OPEN_EXISTING, 0, nullptr);

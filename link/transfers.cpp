@@ -1,21 +1,12 @@
 #include "link/transfers.h"
 
 #include <span>
+#include <utility>
 
 #include "link/config_frame.h"
-#include "link/serial_link.h"
 #include "link/unit_protocol.h"
 
 namespace tqr417 {
-
-namespace {
-
-Status OpenSelected(SerialLink& link, const PortSelection& port, int outputQueueSize) {
-  if (!port.device.empty()) return link.OpenDevice(port.device, outputQueueSize);
-  return link.Open(port.comPort, outputQueueSize);
-}
-
-}  // namespace
 
 TransferResult UploadOver(ByteChannel& channel, const UnitConfig& config) {
   const EncodedFrame frame = EncodeFrame(config);
@@ -48,24 +39,16 @@ TransferResult DownloadOver(ByteChannel& channel, UnitConfig& config) {
   return {TransferOutcome::kDownloadOk, Status::Ok()};
 }
 
-TransferResult Upload(const UnitConfig& config, const PortSelection& port,
-                      const ReportWhileOpen& report) {
-  SerialLink link;
-  TransferResult result{TransferOutcome::kOpenFailed,
-                        OpenSelected(link, port, UPLOAD_OUTPUT_QUEUE)};
-  if (result.reason.ok()) result = UploadOver(link, config);
-  if (report) report(result);
-  link.Close();
-  return result;
+TransferResult Upload(const UnitConfig& config, PortOpener& opener, ComPort port) {
+  OpenedPort opened = opener.Open(port, UPLOAD_OUTPUT_QUEUE);
+  if (!opened.channel) return {TransferOutcome::kOpenFailed, std::move(opened.status)};
+  return UploadOver(*opened.channel, config);
 }
 
-TransferResult Download(UnitConfig& config, const PortSelection& port) {
-  SerialLink link;
-  TransferResult result{TransferOutcome::kOpenFailed,
-                        OpenSelected(link, port, DOWNLOAD_OUTPUT_QUEUE)};
-  if (result.reason.ok()) result = DownloadOver(link, config);
-  link.Close();
-  return result;
+TransferResult Download(UnitConfig& config, PortOpener& opener, ComPort port) {
+  OpenedPort opened = opener.Open(port, DOWNLOAD_OUTPUT_QUEUE);
+  if (!opened.channel) return {TransferOutcome::kOpenFailed, std::move(opened.status)};
+  return DownloadOver(*opened.channel, config);
 }
 
 }  // namespace tqr417

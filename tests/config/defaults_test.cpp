@@ -52,7 +52,7 @@ TEST(StartupConfigTest, DialogGroupStartsFromItsConstants) {
 
 TEST(StartupConfigTest, AppStateOpensOnComOneAtEntryOne) {
   const AppState state = StartupAppState();
-  EXPECT_EQ(state.comPort, 0);
+  EXPECT_EQ(state.comPort, ComPort::kCom1);
   EXPECT_EQ(state.windowTop, 1);
   EXPECT_EQ(state.scrollMax, 7);
 }

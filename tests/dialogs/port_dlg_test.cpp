@@ -2,18 +2,16 @@
 // transfers read it, and Esc or the close box cancel although there is no Cancel button.
 
 #include "dialog_test_support.h"
-#include "link/serial_link.h"
 
 namespace tqr417::dialogs::dialog_tests {
 namespace {
 
 struct PortRow {
   const char* name;
-  int stored;
+  ComPort stored;
   int clicked;  // 0: no click
   void (*close)(DialogDriver&);
-  int storedAfter;
-  const char* portOpened;
+  ComPort storedAfter;
   friend void PrintTo(const PortRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -24,8 +22,8 @@ TEST_P(PortDlgTest, ChoiceReachesTheTransfersOnlyAfterOk) {
   state.comPort = row.stored;
   Run(IDD_PORT, [&](DialogDriver& d) {
     EXPECT_EQ(d.Dialog().GetDlgItem(IDCANCEL), nullptr);
-    EXPECT_EQ(IsChecked(d, IDC_PORT_COM1), row.stored == 0);
-    EXPECT_EQ(IsChecked(d, IDC_PORT_COM2), row.stored == 1);
+    EXPECT_EQ(IsChecked(d, IDC_PORT_COM1), row.stored == ComPort::kCom1);
+    EXPECT_EQ(IsChecked(d, IDC_PORT_COM2), row.stored == ComPort::kCom2);
     if (row.clicked != 0) {
       d.Click(row.clicked);
       EXPECT_TRUE(IsChecked(d, row.clicked));
@@ -34,7 +32,6 @@ TEST_P(PortDlgTest, ChoiceReachesTheTransfersOnlyAfterOk) {
     EXPECT_TRUE(d.Ended());
   });
   EXPECT_EQ(state.comPort, row.storedAfter);
-  EXPECT_EQ(SerialLink::PortName(state.comPort), row.portOpened);
   EXPECT_EQ(settings, DistinctSettings());
 }
 
@@ -44,12 +41,13 @@ void CloseBox(DialogDriver& d) { d.CloseBox(); }
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, PortDlgTest,
-    ::testing::Values(PortRow{"EnterStoresCom2", 0, IDC_PORT_COM2, PressEnter, 1, "Com2"},
-                      PortRow{"EnterStoresCom1", 1, IDC_PORT_COM1, PressEnter, 0, "Com1"},
-                      PortRow{"SelectedButtonStaysSelected", 0, IDC_PORT_COM1, PressEnter, 0,
-                              "Com1"},
-                      PortRow{"EscKeepsPort", 0, IDC_PORT_COM2, PressEsc, 0, "Com1"},
-                      PortRow{"CloseBoxKeepsPort", 1, IDC_PORT_COM1, CloseBox, 1, "Com2"}),
+    ::testing::Values(
+        PortRow{"EnterStoresCom2", ComPort::kCom1, IDC_PORT_COM2, PressEnter, ComPort::kCom2},
+        PortRow{"EnterStoresCom1", ComPort::kCom2, IDC_PORT_COM1, PressEnter, ComPort::kCom1},
+        PortRow{"SelectedButtonStaysSelected", ComPort::kCom1, IDC_PORT_COM1, PressEnter,
+                ComPort::kCom1},
+        PortRow{"EscKeepsPort", ComPort::kCom1, IDC_PORT_COM2, PressEsc, ComPort::kCom1},
+        PortRow{"CloseBoxKeepsPort", ComPort::kCom2, IDC_PORT_COM1, CloseBox, ComPort::kCom2}),
     RowName<PortRow>);
 
 }  // namespace

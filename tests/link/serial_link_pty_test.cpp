@@ -2,7 +2,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <stdlib.h>
 #include <sys/file.h>
 #include <termios.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "link/serial_link.h"
+#include "link/serial_port_opener.h"
 #include "link/termios_settings.h"
 #include "tools/sim/pty_master.h"
 
@@ -230,23 +230,20 @@ TEST(SerialLinkOpenTest, RefusesWhatIsNotASerialPort) {
 }
 
 TEST(SerialLinkOpenTest, ComPortChoiceNamesAndDevices) {
-  EXPECT_EQ(SerialLink::PortName(0), "Com1");
-  EXPECT_EQ(SerialLink::PortName(1), "Com2");
-  EXPECT_EQ(SerialLink::PortName(7), "Com2");
-  EXPECT_EQ(SerialLink::PortName(-1), "Com2");
+  EXPECT_EQ(ComPortFromChoice(0), ComPort::kCom1);
+  EXPECT_EQ(ComPortFromChoice(1), ComPort::kCom2);
+  EXPECT_EQ(ComPortFromChoice(7), ComPort::kCom2);
+  EXPECT_EQ(ComPortFromChoice(-1), ComPort::kCom2);
+  EXPECT_EQ(PortName(ComPort::kCom1), "Com1");
+  EXPECT_EQ(PortName(ComPort::kCom2), "Com2");
 
-  unsetenv("TQR417_COM1");
-  unsetenv("TQR417_COM2");
-  EXPECT_EQ(SerialLink::DeviceForPort(0), "/dev/ttyS0");
-  EXPECT_EQ(SerialLink::DeviceForPort(3), "/dev/ttyS1");
-  setenv("TQR417_COM2", "/dev/tqr417-second", 1);
-  EXPECT_EQ(SerialLink::DeviceForPort(3), "/dev/tqr417-second");
-
-  SerialLink link;
-  const Status status = link.Open(3, 8);
-  EXPECT_NE(status.message().find("Com2 (/dev/tqr417-second)"), std::string::npos)
-      << status.message();
-  unsetenv("TQR417_COM2");
+  SerialPortOpener ports("", "/dev/tqr417-second");
+  EXPECT_EQ(ports.Device(ComPort::kCom1), "/dev/ttyS0");
+  EXPECT_EQ(ports.Device(ComPort::kCom2), "/dev/tqr417-second");
+  const OpenedPort opened = ports.Open(ComPort::kCom2, 8);
+  EXPECT_EQ(opened.channel, nullptr);
+  EXPECT_NE(opened.status.message().find("Com2 (/dev/tqr417-second)"), std::string::npos)
+      << opened.status.message();
 }
 
 }  // namespace

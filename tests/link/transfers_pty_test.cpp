@@ -13,6 +13,7 @@
 #include "config/defaults.h"
 #include "link/line_timing.h"
 #include "link/serial_link.h"
+#include "link/serial_port_opener.h"
 #include "link/termios_settings.h"
 #include "link/transfers.h"
 #include "link/unit_protocol.h"
@@ -31,7 +32,8 @@ class TransfersPtyTest : public testing::Test {
   void StartUnit(UnitBehaviour behaviour = {}) {
     unit_ = std::make_unique<sim::SimulatedUnit>(unitConfig_, behaviour);
     ASSERT_TRUE(unit_->Start().ok());
-    port_ = PortSelection::Device(unit_->DevicePath());
+    device_ = unit_->DevicePath();
+    ports_ = std::make_unique<SerialPortOpener>(SerialPortOpener::ForDevice(device_));
   }
 
   // The line problems the unit logged; empty when every request came over a raw 4800 8N1 line.
@@ -44,56 +46,53 @@ class TransfersPtyTest : public testing::Test {
   const UnitConfig unitConfig_ = VariedConfig();
   const UnitConfig before_ = StartupConfig();
   std::unique_ptr<sim::SimulatedUnit> unit_;
-  PortSelection port_;
+  std::string device_;
+  std::unique_ptr<SerialPortOpener> ports_;  // both choices open the unit's device
 };
 
 TEST_F(TransfersPtyTest, UploadThenDownloadGivesEveryFieldBack) {
   StartUnit();
   const UnitConfig sent = AllOnesConfig();
-  EXPECT_EQ(Upload(sent, port_).outcome, TransferOutcome::kUploadAccepted);
+  EXPECT_EQ(Upload(sent, *ports_, ComPort::kCom1).outcome, TransferOutcome::kUploadAccepted);
   EXPECT_EQ(unit_->Held(), AfterFrame(sent));
 
   UnitConfig received = before_;
-  EXPECT_EQ(Download(received, port_).outcome, TransferOutcome::kDownloadOk);
+  EXPECT_EQ(Download(received, *ports_, ComPort::kCom1).outcome, TransferOutcome::kDownloadOk);
   EXPECT_EQ(received, AfterFrame(sent));
   EXPECT_EQ(received.dialog.morseText, sent.dialog.morseText);
   EXPECT_EQ(LineProblems(), "");
 }
 
-TEST_F(TransfersPtyTest, ComPortChoiceOpensTheConfiguredDevice) {
+TEST_F(TransfersPtyTest, ComPortChoiceOpensItsDeviceAndHoldsItWhileTheChannelLives) {
   StartUnit();
-  setenv("TQR417_COM2", unit_->DevicePath().c_str(), 1);
-  setenv("TQR417_COM1", "/dev/tqr417-missing", 1);
+  SerialPortOpener ports("/dev/tqr417-missing", device_);
   UnitConfig config = before_;
-  EXPECT_EQ(Download(config, 0).outcome, TransferOutcome::kOpenFailed);
+  const TransferResult missing = Download(config, ports, ComPort::kCom1);
+  EXPECT_EQ(missing.outcome, TransferOutcome::kOpenFailed);
+  EXPECT_NE(missing.reason.message().find("Com1 (/dev/tqr417-missing)"), std::string::npos)
+      << missing.reason.message();
   EXPECT_EQ(config, before_);
-  EXPECT_EQ(Download(config, 5).outcome, TransferOutcome::kDownloadOk);
+  EXPECT_EQ(Download(config, ports, ComPort::kCom2).outcome, TransferOutcome::kDownloadOk);
   EXPECT_EQ(config, AfterFrame(unitConfig_));
-  unsetenv("TQR417_COM1");
-  unsetenv("TQR417_COM2");
-}
 
-TEST_F(TransfersPtyTest, UploadReportsWhileThePortIsStillHeld) {
-  StartUnit();
-  bool heldDuringReport = false;
-  Upload(VariedConfig(), port_, [&](const TransferResult&) {
-    SerialLink other;
-    heldDuringReport = !other.OpenDevice(unit_->DevicePath(), 8).ok();
-  });
-  EXPECT_TRUE(heldDuringReport);
-  SerialLink after;
-  EXPECT_TRUE(after.OpenDevice(unit_->DevicePath(), 8).ok());
+  OpenedPort held = ports.Open(ComPort::kCom2, UPLOAD_OUTPUT_QUEUE);
+  ASSERT_NE(held.channel, nullptr);
+  const OpenedPort second = ports.Open(ComPort::kCom2, UPLOAD_OUTPUT_QUEUE);
+  EXPECT_EQ(second.channel, nullptr);
+  EXPECT_NE(second.status.message().find("Com2 (" + device_ + ")"), std::string::npos);
+  held.channel.reset();
+  EXPECT_NE(ports.Open(ComPort::kCom2, UPLOAD_OUTPUT_QUEUE).channel, nullptr);
 }
 
 TEST_F(TransfersPtyTest, HeldPortFailsToOpenForEitherTransfer) {
   StartUnit();
   SerialLink holder;
   ASSERT_TRUE(holder.OpenDevice(unit_->DevicePath(), 8).ok());
-  const TransferResult upload = Upload(VariedConfig(), port_);
+  const TransferResult upload = Upload(VariedConfig(), *ports_, ComPort::kCom1);
   EXPECT_EQ(upload.outcome, TransferOutcome::kOpenFailed);
   EXPECT_NE(upload.reason.message().find("in use"), std::string::npos);
   UnitConfig config = before_;
-  EXPECT_EQ(Download(config, port_).outcome, TransferOutcome::kOpenFailed);
+  EXPECT_EQ(Download(config, *ports_, ComPort::kCom1).outcome, TransferOutcome::kOpenFailed);
   EXPECT_EQ(config, before_);
 }
 
@@ -119,12 +118,12 @@ TEST_P(FaultModeTest, GivesItsMessageAndKeepsBothConfigurations) {
   const FaultCase& c = GetParam();
   StartUnit(c.behaviour);
   if (c.upload) {
-    EXPECT_EQ(Upload(before_, port_).outcome, c.outcome);
+    EXPECT_EQ(Upload(before_, *ports_, ComPort::kCom1).outcome, c.outcome);
     ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
     EXPECT_EQ(unit_->Held(), c.unitKeepsUpload ? AfterFrame(before_) : unitConfig_);
   } else {
     UnitConfig config = before_;
-    EXPECT_EQ(Download(config, port_).outcome, c.outcome);
+    EXPECT_EQ(Download(config, *ports_, ComPort::kCom1).outcome, c.outcome);
     EXPECT_EQ(config,
               c.outcome == TransferOutcome::kDownloadOk ? AfterFrame(unitConfig_) : before_);
   }
@@ -152,7 +151,7 @@ TEST_P(StopAfterTest, LeavesTheConfigurationUnchanged) {
   StartUnit(StoppingAfter(GetParam()));
   UnitConfig config = before_;
   const auto start = Clock::now();
-  EXPECT_EQ(Download(config, port_).outcome, TransferOutcome::kDownloadTimeout);
+  EXPECT_EQ(Download(config, *ports_, ComPort::kCom1).outcome, TransferOutcome::kDownloadTimeout);
   EXPECT_EQ(config, before_);
   // One time-out, not one per missing byte.
   EXPECT_LT(Clock::now() - start, milliseconds(400));
@@ -169,19 +168,20 @@ INSTANTIATE_TEST_SUITE_P(AcrossTheFrame, StopAfterTest,
 TEST_F(TransfersPtyTest, PacedLineAnswerAt60msIsAcceptedAt160msRefused) {
   StartUnit({.answerDelayMs = 60, .paced = true});
   const auto start = Clock::now();
-  EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadAccepted);
+  EXPECT_EQ(Upload(VariedConfig(), *ports_, ComPort::kCom1).outcome,
+            TransferOutcome::kUploadAccepted);
   EXPECT_GE(Clock::now() - start, LineTime(937));
   ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
 
   unit_->SetBehaviour({.answerDelayMs = 160, .paced = true});
-  EXPECT_EQ(Upload(before_, port_).outcome, TransferOutcome::kUploadRefused);
+  EXPECT_EQ(Upload(before_, *ports_, ComPort::kCom1).outcome, TransferOutcome::kUploadRefused);
 }
 
 TEST_F(TransfersPtyTest, PacedDownloadArrivesWhole) {
   StartUnit({.paced = true});
   UnitConfig config = before_;
   const auto start = Clock::now();
-  EXPECT_EQ(Download(config, port_).outcome, TransferOutcome::kDownloadOk);
+  EXPECT_EQ(Download(config, *ports_, ComPort::kCom1).outcome, TransferOutcome::kDownloadOk);
   EXPECT_GE(Clock::now() - start, LineTime(936));
   EXPECT_EQ(config, AfterFrame(unitConfig_));
 }
@@ -191,10 +191,12 @@ TEST_F(TransfersPtyTest, PacedDownloadArrivesWhole) {
 // setting them back could undo the set-up of a session that has just opened the port.
 TEST_F(TransfersPtyTest, BetweenSessionsUnreadBytesGoButTheLineSettingsStay) {
   StartUnit(Late(160));
-  EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadRefused);
+  EXPECT_EQ(Upload(VariedConfig(), *ports_, ComPort::kCom1).outcome,
+            TransferOutcome::kUploadRefused);
   ASSERT_TRUE(unit_->WaitForTransactions(1, milliseconds(1000)));
   unit_->SetBehaviour(Silent());
-  EXPECT_EQ(Upload(VariedConfig(), port_).outcome, TransferOutcome::kUploadRefused);
+  EXPECT_EQ(Upload(VariedConfig(), *ports_, ComPort::kCom1).outcome,
+            TransferOutcome::kUploadRefused);
 
   std::this_thread::sleep_for(milliseconds(50));
   const int fd = open(unit_->DevicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -232,7 +234,8 @@ TEST_P(HangUpTest, EndsTheTransferAtOnceWithTheReason) {
   TransferResult result;
   Clock::time_point ended;
   std::thread transfer([&] {
-    result = upload ? Upload(VariedConfig(), port_) : Download(config, port_);
+    result = upload ? Upload(VariedConfig(), *ports_, ComPort::kCom1)
+                    : Download(config, *ports_, ComPort::kCom1);
     ended = Clock::now();
   });
   std::this_thread::sleep_for(milliseconds(300));
@@ -249,7 +252,7 @@ TEST_P(HangUpTest, EndsTheTransferAtOnceWithTheReason) {
   EXPECT_LT(afterHangUp, milliseconds(40));
   EXPECT_EQ(result.outcome,
             upload ? TransferOutcome::kUploadRefused : TransferOutcome::kDownloadTimeout);
-  EXPECT_EQ(result.reason.message(), port_.device + ": the device was disconnected");
+  EXPECT_EQ(result.reason.message(), device_ + ": the device was disconnected");
   EXPECT_EQ(config, before_);
 }
 

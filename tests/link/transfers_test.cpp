@@ -8,6 +8,7 @@
 
 #include "config/defaults.h"
 #include "link/config_frame.h"
+#include "link/serial_port_opener.h"
 #include "link/unit_protocol.h"
 #include "tests/link/sample_configs.h"
 #include "tests/link/scripted_channel.h"
@@ -203,21 +204,14 @@ TEST(TransferMessageTest, EveryOutcomeHasItsTextAndIcon) {
   }
 }
 
-TEST(TransferOpenTest, MissingDeviceFailsBeforeAnythingIsSentAndReportsOnce) {
-  int reports = 0;
-  const TransferResult result =
-      Upload(StartupConfig(), PortSelection::Device("/dev/tqr417-no-such-port"),
-             [&](const TransferResult& r) {
-               ++reports;
-               EXPECT_EQ(r.outcome, TransferOutcome::kOpenFailed);
-             });
-  EXPECT_EQ(reports, 1);
+TEST(TransferOpenTest, MissingDeviceFailsBeforeAnythingIsSentNamingIt) {
+  SerialPortOpener ports = SerialPortOpener::ForDevice("/dev/tqr417-no-such-port");
+  const TransferResult result = Upload(StartupConfig(), ports, ComPort::kCom1);
   EXPECT_EQ(result.outcome, TransferOutcome::kOpenFailed);
   EXPECT_NE(result.reason.message().find("/dev/tqr417-no-such-port"), std::string::npos);
 
   UnitConfig config = VariedConfig();
-  const TransferResult download =
-      Download(config, PortSelection::Device("/dev/tqr417-no-such-port"));
+  const TransferResult download = Download(config, ports, ComPort::kCom2);
   EXPECT_EQ(download.outcome, TransferOutcome::kOpenFailed);
   EXPECT_EQ(config, VariedConfig());
 }

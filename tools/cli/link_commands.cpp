@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "config/defaults.h"
-#include "link/serial_link.h"
 #include "link/serial_port_list.h"
+#include "link/serial_port_opener.h"
 #include "link/transfers.h"
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
@@ -19,11 +19,27 @@ struct PortOptions {
   std::string port = "com1";
   std::string device;
 
-  PortSelection Selection() const {
-    if (!device.empty()) return PortSelection::Device(device);
-    return PortSelection(port == "com1" ? 0 : 1);
-  }
+  ComPort Port() const { return port == "com1" ? ComPort::kCom1 : ComPort::kCom2; }
 };
+
+// The variable that names the device of a port, as for the application.
+const char* DeviceVariable(ComPort port) {
+  return port == ComPort::kCom1 ? "TQR417_COM1" : "TQR417_COM2";
+}
+
+// The device the environment gives `port`; empty when it gives none.
+std::string DeviceFromEnvironment(ComPort port) {
+  const char* value = std::getenv(DeviceVariable(port));
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+// The ports as the application opens them (the environment, else the platform's default), or
+// the one device given by --device, which messages then name alone.
+SerialPortOpener PortsFor(const PortOptions& options) {
+  if (!options.device.empty()) return SerialPortOpener::ForDevice(options.device);
+  return SerialPortOpener(DeviceFromEnvironment(ComPort::kCom1),
+                          DeviceFromEnvironment(ComPort::kCom2));
+}
 
 void AddPortOptions(CLI::App& command, PortOptions& options) {
   CLI::Option* port =
@@ -52,15 +68,14 @@ int Report(const TransferResult& result) {
 int Send(const std::string& path, const PortOptions& options) {
   UnitConfig config;
   if (!LoadFile(path, config)) return kExitError;
-  int exitCode = kExitError;
-  Upload(config, options.Selection(),
-         [&](const TransferResult& result) { exitCode = Report(result); });
-  return exitCode;
+  SerialPortOpener ports = PortsFor(options);
+  return Report(Upload(config, ports, options.Port()));
 }
 
 int Receive(const std::string& path, const PortOptions& options) {
   UnitConfig config = StartupConfig();
-  const TransferResult result = Download(config, options.Selection());
+  SerialPortOpener ports = PortsFor(options);
+  const TransferResult result = Download(config, ports, options.Port());
   const int exitCode = Report(result);
   return exitCode == kExitOk ? SaveFile(path, config) : exitCode;
 }
@@ -71,12 +86,12 @@ int Ports() {
   if (devices.empty()) std::cout << " none";
   std::cout << "\n";
   for (const std::string& device : devices) std::cout << "  " << device << "\n";
-  for (int comPort : {0, 1}) {
-    const std::string device = SerialLink::DeviceForPort(comPort);
-    const char* variable = comPort == 0 ? "TQR417_COM1" : "TQR417_COM2";
-    const char* set = std::getenv(variable);
-    std::cout << SerialLink::PortName(comPort) << " opens " << device
-              << (set != nullptr && *set != '\0' ? std::string(" (from ") + variable + ")" : "")
+  const SerialPortOpener ports = PortsFor(PortOptions{});
+  for (ComPort port : {ComPort::kCom1, ComPort::kCom2}) {
+    const std::string& device = ports.Device(port);
+    const bool fromEnvironment = !DeviceFromEnvironment(port).empty();
+    std::cout << PortName(port) << " opens " << device
+              << (fromEnvironment ? std::string(" (from ") + DeviceVariable(port) + ")" : "")
               << (SerialPortPresent(device) ? "" : " (not present)") << "\n";
   }
   return kExitOk;

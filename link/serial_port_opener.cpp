@@ -1,0 +1,39 @@
+#include "link/serial_port_opener.h"
+
+#include <utility>
+
+#include "link/serial_link.h"
+
+namespace tqr417 {
+
+namespace {
+
+int Index(ComPort port) { return port == ComPort::kCom1 ? 0 : 1; }
+
+}  // namespace
+
+SerialPortOpener::SerialPortOpener(std::string com1Device, std::string com2Device)
+    : devices_{std::move(com1Device), std::move(com2Device)} {
+  for (ComPort port : {ComPort::kCom1, ComPort::kCom2}) {
+    std::string& device = devices_[Index(port)];
+    if (device.empty()) device = SerialLink::DefaultDevice(port);
+    labels_[Index(port)] = std::string(PortName(port)) + " (" + device + ")";
+  }
+}
+
+SerialPortOpener SerialPortOpener::ForDevice(std::string device) {
+  SerialPortOpener opener;
+  for (int i : {0, 1}) opener.devices_[i] = opener.labels_[i] = device;
+  return opener;
+}
+
+const std::string& SerialPortOpener::Device(ComPort port) const { return devices_[Index(port)]; }
+
+OpenedPort SerialPortOpener::Open(ComPort port, int outputQueueSize) {
+  auto link = std::make_unique<SerialLink>();
+  Status status = link->Open(labels_[Index(port)], devices_[Index(port)], outputQueueSize);
+  if (!status.ok()) return {nullptr, std::move(status)};
+  return {std::move(link), Status::Ok()};
+}
+
+}  // namespace tqr417
