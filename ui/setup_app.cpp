@@ -1,15 +1,34 @@
 #include "ui/setup_app.h"
 
+#include <cstdlib>
+#include <string>
+
+#include "link/serial_port_opener.h"
 #include "ui/setup_dlg.h"
 #include "ui/startup_probe.h"
 
 CSetupApp theApp;
 
+namespace {
+
+// The device a port opens, when the environment names one (TQR417_COM1, TQR417_COM2): on a
+// machine whose serial ports carry other names, such as a USB adapter's /dev/ttyUSB0. Empty
+// otherwise, for the platform's default device.
+std::string DeviceFromEnvironment(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+}  // namespace
+
 BOOL CSetupApp::InitInstance() {
   // Hosted controls and the three-dimensional control look need no set-up with this toolkit:
   // every dialog may hold any control, and controls are drawn in the platform's style.
 
-  CSetupDlg dlg(config, state);
+  // Which device Com1 and Com2 open is decided once, here.
+  tqr417::SerialPortOpener ports(DeviceFromEnvironment("TQR417_COM1"),
+                                 DeviceFromEnvironment("TQR417_COM2"));
+  CSetupDlg dlg(config, state, ports);
   m_pMainWnd = &dlg;
   tqr417::ui::StartupProbe probe(dlg);
   dlg.DoModal();  // IDCANCEL from "EXIT Application", Esc or the close box

@@ -15,11 +15,13 @@ using tqr417::ui::GridId;
 using tqr417::ui::kGridRows;
 namespace grid = tqr417::ui::grid;
 
-CSetupDlg::CSetupDlg(tqr417::UnitConfig& config, tqr417::AppState& state, CDialog* parent)
+CSetupDlg::CSetupDlg(tqr417::UnitConfig& config, tqr417::AppState& state, tqr417::PortOpener& ports,
+                     CDialog* parent)
     : CDialog(tqr417::res::IDD_SETUP_DIALOG, parent),
       appIcon(tqr417::res::LoadAppIcon(tqr417::res::IDR_MAINFRAME)),
       config_(config),
-      state_(state) {
+      state_(state),
+      ports_(ports) {
   // The window owns the main-window settings: they start as 0 and empty like every member.
   config_.main = tqr417::MainWindowSettings{};
   RegisterHandlers();

@@ -11,15 +11,21 @@
 // The grid is a working copy (GridRows): FillRows shows ten entries, StoreRows writes them
 // back. Commands that read the table store first; the download and the load refresh last.
 
+#include <functional>
+
 #include "config/unit_config.h"
 #include "framework/dialog.h"
 #include "framework/scroll_bar.h"
+#include "link/port_opener.h"
 #include "link/transfers.h"
 #include "ui/grid_rows.h"
 
 class CSetupDlg : public CDialog {
  public:
-  CSetupDlg(tqr417::UnitConfig& config, tqr417::AppState& state, CDialog* parent = nullptr);
+  // `ports` opens the serial port of each transfer (state.comPort chooses which); the
+  // application shell owns it, and it outlives the window.
+  CSetupDlg(tqr417::UnitConfig& config, tqr417::AppState& state, tqr417::PortOpener& ports,
+            CDialog* parent = nullptr);
 
   // --- The grid (setup_dlg_grid.cpp). Rows are numbered 1 to 10 from the top.
 
@@ -83,9 +89,15 @@ class CSetupDlg : public CDialog {
   void NameGridCells();
   // Shows a transfer's outcome in a message box.
   void ReportOutcome(const tqr417::TransferResult& result);
+  // One transfer: opens the chosen port, runs `exchange` over it on a helper thread under
+  // the wait cursor (the window keeps painting and takes no input), shows the result and
+  // then closes the port. A port that cannot be opened is reported at once.
+  void RunTransfer(int outputQueueSize,
+                   const std::function<tqr417::TransferResult(tqr417::ByteChannel&)>& exchange);
   // The range minimum of the current tone mode: 1 for Single, 0 for Dual.
   int FirstEntryOfMode() const;
 
   tqr417::UnitConfig& config_;
   tqr417::AppState& state_;
+  tqr417::PortOpener& ports_;
 };

@@ -1,14 +1,15 @@
 // The main window's four configuration commands: upload, download, save and load.
 
 #include <string>
+#include <utility>
 
 #include "file/config_file.h"
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
 #include "framework/wait_cursor.h"
 #include "link/transfers.h"
+#include "link/unit_protocol.h"
 #include "ui/setup_dlg.h"
-#include "ui/upload_runner.h"
 
 namespace {
 
@@ -34,27 +35,42 @@ void CSetupDlg::ReportOutcome(const tqr417::TransferResult& result) {
   AfxMessageBox(CString(text), message.icon == tqr417::MessageIcon::kStop ? MB_ICONHAND : MB_OK);
 }
 
+void CSetupDlg::RunTransfer(
+    int outputQueueSize,
+    const std::function<tqr417::TransferResult(tqr417::ByteChannel&)>& exchange) {
+  tqr417::OpenedPort port = ports_.Open(state_.comPort, outputQueueSize);
+  if (!port.channel) {
+    ReportOutcome({tqr417::TransferOutcome::kOpenFailed, std::move(port.status)});
+    return;
+  }
+  tqr417::TransferResult result;
+  {
+    CWaitCursor wait;
+    result = CWaitCursor::Run([&exchange, &port] { return exchange(*port.channel); });
+  }
+  ReportOutcome(result);
+  port.channel.reset();  // the port is held until the technician has seen the result
+}
+
 void CSetupDlg::OnSendConfig() {
   // The frame carries what the window shows, a value that failed its check included.
   StoreRows();
   // The line work runs on a helper thread over a copy, so nothing the window does while it
   // repaints can change the configuration under the encoder.
   const tqr417::UnitConfig sending = config_;
-  tqr417::ui::RunUpload(sending, tqr417::PortSelection(state_.comPort),
-                        [this](const tqr417::TransferResult& result) { ReportOutcome(result); });
+  RunTransfer(tqr417::UPLOAD_OUTPUT_QUEUE, [&sending](tqr417::ByteChannel& channel) {
+    return tqr417::UploadOver(channel, sending);
+  });
 }
 
 void CSetupDlg::OnRecvConfig() {
-  // The visible rows are not stored: the download replaces what the window shows.
+  // The visible rows are not stored: the download replaces what the window shows. The frame
+  // goes into a copy, taken over unchanged unless a whole, intact frame came in.
   tqr417::UnitConfig received = config_;
-  const tqr417::PortSelection port(state_.comPort);
-  tqr417::TransferResult result;
-  {
-    CWaitCursor wait;
-    result = CWaitCursor::Run([&received, &port] { return tqr417::Download(received, port); });
-  }
-  config_ = received;  // unchanged unless a whole, intact frame came in
-  ReportOutcome(result);
+  RunTransfer(tqr417::DOWNLOAD_OUTPUT_QUEUE, [&received](tqr417::ByteChannel& channel) {
+    return tqr417::DownloadOver(channel, received);
+  });
+  config_ = received;
   RefreshFromConfig();
 }
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tests/link/scripted_channel.h"
+#include "tests/support/scripted_channel.h"
 
 namespace tqr417 {
 namespace {

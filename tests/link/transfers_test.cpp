@@ -11,7 +11,7 @@
 #include "link/serial_port_opener.h"
 #include "link/unit_protocol.h"
 #include "tests/link/sample_configs.h"
-#include "tests/link/scripted_channel.h"
+#include "tests/support/scripted_channel.h"
 
 namespace tqr417 {
 namespace {

@@ -11,7 +11,7 @@ namespace tqr417::ui::testing {
 
 void SetupWindowTest::SetUp() {
   use_ = std::make_unique<fw::ScopedModalRunner>(runner_);
-  dlg_ = std::make_unique<CSetupDlg>(config_, state_);
+  dlg_ = std::make_unique<CSetupDlg>(config_, state_, ports_);
   ASSERT_TRUE(dlg_->Create());
   driver_ = std::make_unique<fw::DialogDriver>(*dlg_);
   Reactivate();

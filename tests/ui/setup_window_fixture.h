@@ -11,6 +11,7 @@
 #include "framework/modal_runner.h"
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
+#include "tests/support/scripted_port_opener.h"
 #include "ui/setup_dlg.h"
 
 namespace tqr417::ui::testing {
@@ -48,6 +49,7 @@ class SetupWindowTest : public ::testing::Test {
 
   UnitConfig config_;
   AppState state_;
+  ScriptedPortOpener ports_;  // the window's serial ports: a scripted channel
   fw::ScriptedRunner runner_;
 
  private:

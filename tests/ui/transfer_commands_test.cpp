@@ -1,22 +1,20 @@
-// "Send to 417" and "Recv from 417" against the simulated unit on a pseudo-terminal, reached
-// through the Com1 device variable as the application reaches a real port.
-
-#include <stdlib.h>
+// "Send to 417" and "Recv from 417" over a scripted channel handed to the window as its port.
 
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <memory>
+#include <algorithm>
+#include <chrono>
 #include <string>
+#include <vector>
 
 #include "config/defaults.h"
 #include "framework/wait_cursor.h"
 #include "link/config_frame.h"
-#include "link/serial_link.h"
+#include "link/unit_protocol.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
-#include "tools/sim/simulated_unit.h"
 
 namespace tqr417::ui::testing {
 namespace {
@@ -41,21 +39,32 @@ UnitConfig UnitHeldConfig() {
   return ThroughFrame(held);
 }
 
+std::vector<uint8_t> FrameOf(const UnitConfig& config) {
+  const ConfigFrame bytes = EncodeFrame(config).bytes;
+  return {bytes.begin(), bytes.end()};
+}
+
 class TransferCommandsTest : public SetupWindowTest {
  protected:
-  void TearDown() override {
-    SetupWindowTest::TearDown();
-    if (unit_) unit_->Stop();
-    unsetenv("TQR417_COM1");
+  void UnitAnswers(uint16_t answer) { ports_.channel.incoming = {answer}; }
+  void UnitSends(const std::vector<uint8_t>& frame) { ports_.channel.Queue(frame); }
+
+  void NoPortAttached() {
+    ports_.refusal = Status::Error(StatusCode::kIoError,
+                                   "Cannot open Com1 (/dev/tqr417-no-such-port): there is no "
+                                   "such device (No such file or directory)");
   }
 
-  void StartUnit(sim::UnitBehaviour behaviour = {}) {
-    unit_ = std::make_unique<sim::SimulatedUnit>(UnitHeldConfig(), behaviour);
-    ASSERT_TRUE(unit_->Start().ok());
-    setenv("TQR417_COM1", unit_->DevicePath().c_str(), 1);
+  // The configuration the window sent, as the unit takes it from the frame.
+  UnitConfig Sent() const {
+    const std::vector<uint8_t>& written = ports_.channel.written;
+    EXPECT_EQ(written.size(), 1u + FRAME_SIZE);
+    EXPECT_EQ(written.front(), CMD_SEND_CONFIG);
+    ConfigFrame frame{};
+    if (written.size() == 1u + FRAME_SIZE)
+      std::copy(written.begin() + 1, written.end(), frame.begin());
+    return DecodeFrame(frame).config;
   }
-
-  void NoPortAttached() { setenv("TQR417_COM1", "/dev/tqr417-no-such-port", 1); }
 
   // The one message shown, or an empty record when not exactly one.
   fw::ScriptedRunner::MessageRecord OnlyMessage() const {
@@ -63,12 +72,10 @@ class TransferCommandsTest : public SetupWindowTest {
     return runner_.Messages().size() == 1 ? runner_.Messages()[0]
                                           : fw::ScriptedRunner::MessageRecord{};
   }
-
-  std::unique_ptr<sim::SimulatedUnit> unit_;
 };
 
 TEST_F(TransferCommandsTest, UploadSendsWhatTheWindowShows) {
-  StartUnit();
+  UnitAnswers(REPLY_ACCEPTED);
   TypeCell(grid::kRelay, 2, "R02");
   TypeCell(grid::kDuration, 2, "1500");
   TypeCell(grid::kDigitalOutput, 4, "21");
@@ -83,7 +90,10 @@ TEST_F(TransferCommandsTest, UploadSendsWhatTheWindowShows) {
   const auto message = OnlyMessage();
   EXPECT_EQ(message.text, "Data Received by TQR-417 OK");
   EXPECT_EQ(message.icon, 0u);
-  const UnitConfig held = unit_->Held();
+  EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom1});
+  EXPECT_EQ(ports_.queueSizes, std::vector<int>{UPLOAD_OUTPUT_QUEUE});
+  EXPECT_FALSE(ports_.held);
+  const UnitConfig held = Sent();
   EXPECT_EQ(held, ThroughFrame(config_));
   EXPECT_EQ(held.functionTable.relay[2], "R02");
   EXPECT_EQ(held.functionTable.relayDurationMs[2], 1500);
@@ -95,19 +105,17 @@ TEST_F(TransferCommandsTest, UploadSendsWhatTheWindowShows) {
 }
 
 TEST_F(TransferCommandsTest, UploadWithAFieldOutOfRangeReportsItAndSendsAllTheSame) {
-  StartUnit();
+  UnitAnswers(REPLY_ACCEPTED);
   TypeCell(grid::kCtcss, 1, "70");
   Driver().Click(ids::IDC_SEND);
   ASSERT_EQ(runner_.Messages().size(), 2u);
   EXPECT_NE(runner_.Messages()[0].text.str().find("64"), std::string::npos);
   EXPECT_EQ(runner_.Messages()[1].text, "Data Received by TQR-417 OK");
-  EXPECT_EQ(unit_->Held().functionTable.ctcssCode[1], 70);
+  EXPECT_EQ(Sent().functionTable.ctcssCode[1], 70);
 }
 
 TEST_F(TransferCommandsTest, RefusedUploadShowsTheErrorWithAStopIcon) {
-  sim::UnitBehaviour refusing;
-  refusing.refuse = true;
-  StartUnit(refusing);
+  UnitAnswers(0x4E);
   Driver().Click(ids::IDC_SEND);
   const auto message = OnlyMessage();
   EXPECT_EQ(message.text, "Error in Data sent to TQR-417");
@@ -120,20 +128,22 @@ TEST_F(TransferCommandsTest, UploadWithoutAPortStoresTheRowsAndReports) {
   Driver().Click(ids::IDC_SEND);
   const auto message = OnlyMessage();
   const std::string& text = message.text.str();
-  EXPECT_EQ(text.substr(0, text.find('\n')), "Error Opening Comm Port");
-  EXPECT_NE(text.find("Com1 (/dev/tqr417-no-such-port)"), std::string::npos) << text;
+  EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
   EXPECT_EQ(message.icon, MB_ICONHAND);
   EXPECT_EQ(config_.functionTable.digitalOutput[1], 9);
+  EXPECT_TRUE(ports_.channel.written.empty());
 }
 
 TEST_F(TransferCommandsTest, DownloadReplacesTheConfigurationAndRefreshes) {
-  StartUnit();
+  UnitSends(FrameOf(UnitHeldConfig()));
   Scroll(SB_THUMBPOSITION, 6);
   Driver().Click(ids::IDC_RECV);
   const auto message = OnlyMessage();
   EXPECT_EQ(message.text, "Data received from TQR-417 OK");
   EXPECT_EQ(message.icon, 0u);
-  EXPECT_EQ(config_, ThroughFrame(unit_->Held()));
+  EXPECT_EQ(config_, ThroughFrame(UnitHeldConfig()));
+  EXPECT_EQ(ports_.channel.written, std::vector<uint8_t>{CMD_RECV_CONFIG});
+  EXPECT_EQ(ports_.queueSizes, std::vector<int>{DOWNLOAD_OUTPUT_QUEUE});
   EXPECT_TRUE(Checked(ids::IDC_DUAL));
   EXPECT_EQ(RowLabel(1), "F00");
   EXPECT_EQ(Text(GridId(grid::kRelay, 1)), "R01");
@@ -150,8 +160,7 @@ TEST_F(TransferCommandsTest, FailedOpenStillRefreshesFromTheFirstEntry) {
   Driver().Click(ids::IDC_RECV);
   const auto message = OnlyMessage();
   const std::string& text = message.text.str();
-  EXPECT_EQ(text.substr(0, text.find('\n')), "Error Opening Comm Port");
-  EXPECT_NE(text.find("Com1 (/dev/tqr417-no-such-port)"), std::string::npos) << text;
+  EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
   EXPECT_EQ(message.icon, MB_ICONHAND);
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_EQ(state_.windowTop, 1);
@@ -161,9 +170,6 @@ TEST_F(TransferCommandsTest, FailedOpenStillRefreshesFromTheFirstEntry) {
 }
 
 TEST_F(TransferCommandsTest, SilentUnitTimesOutAndChangesNothing) {
-  sim::UnitBehaviour silent;
-  silent.silent = true;
-  StartUnit(silent);
   Driver().Click(ids::IDC_RECV);
   const auto message = OnlyMessage();
   EXPECT_EQ(message.text, "Timeout receiving Data from TQR-417, Check Cables");
@@ -172,22 +178,46 @@ TEST_F(TransferCommandsTest, SilentUnitTimesOutAndChangesNothing) {
 }
 
 TEST_F(TransferCommandsTest, DamagedFrameIsReportedAndNotTaken) {
-  sim::UnitBehaviour damaging;
-  damaging.wrongChecksum = true;
-  StartUnit(damaging);
+  std::vector<uint8_t> frame = FrameOf(UnitHeldConfig());
+  ++frame.back();
+  UnitSends(frame);
   Driver().Click(ids::IDC_RECV);
   EXPECT_EQ(OnlyMessage().text, "Error in Data Received from TQR-417");
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_EQ(RowLabel(1), "F01");
 }
 
+// A line that fails part-way: the outcome's message, then the reason naming port and device.
+TEST_F(TransferCommandsTest, LineFailingPartWayIsReportedWithTheReason) {
+  UnitAnswers(REPLY_ACCEPTED);
+  ports_.channel.fault = ScriptedChannel::Fault::kWait;
+  Driver().Click(ids::IDC_SEND);
+  Reactivate();
+  ports_.channel = ScriptedChannel();
+  UnitSends(FrameOf(UnitHeldConfig()));
+  ports_.channel.fault = ScriptedChannel::Fault::kRead;
+  ports_.channel.faultAt = 300;
+  Driver().Click(ids::IDC_RECV);
+
+  ASSERT_EQ(runner_.Messages().size(), 2u);
+  EXPECT_EQ(runner_.Messages()[0].text,
+            std::string("Error in Data sent to TQR-417\n\n") + ScriptedChannel::kFailure);
+  EXPECT_EQ(runner_.Messages()[1].text,
+            std::string("Timeout receiving Data from TQR-417, Check Cables\n\n") +
+                ScriptedChannel::kFailure);
+  EXPECT_EQ(runner_.Messages()[1].icon, MB_ICONHAND);
+  EXPECT_EQ(config_, StartupConfig());
+  EXPECT_FALSE(ports_.held);
+}
+
 TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
-  StartUnit();
+  UnitAnswers(REPLY_ACCEPTED);
+  ports_.sendTime = std::chrono::milliseconds(250);
   const int droppedBefore = CWaitCursor::DroppedInputEvents();
   QWidget* exitButton = Dlg().GetDlgItem(ids::IDC_EXIT)->Widget();
   QWidget* ctcss = Dlg().GetDlgItem(GridId(grid::kCtcss, 1))->Widget();
   bool clicked = false;
-  QTimer::singleShot(300, [&] {
+  QTimer::singleShot(100, [&] {
     QTest::mouseClick(exitButton, Qt::LeftButton);
     QTest::keyClick(ctcss, Qt::Key_7);
     Dlg().Window()->close();  // the close box
@@ -203,9 +233,7 @@ TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
 }
 
 TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
-  StartUnit();
-  setenv("TQR417_COM2", unit_->DevicePath().c_str(), 1);
-  NoPortAttached();  // Com1
+  UnitSends(FrameOf(UnitHeldConfig()));
   runner_.OnDialog(res::IDD_PORT, [](fw::DialogDriver& d) {
     d.Click(res::IDC_PORT_COM2);
     d.Enter();
@@ -213,34 +241,40 @@ TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
   Driver().Click(ids::IDC_COM_PORT);
   Reactivate();
   Driver().Click(ids::IDC_RECV);
-  unsetenv("TQR417_COM2");
-  EXPECT_EQ(state_.comPort, 1);
+  EXPECT_EQ(state_.comPort, ComPort::kCom2);
+  EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom2});
   EXPECT_EQ(OnlyMessage().text, "Data received from TQR-417 OK");
 }
 
-// Answers message boxes like the scripted runner, and tries the port meanwhile.
+// Answers message boxes like the scripted runner, and looks at the port meanwhile.
 class PortProbingRunner : public fw::ScriptedRunner {
  public:
+  explicit PortProbingRunner(const ScriptedPortOpener& ports) : ports_(ports) {}
   int ShowMessage(const fw::MessageRequest& request, QWidget* owner) override {
-    SerialLink second;
-    portFreeDuringMessage = second.Open(0, 8).ok();
+    heldDuringMessage.push_back(ports_.held);
     return fw::ScriptedRunner::ShowMessage(request, owner);
   }
-  bool portFreeDuringMessage = true;
+  std::vector<bool> heldDuringMessage;
+
+ private:
+  const ScriptedPortOpener& ports_;
 };
 
-TEST_F(TransferCommandsTest, UploadHoldsThePortWhileItsResultIsShown) {
-  StartUnit();
-  PortProbingRunner probing;
+// Both transfers hold the port until their result has been seen, and close it then.
+TEST_F(TransferCommandsTest, PortIsHeldWhileTheResultIsShown) {
+  UnitAnswers(REPLY_ACCEPTED);
+  PortProbingRunner probing(ports_);
   {
     fw::ScopedModalRunner use(probing);
     Dlg().OnSendConfig();
+    UnitSends(FrameOf(UnitHeldConfig()));
+    Dlg().OnRecvConfig();
   }
-  ASSERT_EQ(probing.Messages().size(), 1u);
+  ASSERT_EQ(probing.Messages().size(), 2u);
   EXPECT_EQ(probing.Messages()[0].text, "Data Received by TQR-417 OK");
-  EXPECT_FALSE(probing.portFreeDuringMessage);
-  SerialLink afterwards;
-  EXPECT_TRUE(afterwards.Open(0, 8).ok());
+  EXPECT_EQ(probing.Messages()[1].text, "Data received from TQR-417 OK");
+  EXPECT_EQ(probing.heldDuringMessage, (std::vector<bool>{true, true}));
+  EXPECT_FALSE(ports_.held);
 }
 
 }  // namespace

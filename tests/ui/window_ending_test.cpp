@@ -12,6 +12,7 @@
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
 #include "resources/resource_ids.h"
+#include "tests/support/scripted_port_opener.h"
 #include "ui/setup_dlg.h"
 
 namespace tqr417::ui::testing {
@@ -24,12 +25,13 @@ class WindowRunTest : public ::testing::Test {
  protected:
   int Run(Script script) {
     runner_.OnDialog(res::IDD_SETUP_DIALOG, std::move(script));
-    CSetupDlg dlg(config_, state_);
+    CSetupDlg dlg(config_, state_, ports_);
     return dlg.DoModal();
   }
 
   UnitConfig config_;
   AppState state_;
+  ScriptedPortOpener ports_;
   fw::ScriptedRunner runner_;
   fw::ScopedModalRunner use_{runner_};
 };
