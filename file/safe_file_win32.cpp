@@ -106,7 +106,8 @@ Status NotUtf8(const char* verb, const std::string& path) {
 
 Status ReplaceFileContents(const std::string& shownPath, std::string_view contents) {
   const std::optional<std::wstring> wide = WideFromUtf8(shownPath);
-  if (!wide || wide->empty()) return NotUtf8("save", shownPath);
+  if (!wide) return NotUtf8("save", shownPath);
+  if (wide->empty()) return OsError("save", shownPath, "examining the file", ERROR_INVALID_NAME);
   Kind kind = Kind::kMissing;
   std::wstring target;
   DWORD attributes = 0;
@@ -168,7 +169,8 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
 
 Status ReadWholeFile(const std::string& path, std::string& contents) {
   const std::optional<std::wstring> wide = WideFromUtf8(path);
-  if (!wide || wide->empty()) return NotUtf8("load", path);
+  if (!wide) return NotUtf8("load", path);
+  if (wide->empty()) return OsError("load", path, "opening", ERROR_INVALID_NAME);
   Kind kind = Kind::kMissing;
   std::wstring finalPath;
   DWORD attributes = 0;
