@@ -1,5 +1,6 @@
 #pragma once
-// Whole-file reads and writes that never leave a file half-written. POSIX only.
+// Whole-file reads and writes that never leave a file half-written. Paths are UTF-8; the file
+// system work is in one backend per platform (safe_file_posix.cpp, safe_file_win32.cpp).
 
 #include <string>
 #include <string_view>
@@ -9,10 +10,11 @@
 namespace tqr417 {
 
 // Replaces the file at `path` with `contents`: writes a new file in the same folder, flushes
-// it to the disk, then renames it over `path` and syncs the folder. An existing file keeps its
-// permissions. A folder, a device or a pipe at `path` is refused and left as it is. On failure
-// the new file is removed, any earlier file at `path` is intact, and the message (kIoError)
-// names `path` and the reason.
+// it to the disk, then puts it in the place of `path` (POSIX: rename and a sync of the folder;
+// Windows: ReplaceFileW, or MoveFileExW with write-through when there is no file yet). An
+// existing file keeps its permissions (on Windows, its attributes and access rights). A folder, a
+// device or a pipe at `path` is refused and left as it is. On failure the new file is removed, any
+// earlier file at `path` is intact, and the message (kIoError) names `path` and the reason.
 Status ReplaceFileContents(const std::string& path, std::string_view contents);
 
 // Reads the whole regular file at `path`, of any size. A folder, a device or a pipe is refused

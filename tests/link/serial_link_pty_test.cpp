@@ -15,6 +15,7 @@
 #include "link/serial_link.h"
 #include "link/serial_port_opener.h"
 #include "link/termios_settings.h"
+#include "support/row_name.h"
 #include "tools/sim/pty_master.h"
 
 namespace tqr417 {
@@ -207,9 +208,7 @@ INSTANTIATE_TEST_SUITE_P(HangUps, SerialLinkHangUpTest,
                          testing::Values(HangUpCase{"Write", 0, WriteOne},
                                          HangUpCase{"WaitForTheLine", 60, WaitForTheLine},
                                          HangUpCase{"Read", 40, ReadOne}),
-                         [](const testing::TestParamInfo<HangUpCase>& info) {
-                           return info.param.description;
-                         });
+                         tqr417::test_support::RowName{});
 
 TEST(SerialLinkOpenTest, RefusesWhatIsNotASerialPort) {
   char path[] = "/tmp/tqr417-not-a-port-XXXXXX";

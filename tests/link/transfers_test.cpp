@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   0},
                     LineFaultCase{"DownloadHangUpBeforeTheFrame", false, Fault::kRead, 0, 1, 1},
                     LineFaultCase{"DownloadHangUpPartWay", false, Fault::kRead, 500, 1, 501}),
-    [](const testing::TestParamInfo<LineFaultCase>& info) { return info.param.description; });
+    tqr417::test_support::RowName{});
 
 struct MessageCase {
   TransferOutcome outcome;

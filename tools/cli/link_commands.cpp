@@ -1,13 +1,11 @@
 // send, recv, ports: the companion's transfers with a unit on a serial port.
-#include <glob.h>
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "config/defaults.h"
+#include "link/serial_port_list.h"
 #include "link/serial_port_opener.h"
 #include "link/transfers.h"
 #include "tools/cli/command_support.h"
@@ -71,21 +69,9 @@ int Receive(const std::string& path, const PortOptions& options) {
   return exitCode == kExitOk ? SaveFile(path, config) : exitCode;
 }
 
-std::vector<std::string> SerialDevices() {
-  std::vector<std::string> devices;
-  for (const char* pattern : {"/dev/ttyS*", "/dev/ttyUSB*", "/dev/ttyACM*"}) {
-    glob_t found{};
-    if (glob(pattern, 0, nullptr, &found) == 0) {
-      for (size_t i = 0; i < found.gl_pathc; ++i) devices.emplace_back(found.gl_pathv[i]);
-    }
-    globfree(&found);
-  }
-  return devices;
-}
-
 int Ports() {
-  const std::vector<std::string> devices = SerialDevices();
-  std::cout << "Serial devices:";
+  const std::vector<std::string> devices = ListSerialPorts();
+  std::cout << "Serial ports:";
   if (devices.empty()) std::cout << " none";
   std::cout << "\n";
   for (const std::string& device : devices) std::cout << "  " << device << "\n";
@@ -93,10 +79,9 @@ int Ports() {
   for (ComPort port : {ComPort::kCom1, ComPort::kCom2}) {
     const std::string& device = ports.Device(port);
     const bool fromEnvironment = !DeviceFromEnvironment(port).empty();
-    struct stat info {};
     std::cout << PortName(port) << " opens " << device
               << (fromEnvironment ? std::string(" (from ") + DeviceVariable(port) + ")" : "")
-              << (stat(device.c_str(), &info) == 0 ? "" : " (not present)") << "\n";
+              << (SerialPortPresent(device) ? "" : " (not present)") << "\n";
   }
   return kExitOk;
 }

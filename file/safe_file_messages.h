@@ -1,0 +1,26 @@
+#pragma once
+// What the safe save and the whole-file read share on every platform: their messages to the
+// technician and the name of the temporary file a save writes first. Each platform's backend
+// (safe_file_posix.cpp, safe_file_win32.cpp) does the file system work.
+
+#include <string>
+
+#include "config/status.h"
+
+namespace tqr417 {
+
+// "Cannot <verb> "<path>": <step> failed (<reason>)." as kIoError with the OS error code.
+Status FileStepFailed(const char* verb, const std::string& path, const std::string& step,
+                      const std::string& reason, int osError);
+
+// A folder, a device or a pipe is no configuration file: it is neither read nor replaced.
+Status NotAFile(const char* verb, const std::string& path, bool folder, int osError);
+
+// The new contents are in place, but the folder entry may not yet be on the disk.
+Status FolderNotFlushed(const std::string& path, const std::string& reason, int osError);
+
+// A fresh name for the temporary file of a save, hidden on POSIX systems by its leading dot:
+// the process id, a counter of this process's saves and a time stamp keep names apart.
+std::string TemporaryFileName(unsigned long processId);
+
+}  // namespace tqr417

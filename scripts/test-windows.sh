@@ -1,0 +1,198 @@
+#!/usr/bin/env bash
+# Runs the Windows programs under Wine: the core tests (tqr417_core_tests.exe), then the
+# companion's transfers (tqr417-cli.exe send and recv) against the Linux simulated unit,
+# reached through a Wine COM port that points at the simulator's pseudo-terminal. Builds what
+# is missing first and ends with "N passed, N failed" over both.
+# Usage: scripts/test-windows.sh [Windows build folder] [Linux build folder with tqr417-sim]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+win="${1:-build-windows}"
+linux="${2:-build}"
+
+scripts/build-windows.sh "$win" || exit 1
+sim="$linux/tools/sim/tqr417-sim"
+if [ ! -x "$sim" ]; then
+  # The simulator alone, in a tree of its own so that no other build's settings change.
+  linux="$win-sim"
+  sim="$linux/tools/sim/tqr417-sim"
+  scripts/install-deps.sh || exit 1
+  cmake -S . -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQR417_GUI=OFF \
+    -DTQR417_BENCHMARKS=OFF >/dev/null || exit 1
+  cmake --build "$linux" --target tqr417-sim tqr417-cli || exit 1
+fi
+cli_exe="$PWD/$win/tools/cli/tqr417-cli.exe"
+time_exe="$PWD/$win/bench/tqr417_transfer_time.exe"
+linux_cli="$linux/tools/cli/tqr417-cli"
+work="$PWD/$win/wine-test"
+rm -rf "$work"
+mkdir -p "$work"
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "  ok    $1"; }
+fail() { failed=$((failed + 1)); echo "  FAIL  $1"; }
+check() { if [ "$1" = 0 ]; then pass "$2"; else fail "$2"; fi; }
+
+# A fresh Wine prefix and one session for the whole run. Wine re-creates its default COM
+# links (com1 -> /dev/ttyS0) whenever a session starts, so the session is kept up
+# (wineserver -p) and the test's links are made only once it runs.
+export WINEDEBUG=-all
+export WINEPREFIX="$PWD/$win/wine-prefix"
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+sim_pid=""
+stop_sim() {
+  if [ -n "$sim_pid" ]; then
+    kill "$sim_pid" 2>/dev/null
+    wait "$sim_pid" 2>/dev/null
+    sim_pid=""
+  fi
+}
+trap 'stop_sim; wineserver -k >/dev/null 2>&1' EXIT
+wineserver -p >/dev/null 2>&1
+started=$(date +%s%N)
+wineboot -i >/dev/null 2>&1
+echo "== Wine prefix ready in $((($(date +%s%N) - started) / 1000000)) ms =="
+
+echo "== Core tests under Wine =="
+# Wine's console output ends its lines in CR LF.
+wine "$PWD/$win/tests/tqr417_core_tests.exe" 2>&1 | tr -d '\r' >"$work/core.log"
+core_status=${PIPESTATUS[0]}
+grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' "$work/core.log"
+core_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' "$work/core.log" | tail -n 1)
+core_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' "$work/core.log")
+passed=$((passed + ${core_passed:-0}))
+failed=$((failed + ${core_failed:-0}))
+# A run that ended without its summary (a crash) counts as one more failure.
+if [ -z "$core_failed" ] && { [ -z "$core_passed" ] || [ "$core_status" -ne 0 ]; }; then
+  fail "the core tests ran to their end (exit $core_status)"
+fi
+
+# The Windows form of a path on the build machine (Wine's drive Z: is /).
+winpath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+
+# Starts the simulator with the given options and points COM9 of the prefix at its device.
+start_sim() {
+  stop_sim
+  device=""
+  : >"$work/sim.log"
+  sim_options="$*"
+  "$sim" --link "$work/unit" "$@" >"$work/sim.log" 2>&1 &
+  sim_pid=$!
+  for _ in $(seq 100); do
+    grep -q '^TQR-417 simulator on ' "$work/sim.log" && break
+    sleep 0.05
+  done
+  device=$(sed -nE 's/^TQR-417 simulator on ([^ ]+).*/\1/p' "$work/sim.log")
+  [ -n "$device" ] || { fail "simulator $* started"; return 1; }
+  ln -sfn "$device" "$WINEPREFIX/dosdevices/com9"
+}
+
+# Refuses to go on when COM9 does not lead to the simulator: Wine would fall back to the
+# machine's real /dev/ttyS0.
+com9_leads_to_sim() {
+  [ "$(readlink "$WINEPREFIX/dosdevices/com9")" = "$device" ] && [ -e "$device" ]
+}
+
+# Runs the companion under Wine with Com1 on COM9.
+run_cli() {
+  if ! com9_leads_to_sim; then
+    echo "COM9 does not lead to the simulator; not run" >"$work/err"
+    : >"$work/out"
+    return 99
+  fi
+  TQR417_COM1=COM9 wine "$cli_exe" "$@" >"$work/out" 2>"$work/err"
+}
+
+# Times transfers over COM9 (upload or download, how many) and keeps the report in times.log.
+timed() {
+  com9_leads_to_sim || return 99
+  echo "-- unit: $sim_options" >>"$work/times.log"
+  wine "$time_exe" COM9 "$@" 2>&1 | tr -d '\r' >>"$work/times.log"
+  return "${PIPESTATUS[0]}"
+}
+
+says() { grep -qF "$1" "$work/$2"; }
+# The simulator's log shows the line as the program set it. Wine sets IGNBRK in every
+# SetCommState, which no Windows call can clear; it only drops break conditions, never data.
+line_was_raw() { ! grep -v 'raw: IGNBRK on$' "$work/sim.log" | grep -q 'line not set'; }
+
+echo "== Transfers under Wine against the simulated unit =="
+"$linux_cli" new "$work/startup.417" || exit 1
+# A configuration of its own: relay labels on two entries and a Morse text.
+sed -e '3s/none/R05/' -e '201s/none/R02/' -e '208s/^.*$/CQ DE TQR417\r/' \
+  "$work/startup.417" >"$work/sent.417"
+# What a download gives after the upload: the frame carries some values scaled and
+# truncated (a Morse frequency of 1200 comes back as 1199), and the unit decodes the frame it
+# took and encodes it again to send it back, so the expected file went through two frames.
+cp "$work/sent.417" "$work/expected.417"
+for _ in 1 2; do
+  "$linux_cli" frame "$work/expected.417" >"$work/expected.frame" &&
+    "$linux_cli" unframe "$work/expected.frame" "$work/expected.417" || exit 1
+done
+sent=$(winpath "$work/sent.417")
+received=$(winpath "$work/received.417")
+
+# A port that cannot be opened: a COM link to a folder is refused with access denied.
+mkdir -p "$work/not-a-port"
+ln -sfn "$work/not-a-port" "$WINEPREFIX/dosdevices/com8"
+status=99
+if [ "$(readlink "$WINEPREFIX/dosdevices/com8")" = "$work/not-a-port" ]; then
+  TQR417_COM2=COM8 wine "$cli_exe" send --port com2 "$sent" >"$work/out" 2>"$work/err"
+  status=$?
+fi
+[ "$status" = 2 ] && says "Error Opening Comm Port" err && says "Cannot open Com2 (COM8)" err
+check $? "send to a port that cannot be opened: exit 2, \"Error Opening Comm Port\", the port named"
+
+start_sim --paced
+run_cli send "$sent"
+status=$?
+[ "$status" = 0 ] && says "Data Received by TQR-417 OK" out &&
+  grep -q '^upload: checksum 0x[0-9A-F]* matches; configuration kept; answered 0x41' \
+    "$work/sim.log" && line_was_raw
+check $? "send to a paced unit: accepted, the unit kept the frame, the line was 4800 8N1 raw"
+run_cli recv "$received"
+status=$?
+[ "$status" = 0 ] && says "Data received from TQR-417 OK" out &&
+  cmp -s "$work/expected.417" "$work/received.417" && line_was_raw
+check $? "recv from the paced unit: the configuration sent comes back"
+# Transfer times from inside the process, so Wine's start of a program is not counted.
+timed upload 3 && timed download 3
+check $? "three timed uploads and downloads with the paced unit succeed"
+run_cli ports
+[ "$?" = 0 ] && says "Com1 opens COM9 (from TQR417_COM1)" out
+check $? "ports names what Com1 opens"
+
+start_sim --paced --silent
+rm -f "$work/received.417"
+run_cli send "$sent"
+status=$?
+[ "$status" = 1 ] && says "Error in Data sent to TQR-417" err
+check $? "send to a silent unit: \"Error in Data sent to TQR-417\", exit 1"
+run_cli recv "$received"
+status=$?
+[ "$status" = 1 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
+  [ ! -e "$work/received.417" ]
+check $? "recv from a silent unit: the time-out message, no file written"
+timed upload
+timed download
+
+start_sim --paced --stop-after 400
+run_cli recv "$received"
+status=$?
+[ "$status" = 1 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
+  [ ! -e "$work/received.417" ] && grep -q 'sent 400 of 936 bytes' "$work/sim.log"
+check $? "recv from a unit that stops after 400 bytes: the time-out message, no file written"
+timed download
+stop_sim
+
+echo "  skip  a port held by another program refuses a second open: Wine does not enforce" \
+  "share mode 0 on COM ports (Windows does), so this holds only on Windows"
+
+echo "== Times under Wine, from the open of the port to its close =="
+sed 's/^/  /' "$work/times.log"
+echo "  tqr417-cli.exe: $(stat -c %s "$cli_exe") bytes as built, $(x86_64-w64-mingw32-strip \
+  -o "$work/stripped.exe" "$cli_exe" && stat -c %s "$work/stripped.exe") bytes stripped"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
