@@ -109,7 +109,7 @@ completes() {  # completes LINE EXPECTED: the unpacked completion offers EXPECTE
     [ "${COMPREPLY[*]}" = "$3" ] || { echo "\"$2\" completes to \"${COMPREPLY[*]}\""; exit 1; }' \
     completes "$share/bash-completion/completions/tqr417-cli" "$1" "$2"
 }
-check "bash completes the companion's commands" completes "tqr417-cli s" "show send"
+check "bash completes the companion's commands" completes "tqr417-cli s" "show set send"
 check "bash completes the port names" completes "tqr417-cli recv --port " "com1 com2"
 
 # The unpacked application on an X server of its own: its main window must appear, of the
