@@ -2,11 +2,10 @@
 // application's set-up, its icon resources, the wait cursor and the message pump that keeps
 // the windows painted while input is dropped.
 
-// clang-format off: <windows.h> first
+#include <windows.h>
+// The common controls and dialogs need <windows.h> first.
 #include <commctrl.h>
 #include <commdlg.h>
-#include <windows.h>
-// clang-format on
 
 #include <atomic>
 
