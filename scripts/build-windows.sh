@@ -9,7 +9,7 @@ dir="${1:-build-windows}"
 shift || true
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev
-  nlohmann-json3-dev python3)
+  nlohmann-json3-dev python3 xvfb xauth xdotool)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
