@@ -13,19 +13,19 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExt, const char
 
 int CFileDialog::DoModal() {
   tqr417::fw::FileRequest request{open_ != FALSE, defaultExt_, fileName_, flags_, filter_};
-  std::optional<CString> chosen;
+  std::optional<std::string> chosen;
   {
     CDialog* owner = tqr417::fw::ModalOwner();
     tqr417::fw::ModalScope chooser;
     chosen = tqr417::fw::CurrentModalRunner().ChooseFile(request, owner);
   }
-  if (!chosen || chosen->IsEmpty()) return IDCANCEL;
-  CString path = *chosen;
-  // A name typed without an extension gets the default one.
-  const int nameStart = path.str().find_last_of('/') == std::string::npos
-                            ? 0
-                            : static_cast<int>(path.str().find_last_of('/')) + 1;
-  if (!defaultExt_.IsEmpty() && path.Find('.', nameStart) < 0) path += "." + defaultExt_;
-  pathName_ = path;
+  if (!chosen || chosen->empty()) return IDCANCEL;
+  pathName_ = std::move(*chosen);
+  // The one place a name typed without an extension gets the default one.
+  const size_t slash = pathName_.find_last_of("/\\");
+  const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  if (!defaultExt_.IsEmpty() && pathName_.find('.', nameStart) == std::string::npos) {
+    pathName_ += "." + defaultExt_.str();
+  }
   return IDOK;
 }

@@ -2,12 +2,14 @@
 // CFileDialog: the open and save file chooser.
 //
 //   CFileDialog chooser(FALSE, "417", "*.417", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-//   if (chooser.DoModal() == IDOK) Save(chooser.GetPathName());
+//   if (chooser.DoModal() == IDOK) Save(chooser.GetPathName());  // a UTF-8 std::string
 //
 // The initial name's pattern ("*.417") is the filter shown. A name chosen without an extension
 // gets ".<defExt>". The save chooser asks before replacing an existing file when
 // OFN_OVERWRITEPROMPT is given; the open chooser accepts names of files that do not exist
 // (the load then reports that it cannot open them).
+
+#include <string>
 
 #include "framework/c_string.h"
 #include "framework/win_types.h"
@@ -23,8 +25,9 @@ class CFileDialog {
   // Runs the chooser through the current modal runner: IDOK when a file was chosen, else
   // IDCANCEL.
   int DoModal();
-  // The chosen file's full path (empty before a successful DoModal).
-  CString GetPathName() const { return pathName_; }
+  // The chosen file's full path as the file system spells it, UTF-8 (empty before a
+  // successful DoModal). A path never travels in an 8-bit CString.
+  const std::string& GetPathName() const { return pathName_; }
 
  private:
   BOOL open_;
@@ -32,5 +35,5 @@ class CFileDialog {
   CString fileName_;
   DWORD flags_;
   CString filter_;
-  CString pathName_;
+  std::string pathName_;
 };

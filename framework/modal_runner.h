@@ -5,6 +5,7 @@
 // (framework/testing/scripted_runner.h).
 
 #include <optional>
+#include <string>
 
 #include "framework/c_string.h"
 #include "framework/toolkit.h"
@@ -15,10 +16,16 @@ class CMenu;
 
 namespace tqr417::fw {
 
+// How a message's bytes are to be read: the 8-bit text of the windows and the configuration
+// (Latin-1, byte for byte), or text that names files and devices as the file system spells
+// them (UTF-8).
+enum class TextEncoding { kLatin1, kUtf8 };
+
 struct MessageRequest {
   CString text;
   UINT type = MB_OK;  // buttons | icon
   CString caption;    // always the application's name
+  TextEncoding encoding = TextEncoding::kLatin1;
 };
 
 struct FileRequest {
@@ -39,8 +46,9 @@ class ModalRunner {
   // running modally, or the one that opens its system menu; nullptr: the active window.
   // Shows a message box; returns IDOK, IDCANCEL, IDYES or IDNO.
   virtual int ShowMessage(const MessageRequest& request, CDialog* owner) = 0;
-  // Runs a file chooser; returns the chosen path, nullopt when cancelled.
-  virtual std::optional<CString> ChooseFile(const FileRequest& request, CDialog* owner) = 0;
+  // Runs a file chooser; returns the chosen path as the file system spells it (UTF-8), nullopt
+  // when cancelled.
+  virtual std::optional<std::string> ChooseFile(const FileRequest& request, CDialog* owner) = 0;
   // Opens a popup menu at `globalPos`; returns the chosen command, 0 when none.
   virtual UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) = 0;
 };

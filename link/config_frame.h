@@ -24,7 +24,7 @@ using ConfigFrame = std::array<uint8_t, FRAME_SIZE>;
 
 struct EncodedFrame {
   ConfigFrame bytes{};  // checksum included
-  int32_t sum = 0;     // the sender's running sum; its low 16 bits are the checksum word
+  int32_t sum = 0;      // the sender's running sum; its low 16 bits are the checksum word
 };
 
 // Converts every field for sending and closes the frame with the checksum.

@@ -29,10 +29,7 @@ using Clock = std::chrono::steady_clock;
 struct SerialLink::Port {
   int fd = -1;
   std::string label;  // how messages name the port, e.g. "Com1 (/dev/ttyS0)"
-  // The bytes written since the last read or wait, and when the first of them was written.
-  bool sending = false;
-  Clock::time_point sendStart;
-  int sentBytes = 0;
+  LineClock line;     // the bytes written since the last read or wait
 };
 
 namespace {
@@ -169,7 +166,7 @@ bool SerialLink::Failed(int error) { return Fail(LineFailed(port_->label, error)
 
 uint16_t SerialLink::ReadByte() {
   if (!port_ || !LineWorks()) return NO_DATA;
-  port_->sending = false;
+  port_->line.Reset();
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(READ_TIMEOUT_MS);
   for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -204,12 +201,7 @@ uint16_t SerialLink::ReadByte() {
 bool SerialLink::Write(std::span<const uint8_t> bytes) {
   if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
   if (!LineWorks()) return false;
-  if (!port_->sending) {
-    port_->sending = true;
-    port_->sendStart = Clock::now();
-    port_->sentBytes = 0;
-  }
-  port_->sentBytes += static_cast<int>(bytes.size());
+  port_->line.Wrote(static_cast<int>(bytes.size()));
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t put = write(port_->fd, bytes.data() + done, bytes.size() - done);
@@ -230,8 +222,9 @@ bool SerialLink::Write(std::span<const uint8_t> bytes) {
 bool SerialLink::WaitUntilSent() {
   if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
   if (!LineWorks()) return false;
-  const bool sending = port_->sending;
-  port_->sending = false;
+  const bool sending = port_->line.Sending();
+  const Clock::time_point deadline = port_->line.LineFree();
+  port_->line.Reset();
   while (tcdrain(port_->fd) != 0) {
     if (errno != EINTR) return Failed(errno);
   }
@@ -240,7 +233,6 @@ bool SerialLink::WaitUntilSent() {
   // while their own buffer still holds some: never start an answer wait before the line
   // time of the bytes has passed. The port is watched meanwhile (poll reports a hang-up or
   // error whatever the events asked for), so a device that goes away ends the wait at once.
-  const Clock::time_point deadline = port_->sendStart + LineTime(port_->sentBytes);
   for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) return true;

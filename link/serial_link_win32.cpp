@@ -24,10 +24,7 @@ using Clock = std::chrono::steady_clock;
 struct SerialLink::Port {
   HANDLE handle = INVALID_HANDLE_VALUE;
   std::string label;  // how messages name the port, e.g. "Com1 (COM1)"
-  // The bytes written since the last read or wait, and when the first of them was written.
-  bool sending = false;
-  Clock::time_point sendStart;
-  int sentBytes = 0;
+  LineClock line;     // the bytes written since the last read or wait
 };
 
 namespace {
@@ -180,7 +177,7 @@ bool SerialLink::Failed(int error) {
 
 uint16_t SerialLink::ReadByte() {
   if (!port_ || !LineWorks()) return NO_DATA;
-  port_->sending = false;
+  port_->line.Reset();
   uint8_t byte = 0;
   DWORD got = 0;
   // The time-outs make this one call wait at most READ_TIMEOUT_MS for one byte.
@@ -194,12 +191,7 @@ uint16_t SerialLink::ReadByte() {
 bool SerialLink::Write(std::span<const uint8_t> bytes) {
   if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
   if (!LineWorks()) return false;
-  if (!port_->sending) {
-    port_->sending = true;
-    port_->sendStart = Clock::now();
-    port_->sentBytes = 0;
-  }
-  port_->sentBytes += static_cast<int>(bytes.size());
+  port_->line.Wrote(static_cast<int>(bytes.size()));
   size_t done = 0;
   while (done < bytes.size()) {
     DWORD put = 0;
@@ -217,15 +209,15 @@ bool SerialLink::Write(std::span<const uint8_t> bytes) {
 bool SerialLink::WaitUntilSent() {
   if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
   if (!LineWorks()) return false;
-  const bool sending = port_->sending;
-  port_->sending = false;
+  const bool sending = port_->line.Sending();
+  const Clock::time_point deadline = port_->line.LineFree();
+  port_->line.Reset();
   if (!FlushFileBuffers(port_->handle)) return Failed(static_cast<int>(GetLastError()));
   if (!sending) return true;
   // WriteFile returns once the driver holds the bytes, and USB adapters report them sent
   // while their own buffer still holds some: never start an answer wait before the line
   // time of the bytes has passed. The port is asked for its state meanwhile, so a device
   // that goes away ends the wait early.
-  const Clock::time_point deadline = port_->sendStart + LineTime(port_->sentBytes);
   constexpr auto kSlice = std::chrono::milliseconds(20);
   for (Clock::time_point now = Clock::now(); now < deadline; now = Clock::now()) {
     std::this_thread::sleep_until(std::min(deadline, now + kSlice));

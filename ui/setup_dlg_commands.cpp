@@ -19,8 +19,9 @@ constexpr const char* kExtension = "417";
 constexpr const char* kPattern = "*.417";
 constexpr DWORD kChooserFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 
+// The file functions' messages name the file as the file system spells it, in UTF-8.
 void ReportFileFailure(const tqr417::Status& status) {
-  if (!status.ok()) AfxMessageBox(CString(status.message()), MB_ICONHAND);
+  if (!status.ok()) AfxMessageBoxUtf8(status.message(), MB_ICONHAND);
 }
 
 }  // namespace
@@ -32,7 +33,8 @@ void CSetupDlg::ReportOutcome(const tqr417::TransferResult& result) {
   // reason, which names the port and its device, so the technician knows whether to plug in
   // a cable or close another program.
   if (!result.reason.message().empty()) text += "\n\n" + result.reason.message();
-  AfxMessageBox(CString(text), message.icon == tqr417::MessageIcon::kStop ? MB_ICONHAND : MB_OK);
+  // The reason names the device as the file system spells it, in UTF-8.
+  AfxMessageBoxUtf8(text, message.icon == tqr417::MessageIcon::kStop ? MB_ICONHAND : MB_OK);
 }
 
 void CSetupDlg::RunTransfer(
@@ -78,14 +80,14 @@ void CSetupDlg::OnSaveConfig() {
   StoreRows();
   CFileDialog chooser(FALSE, kExtension, kPattern, kChooserFlags);
   if (chooser.DoModal() != IDOK) return;
-  ReportFileFailure(tqr417::SaveConfigFile(chooser.GetPathName().str(), config_));
+  ReportFileFailure(tqr417::SaveConfigFile(chooser.GetPathName(), config_));
 }
 
 void CSetupDlg::OnLoadConfig() {
   // Nothing is stored first: what was typed and not yet stored is replaced by the refresh.
   CFileDialog chooser(TRUE, kExtension, kPattern, kChooserFlags);
   if (chooser.DoModal() == IDOK) {
-    ReportFileFailure(tqr417::LoadConfigFile(chooser.GetPathName().str(), config_));
+    ReportFileFailure(tqr417::LoadConfigFile(chooser.GetPathName(), config_));
   }
   RefreshFromConfig();
 }

@@ -32,12 +32,10 @@ QMessageBox::Icon IconOf(UINT type) {
   }
 }
 
-// Message texts may quote a file name, which the file system spells in UTF-8; every other
-// text is 8-bit. Text that reads as UTF-8 is shown as such, anything else byte for byte.
-QString MessageText(const CString& text) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString decoded = utf8(QByteArrayView(text.str().data(), text.GetLength()));
-  return utf8.hasError() ? ToQString(text) : decoded;
+// The message in the encoding its sender gave.
+QString MessageText(const MessageRequest& request) {
+  if (request.encoding == TextEncoding::kUtf8) return QString::fromUtf8(request.text.str());
+  return ToQString(request.text);
 }
 
 // The window a modal box belongs to: the owner dialog's, else the active window.
@@ -56,7 +54,7 @@ int QtModalRunner::RunDialog(CDialog& dialog) {
 }
 
 int QtModalRunner::ShowMessage(const MessageRequest& request, CDialog* owner) {
-  QMessageBox box(IconOf(request.type), ToQString(request.caption), MessageText(request.text),
+  QMessageBox box(IconOf(request.type), ToQString(request.caption), MessageText(request),
                   QMessageBox::NoButton, ParentOf(owner));
   switch (request.type & MB_TYPEMASK) {
     case MB_OKCANCEL:
@@ -81,13 +79,15 @@ int QtModalRunner::ShowMessage(const MessageRequest& request, CDialog* owner) {
   }
 }
 
-std::optional<CString> QtModalRunner::ChooseFile(const FileRequest& request, CDialog* owner) {
+std::optional<std::string> QtModalRunner::ChooseFile(const FileRequest& request, CDialog* owner) {
   QFileDialog chooser(ParentOf(owner));
   chooser.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   chooser.setFileMode(QFileDialog::AnyFile);
   if ((request.flags & OFN_OVERWRITEPROMPT) == 0 || request.open) {
     chooser.setOption(QFileDialog::DontConfirmOverwrite);
   }
+  // CFileDialog adds the default extension to the chosen name; the chooser is told it too only
+  // so that its question before replacing a file names the file that will be replaced.
   if (!request.defaultExt.IsEmpty()) chooser.setDefaultSuffix(ToQString(request.defaultExt));
 
   const QString initial = ToQString(request.initialName);
@@ -110,7 +110,7 @@ std::optional<CString> QtModalRunner::ChooseFile(const FileRequest& request, CDi
   // A path is handed to the file functions as the file system spells it (UTF-8 here), not as
   // Latin-1 like the configuration's texts, so a name with any characters opens the file the
   // technician chose.
-  return CString(QFile::encodeName(chooser.selectedFiles().front()).toStdString().c_str());
+  return QFile::encodeName(chooser.selectedFiles().front()).toStdString();
 }
 
 UINT QtModalRunner::TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) {

@@ -9,7 +9,7 @@ class QtModalRunner : public ModalRunner {
  public:
   int RunDialog(CDialog& dialog) override;
   int ShowMessage(const MessageRequest& request, CDialog* owner) override;
-  std::optional<CString> ChooseFile(const FileRequest& request, CDialog* owner) override;
+  std::optional<std::string> ChooseFile(const FileRequest& request, CDialog* owner) override;
   UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) override;
 };
 

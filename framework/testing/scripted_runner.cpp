@@ -61,7 +61,7 @@ int ScriptedRunner::RunDialog(CDialog& dialog) {
 
 int ScriptedRunner::ShowMessage(const MessageRequest& request, CDialog* /*owner*/) {
   messages_.push_back(MessageRecord{request.text, request.type & MB_ICONMASK,
-                                    request.type & MB_TYPEMASK, request.caption});
+                                    request.type & MB_TYPEMASK, request.caption, request.encoding});
   if (!answers_.empty()) {
     const int answer = answers_.front();
     answers_.pop_front();
@@ -70,16 +70,16 @@ int ScriptedRunner::ShowMessage(const MessageRequest& request, CDialog* /*owner*
   return (request.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
 }
 
-std::optional<CString> ScriptedRunner::ChooseFile(const FileRequest& request, CDialog* /*owner*/) {
+std::optional<std::string> ScriptedRunner::ChooseFile(const FileRequest& request,
+                                                      CDialog* /*owner*/) {
   fileRequests_.push_back(request);
   if (files_.empty()) {
     ++unexpected_;
     return std::nullopt;
   }
-  const std::optional<std::string> path = files_.front();
+  std::optional<std::string> path = std::move(files_.front());
   files_.pop_front();
-  if (!path) return std::nullopt;
-  return CString(*path);
+  return path;
 }
 
 UINT ScriptedRunner::TrackMenu(const CMenu& menu, CDialog* /*owner*/,

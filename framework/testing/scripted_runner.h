@@ -36,6 +36,7 @@ class ScriptedRunner : public ModalRunner {
     UINT icon = 0;     // type & MB_ICONMASK
     UINT buttons = 0;  // type & MB_TYPEMASK
     CString caption;
+    TextEncoding encoding = TextEncoding::kLatin1;
   };
 
   ScriptedRunner() = default;
@@ -63,7 +64,7 @@ class ScriptedRunner : public ModalRunner {
 
   int RunDialog(CDialog& dialog) override;
   int ShowMessage(const MessageRequest& request, CDialog* owner) override;
-  std::optional<CString> ChooseFile(const FileRequest& request, CDialog* owner) override;
+  std::optional<std::string> ChooseFile(const FileRequest& request, CDialog* owner) override;
   UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) override;
 
  private:

@@ -33,9 +33,12 @@ class Win32ModalRunner : public ModalRunner {
     return win32::ShowMessageBox(OwnerWindow(owner), request.text, request.caption, request.type);
   }
 
-  std::optional<CString> ChooseFile(const FileRequest& request, CDialog* owner) override {
-    return win32::ChooseFile(OwnerWindow(owner), request.open, request.defaultExt,
-                             request.initialName, request.flags, request.filter);
+  std::optional<std::string> ChooseFile(const FileRequest& request, CDialog* owner) override {
+    const std::optional<CString> chosen =
+        win32::ChooseFile(OwnerWindow(owner), request.open, request.defaultExt, request.initialName,
+                          request.flags, request.filter);
+    if (!chosen) return std::nullopt;
+    return chosen->str();
   }
 
   UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) override {

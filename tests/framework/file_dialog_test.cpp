@@ -82,22 +82,27 @@ TEST(QtFileChooserTest, NameOutsideLatinOneComesBackAsTheFileSystemSpellsIt) {
   request.defaultExt = "417";
   request.initialName = "*.417";
   request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  const std::optional<CString> path = runner.ChooseFile(request, nullptr);
+  const std::optional<std::string> path = runner.ChooseFile(request, nullptr);
   ASSERT_TRUE(path.has_value());
   const QString expected = QDir(folder).filePath(typed + QStringLiteral(".417"));
-  EXPECT_EQ(path->str(), QFile::encodeName(expected).toStdString());
+  EXPECT_EQ(*path, QFile::encodeName(expected).toStdString());
   QDir(folder).removeRecursively();
 }
 
-// Message texts quote file names in the file system's UTF-8; other 8-bit text stays bytes.
-TEST(QtMessageBoxTest, ShowsFileNamesInUtf8AndOtherTextByteForByte) {
+// A message composed in UTF-8 (one that names a file) is shown as UTF-8; 8-bit text of the
+// windows and the configuration byte for byte, even where its bytes would read as UTF-8.
+TEST(QtMessageBoxTest, ShowsEachTextInTheEncodingItCameIn) {
+  using tqr417::fw::TextEncoding;
   struct Case {
     std::string bytes;
+    TextEncoding encoding;
     QString shown;
   };
   const Case cases[] = {
-      {"Cannot load \"/tmp/\xD0\x9A.417\"", QStringLiteral("Cannot load \"/tmp/\u041a.417\"")},
-      {"Morse \xE9", QStringLiteral("Morse \u00e9")},
+      {"Cannot load \"/tmp/\xD0\x9A.417\"", TextEncoding::kUtf8,
+       QStringLiteral("Cannot load \"/tmp/\u041a.417\"")},
+      {"Morse \xE9", TextEncoding::kLatin1, QStringLiteral("Morse \u00e9")},
+      {"Morse \xC3\xA9", TextEncoding::kLatin1, QStringLiteral("Morse \u00c3\u00a9")},
   };
   for (const Case& c : cases) {
     QString seen;
@@ -111,6 +116,7 @@ TEST(QtMessageBoxTest, ShowsFileNamesInUtf8AndOtherTextByteForByte) {
     tqr417::fw::MessageRequest request;
     request.text = CString(c.bytes.c_str());
     request.type = MB_OK;
+    request.encoding = c.encoding;
     runner.ShowMessage(request, nullptr);
     EXPECT_EQ(seen, c.shown);
   }

@@ -75,8 +75,10 @@ TEST_F(FileCommandsTest, ChoosersAskForFilesOfTheApplication) {
 }
 
 TEST_F(FileCommandsTest, LoadOfDualFileSwitchesTheWindowToDual) {
+  state_.comPort = ComPort::kCom2;
   Scroll(SB_THUMBPOSITION, 5);
   ClickLoad(WriteDualFile());
+  EXPECT_EQ(state_.comPort, ComPort::kCom2);
   EXPECT_EQ(config_, loaded_);
   EXPECT_TRUE(runner_.Messages().empty());
   EXPECT_TRUE(Checked(ids::IDC_DUAL));
@@ -115,7 +117,8 @@ TEST_F(FileCommandsTest, CancelledLoadStillShowsTheTableAgain) {
   Driver().Click(GridId(grid::kUseDefaultCtcss, 4));
   Driver().Click(GridId(grid::kToneActive, 5));
   ClickLoad(std::nullopt);
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.functionTable.digitalOutput[2]));
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)),
+            std::to_string(config_.functionTable.digitalOutput[2]));
   EXPECT_EQ(Text(GridId(grid::kCtcss, 3)), "0");
   EXPECT_FALSE(Checked(GridId(grid::kUseDefaultCtcss, 4)));
   EXPECT_TRUE(Checked(GridId(grid::kToneActive, 5)));
@@ -132,7 +135,8 @@ TEST_F(FileCommandsTest, FailedLoadReportsAndChangesNothing) {
   EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
   EXPECT_NE(runner_.Messages()[0].text.str().find("missing.417"), std::string::npos);
   EXPECT_EQ(config_, StartupConfig());
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)), std::to_string(config_.functionTable.digitalOutput[2]));
+  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)),
+            std::to_string(config_.functionTable.digitalOutput[2]));
 }
 
 TEST_F(FileCommandsTest, FileWithAWordForANumberIsRefusedWhole) {
@@ -142,6 +146,7 @@ TEST_F(FileCommandsTest, FileWithAWordForANumberIsRefusedWhole) {
   ASSERT_EQ(runner_.Messages().size(), 1u);
   EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
   EXPECT_NE(runner_.Messages()[0].text.str().find("broken.417\": line 1 "), std::string::npos);
+  EXPECT_EQ(runner_.Messages()[0].encoding, fw::TextEncoding::kUtf8);
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_TRUE(Checked(ids::IDC_SINGLE));
 }
@@ -151,10 +156,12 @@ TEST_F(FileCommandsTest, SaveWritesWhatTheWindowShows) {
   TypeCell(grid::kDigitalOutput, 1, "45");
   Driver().Click(ids::IDC_REPEATER_MODE);
   const std::string path = PathOf("saved.417");
+  state_.comPort = ComPort::kCom2;
   runner_.ChooseFile(path);
   Driver().Click(ids::IDC_SAVE);
 
   EXPECT_TRUE(runner_.Messages().empty());
+  EXPECT_EQ(state_.comPort, ComPort::kCom2);
   UnitConfig read = StartupConfig();
   ASSERT_TRUE(LoadConfigFile(path, read).ok());
   EXPECT_EQ(read, config_);

@@ -154,6 +154,26 @@ TEST_F(TransferCommandsTest, DownloadReplacesTheConfigurationAndRefreshes) {
   EXPECT_EQ(Thumb(), 6);
 }
 
+TEST_F(TransferCommandsTest, DownloadIntoSingleModeWithoutMomentaryTime) {
+  for (int monRelayMode : {0, 1}) {
+    SCOPED_TRACE(monRelayMode);
+    UnitConfig unit = UnitHeldConfig();
+    unit.main.toneMode = 0;
+    unit.main.monRelayMode = monRelayMode;
+    state_.comPort = ComPort::kCom2;
+    UnitSends(FrameOf(unit));
+    Driver().Click(ids::IDC_RECV);
+    EXPECT_EQ(OnlyMessage().text, "Data received from TQR-417 OK");
+    EXPECT_EQ(config_, ThroughFrame(unit));
+    EXPECT_TRUE(Checked(ids::IDC_SINGLE));
+    EXPECT_EQ(state_.scrollMax, 7);
+    EXPECT_EQ(RowLabel(1), "F01");
+    EXPECT_FALSE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+    EXPECT_EQ(state_.comPort, ComPort::kCom2);
+    runner_.ClearRecords();
+  }
+}
+
 TEST_F(TransferCommandsTest, FailedOpenStillRefreshesFromTheFirstEntry) {
   NoPortAttached();
   Scroll(SB_THUMBPOSITION, 5);

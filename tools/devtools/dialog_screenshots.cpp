@@ -51,7 +51,7 @@ class ScreenshotRunner : public tqr417::fw::ModalRunner {
     return IDOK;
   }
 
-  std::optional<CString> ChooseFile(const tqr417::fw::FileRequest&, CDialog*) override {
+  std::optional<std::string> ChooseFile(const tqr417::fw::FileRequest&, CDialog*) override {
     return std::nullopt;
   }
 
