@@ -1,0 +1,127 @@
+#pragma once
+// The Windows side of the Win32 backend, behind types that need no <windows.h>.
+//
+// <windows.h> defines TRUE, IDOK, MB_OK, DWORD, HICON and more as macros and types that the
+// dialog layer defines in its own terms (framework/win_types.h), so no file includes both:
+// the files named native_* and the template builder speak Win32, the rest of the backend
+// speaks the dialog layer and reaches Windows through this header. Windows are opaque
+// pointers (HWND); message box types and notification codes are the Windows numbers, which
+// the dialog layer uses too.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/c_string.h"
+#include "framework/dialog_template.h"
+
+namespace tqr417::fw::win32 {
+
+using Window = void*;  // HWND
+
+// What a dialog window reports to its owner.
+class DialogEvents {
+ public:
+  virtual ~DialogEvents() = default;
+  // A control's notification (BN_CLICKED, EN_KILLFOCUS, CBN_SELCHANGE, ...).
+  virtual void Command(int controlId, unsigned code) = 0;
+  // A scroll bar control's request (SB_ code); `pos` for the thumb codes.
+  virtual void VScroll(int controlId, unsigned code, int pos) = 0;
+  // A system menu command; returns false to leave it to the system (move, ...).
+  virtual bool SysCommand(unsigned command, std::intptr_t param) = 0;
+  // F1.
+  virtual void Help() = 0;
+};
+
+// A dialog window made from a template, with its controls addressed by template index.
+class NativeDialog {
+ public:
+  NativeDialog(DialogEvents& events, const DialogTemplate& dialogTemplate, Window owner);
+  ~NativeDialog();
+  NativeDialog(const NativeDialog&) = delete;
+  NativeDialog& operator=(const NativeDialog&) = delete;
+
+  Window Handle() const;
+  int FocusedIndex() const;
+  // Gives the focus to control `index` (when the window is hidden: once it is shown).
+  void FocusControl(int index);
+  void FocusFirstControl();
+  void SetTitle(const CString& caption);
+  CString GetTitle() const;
+  // Shows icon resource `iconId` as the window's big and small icon.
+  void SetIcon(int iconId);
+  void Corner(int& x, int& y) const;
+  void AppendSystemMenuItem(bool separator, unsigned command, const CString& text);
+
+  void Show();
+  void Hide();
+  bool IsVisible() const;
+  void Activate();
+  // Runs the window modally over its owner until End is called.
+  void RunModal();
+  void End();
+  bool HasEnded() const;
+
+  // Controls by template index.
+  void Enable(int index, bool enable);
+  bool IsEnabled(int index) const;
+  bool IsVisible(int index) const;
+  void SetText(int index, const CString& text);
+  CString GetText(int index) const;
+  void SetCheck(int index, bool checked);
+  bool IsChecked(int index) const;
+  void SelectAllText(int index);
+  void LimitText(int index, int maxChars);
+  int ItemCount(int index) const;
+  CString ItemText(int index, int item) const;
+  void SetCurSel(int index, int item);
+  void SetScrollRange(int index, int minPos, int maxPos);
+  void GetScrollRange(int index, int& minPos, int& maxPos) const;
+  void SetScrollPos(int index, int pos);
+  int GetScrollPos(int index) const;
+
+  struct State;  // the window's Win32 state (native_dialog.cpp)
+
+ private:
+  std::unique_ptr<State> state_;
+};
+
+struct MenuItem {
+  bool separator = false;
+  unsigned command = 0;
+  CString text;
+};
+
+// Message box with the Windows MB_ type; returns IDOK, IDCANCEL, IDYES or IDNO.
+int ShowMessageBox(Window owner, const CString& text, const CString& caption, unsigned type);
+// The open or save chooser; the chosen path in UTF-8, nullopt when cancelled.
+std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaultExt,
+                                  const CString& initialName, unsigned long flags,
+                                  const CString& filter);
+// A popup menu at a screen point; the chosen command, 0 when none.
+unsigned TrackMenu(Window owner, const std::vector<MenuItem>& items, int x, int y);
+
+// The application: common controls and the per-monitor DPI awareness.
+void InitApplication();
+// The program file's name without its extension.
+CString ProgramFileBaseName();
+// True when the program's resources hold icon `iconId`.
+bool HasIconResource(int iconId);
+Window ActiveWindow();
+// Makes `window` active again if it still exists, is shown and is not active.
+void Reactivate(Window window);
+
+// The wait cursor and the input it drops: `dropInput` tells, for each input message, whether
+// to drop it now.
+void BeginWaitCursor(std::function<bool()> dropInput);
+void EndWaitCursor();
+void PushArrowCursor();
+void PopArrowCursor();
+// Dispatches pending messages other than dropped input (paint, timers).
+void PumpMessages();
+int DroppedInput();
+
+}  // namespace tqr417::fw::win32

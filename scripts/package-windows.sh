@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the Windows release: tqr417-windows-x64.zip with tqr417.exe, tqr417-cli.exe (both
+# stripped, self-contained) and a short read-me. Usage: scripts/package-windows.sh [build dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+win="${1:-build-windows}"
+scripts/build-windows.sh "$win"
+command -v zip >/dev/null || apt-get install -y -qq zip >/dev/null
+stage="$win/release/tqr417"
+rm -rf "$win/release"
+mkdir -p "$stage"
+x86_64-w64-mingw32-strip -o "$stage/tqr417.exe" "$win/ui/tqr417.exe"
+x86_64-w64-mingw32-strip -o "$stage/tqr417-cli.exe" "$win/tools/cli/tqr417-cli.exe"
+cat >"$stage/README.txt" <<'TEXT'
+TQR-417 Configuration Application for Windows (64-bit)
+
+tqr417.exe      the setup application: sets up the TQR-417 over its serial line.
+tqr417-cli.exe  the command-line companion (send, recv, ports, ...; run it with --help).
+
+Nothing needs installing: copy the folder anywhere and start tqr417.exe. Connect the unit to
+COM1 or COM2 and choose the port with "Com Port". To use another port, set the environment
+variable TQR417_COM1 or TQR417_COM2 to its name (for example COM5) before starting.
+Configurations are kept in .417 files ("SAVEConfig", "Load Config").
+TEXT
+sed -i 's/$/\r/' "$stage/README.txt"
+(cd "$win/release" && rm -f ../tqr417-windows-x64.zip && zip -q -r ../tqr417-windows-x64.zip tqr417)
+ls -l "$win/tqr417-windows-x64.zip"
