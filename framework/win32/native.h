@@ -95,8 +95,10 @@ struct MenuItem {
   CString text;
 };
 
-// Message box with the Windows MB_ type; returns IDOK, IDCANCEL, IDYES or IDNO.
-int ShowMessageBox(Window owner, const CString& text, const CString& caption, unsigned type);
+// Message box with the Windows MB_ type; `utf8` says the text is UTF-8 (it names files or
+// devices), else it is 8-bit Latin-1. Returns IDOK, IDCANCEL, IDYES or IDNO.
+int ShowMessageBox(Window owner, const CString& text, bool utf8, const CString& caption,
+                   unsigned type);
 // The open or save chooser; the chosen path in UTF-8, nullopt when cancelled.
 std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaultExt,
                                   const CString& initialName, unsigned long flags,

@@ -53,10 +53,10 @@ bool DialogHasDefaultButton(const DialogTemplate& dialogTemplate) {
   return false;
 }
 
-int ShowMessageBox(Window owner, const CString& text, const CString& caption, unsigned type) {
-  // A message may quote a file name, spelt in UTF-8; other texts are 8-bit.
-  return MessageBoxW(OwnerOrActive(owner), WideFromUtf8OrLatin1(text).c_str(),
-                     WideFromLatin1(caption).c_str(), type);
+int ShowMessageBox(Window owner, const CString& text, bool utf8, const CString& caption,
+                   unsigned type) {
+  const std::wstring wide = utf8 ? WideFromUtf8OrLatin1(text) : WideFromLatin1(text);
+  return MessageBoxW(OwnerOrActive(owner), wide.c_str(), WideFromLatin1(caption).c_str(), type);
 }
 
 std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaultExt,

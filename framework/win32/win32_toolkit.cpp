@@ -30,7 +30,9 @@ class Win32ModalRunner : public ModalRunner {
   }
 
   int ShowMessage(const MessageRequest& request, CDialog* owner) override {
-    return win32::ShowMessageBox(OwnerWindow(owner), request.text, request.caption, request.type);
+    return win32::ShowMessageBox(OwnerWindow(owner), request.text,
+                                 request.encoding == TextEncoding::kUtf8, request.caption,
+                                 request.type);
   }
 
   std::optional<std::string> ChooseFile(const FileRequest& request, CDialog* owner) override {
