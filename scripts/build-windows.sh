@@ -26,7 +26,10 @@ fi
 
 # The windows use the Win32 backend of the dialog layer (no Qt); the simulated unit needs a
 # pseudo-terminal and stays a Linux program.
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# ccache, when the machine has it, only makes a rebuild of unchanged sources faster.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
   -DTQR417_GUI=ON -DTQR417_BENCHMARKS=OFF "$@" >/dev/null
 cmake --build "$dir" -j2
