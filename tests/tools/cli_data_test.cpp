@@ -220,6 +220,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImportRefusal{"NotJson", "", "It is not valid JSON: parse error at line 1, column 15",
                       R"({"toneMode": 0)"},
         ImportRefusal{"NotAnObject", "", "found an array", "[]"},
+        ImportRefusal{"NameGivenTwice", "", "\"toneMode\" is given twice in one object",
+                      R"({"toneMode": 0, "toneMode": 1})"},
         ImportRefusal{"StrictRefusesWhatAWindowRefuses",
                       R"([{"op":"replace","path":"/callTimeoutMin","value":181}])",
                       "callTimeoutMin  181  (accepted: 0 to 180)", nullptr, "--strict"}),

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "config/entry_label.h"
 #include "config/field_catalogue.h"
@@ -218,8 +221,21 @@ std::string ConfigToJson(const UnitConfig& config) {
 
 std::vector<std::string> ConfigFromJson(std::string_view text, UnitConfig& config) {
   Json root;
+  // A name given twice in one object would leave only one of its values, silently: the names
+  // of each open object are kept, and the first one repeated refuses the file.
+  std::vector<std::set<std::string>> openObjects;
+  std::string repeated;
+  const auto noteNames = [&](int, Json::parse_event_t event, Json& parsed) {
+    if (event == Json::parse_event_t::object_start) openObjects.emplace_back();
+    if (event == Json::parse_event_t::object_end && !openObjects.empty()) openObjects.pop_back();
+    if (event == Json::parse_event_t::key && !openObjects.empty() &&
+        !openObjects.back().insert(parsed.get<std::string>()).second && repeated.empty()) {
+      repeated = parsed.get<std::string>();
+    }
+    return true;
+  };
   try {
-    root = Json::parse(text);
+    root = Json::parse(text, noteNames);
   } catch (const Json::parse_error& error) {
     // what() reads "[json.exception.parse_error.101] parse error at line 3, ...".
     std::string reason = error.what();
@@ -227,6 +243,9 @@ std::vector<std::string> ConfigFromJson(std::string_view text, UnitConfig& confi
       reason.erase(0, bracket + 2);
     }
     return {"It is not valid JSON: " + reason + "."};
+  }
+  if (!repeated.empty()) {
+    return {"\"" + repeated + "\" is given twice in one object; which value is meant is unclear."};
   }
   if (!root.is_object()) {
     return {"Expected an object of field names at the top level, found " + Found(root) + "."};
