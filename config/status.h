@@ -30,7 +30,8 @@ class Status {
   StatusCode code() const { return code_; }
   // A whole sentence for the technician, naming the file, port or field.
   const std::string& message() const { return message_; }
-  int osError() const { return osError_; }  // errno where the OS refused, else 0
+  // Where the OS refused: errno on POSIX systems, GetLastError() on Windows; else 0.
+  int osError() const { return osError_; }
 
  private:
   StatusCode code_ = StatusCode::kOk;
