@@ -475,4 +475,10 @@ int NativeDialog::GetScrollPos(int index) const {
   return bar != nullptr ? ::GetScrollPos(bar, SB_CTL) : 0;
 }
 
+void NativeDialog::SetAccessibleName(int index, const CString& name) {
+  if (HWND control = state_->At(index)) win32::SetAccessibleName(control, name);
+}
+
+Window NativeDialog::ControlHandle(int index) const { return state_->At(index); }
+
 }  // namespace tqr417::fw::win32
