@@ -4,8 +4,9 @@
 // Wine 8 answers E_NOTIMPL; the controls then keep the names Wine derives, and nothing else
 // changes.
 
-#include <oleacc.h>
 #include <windows.h>
+// oleacc.h needs <windows.h> first.
+#include <oleacc.h>
 
 #include "framework/win32/native.h"
 #include "framework/win32/win32_text.h"
