@@ -3,7 +3,7 @@
 # companion's transfers (tqr417-cli.exe send and recv) against the Linux simulated unit,
 # reached through a Wine COM port that points at the simulator's pseudo-terminal, then the
 # application tqr417.exe under Xvfb: its start-up, and both transfers clicked in its window;
-# last the setting dialog tests against the Win32 controls.
+# last the window and setting dialog tests against the Win32 controls.
 # Builds what is missing first and ends with "N passed, N failed" over all of them.
 # Usage: scripts/test-windows.sh [Windows build folder] [Linux build folder with tqr417-sim]
 set -uo pipefail
@@ -308,36 +308,43 @@ fi
 echo "  tqr417.exe: $(stat -c %s "$app_exe") bytes as built, $(x86_64-w64-mingw32-strip \
   -o "$work/stripped-app.exe" "$app_exe" && stat -c %s "$work/stripped-app.exe") bytes stripped"
 
-echo "== Setting dialog tests under Wine (real Win32 controls) =="
-# The dialog tests of tests/dialogs, built against the Win32 backend: each dialog is a real
-# window whose controls get their input as messages. Wine waits up to 2 s for a window
-# manager whenever a managed window is hidden; without one (Xvfb) every dialog would cost
-# that, so the windows are left unmanaged.
-dialog_tests() {
+echo "== Window and dialog tests under Wine (real Win32 controls) =="
+# The toolkit-neutral tests of tests/ui and tests/dialogs, built against the Win32 backend:
+# each window is real and its controls get their input as messages. Wine waits up to 2 s for
+# a window manager whenever a managed window is hidden; without one (Xvfb) every dialog would
+# cost that, so the windows are left unmanaged.
+window_tests() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wine "$dialogs_exe" 2>&1 | tr -d '\r' >"$work/dialogs.log"
-  local status=${PIPESTATUS[0]}
+  local exe status
+  for exe in $window_test_exes; do
+    wine "$exe" 2>&1 | tr -d '\r' >"$work/$(basename "$exe" .exe).log"
+    status=${PIPESTATUS[0]}
+    echo "$status" >"$work/$(basename "$exe" .exe).status"
+  done
   wineserver -k >/dev/null 2>&1
-  return "$status"
 }
-dialogs_exe="$PWD/$win/tests/dialogs/tqr417_dialogs_tests.exe"
-export dialogs_exe
+window_test_exes="$PWD/$win/tests/ui/tqr417_ui_tests.exe $PWD/$win/tests/dialogs/tqr417_dialogs_tests.exe"
+export window_test_exes
 if ! command -v xvfb-run >/dev/null; then
-  echo "  skip  the setting dialog tests: xvfb-run missing"
-elif [ ! -e "$dialogs_exe" ]; then
-  fail "the setting dialog tests were built ($dialogs_exe missing)"
+  echo "  skip  the window and dialog tests: xvfb-run missing"
 else
   wineserver -k >/dev/null 2>&1
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f dialog_tests); dialog_tests"
-  dialogs_status=$?
-  grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' "$work/dialogs.log"
-  dialogs_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' "$work/dialogs.log" | tail -n 1)
-  dialogs_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' "$work/dialogs.log")
-  passed=$((passed + ${dialogs_passed:-0}))
-  failed=$((failed + ${dialogs_failed:-0}))
-  if [ -z "$dialogs_failed" ] && { [ -z "$dialogs_passed" ] || [ "$dialogs_status" -ne 0 ]; }; then
-    fail "the setting dialog tests ran to their end (exit $dialogs_status)"
-  fi
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f window_tests); window_tests"
+  for exe in $window_test_exes; do
+    name=$(basename "$exe" .exe)
+    log="$work/$name.log"
+    echo "-- $name"
+    [ -e "$log" ] || : >"$log"
+    grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' "$log"
+    run_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' "$log" | tail -n 1)
+    run_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' "$log")
+    run_status=$(cat "$work/$name.status" 2>/dev/null || echo "not run")
+    passed=$((passed + ${run_passed:-0}))
+    failed=$((failed + ${run_failed:-0}))
+    if [ -z "$run_failed" ] && { [ -z "$run_passed" ] || [ "$run_status" != 0 ]; }; then
+      fail "$name ran to its end (exit $run_status)"
+    fi
+  done
 fi
 
 echo "$passed passed, $failed failed"
