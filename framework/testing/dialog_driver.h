@@ -13,6 +13,11 @@ class CDialog;
 
 namespace tqr417::fw {
 
+// Keys of the toolkit by name, for tests that run on every toolkit (each driver defines them).
+namespace keys {
+extern const int kF1;
+}  // namespace keys
+
 class DialogDriver {
  public:
   explicit DialogDriver(CDialog& dialog);

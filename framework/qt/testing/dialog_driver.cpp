@@ -28,6 +28,8 @@ QWidget* ControlOf(CDialog& dialog, int controlId) {
 
 }  // namespace
 
+const int keys::kF1 = Qt::Key_F1;
+
 DialogDriver::DialogDriver(CDialog& dialog) : dialog_(dialog) {}
 
 void DialogDriver::Settle() {

@@ -40,6 +40,8 @@ ControlKind KindOf(const CDialog& dialog, int controlId) {
 
 }  // namespace
 
+const int keys::kF1 = 0x70;  // VK_F1
+
 DialogDriver::DialogDriver(CDialog& dialog) : dialog_(dialog) {}
 
 void DialogDriver::Settle() { native::Settle(); }
