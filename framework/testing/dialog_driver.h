@@ -36,6 +36,11 @@ class DialogDriver {
   // Chooses list item `index` of a combo box as the user would (focus, then selection).
   void Choose(int controlId, int index);
 
+  // A click on scroll bar control `controlId` as the user gives it: `code` is SB_LINEUP,
+  // SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP or SB_BOTTOM, and the end of the scroll
+  // follows.
+  void ScrollBar(int controlId, unsigned code);
+
   // Keys, sent to the control that has the focus (or the dialog when none has): a key code
   // and modifiers of the toolkit.
   void Key(int key, int modifiers = 0);

@@ -77,6 +77,11 @@ void DialogDriver::Choose(int controlId, int index) {
   native::ChooseItem(WindowHandle(dialog_), control, controlId, index);
 }
 
+void DialogDriver::ScrollBar(int controlId, unsigned code) {
+  if (code > SB_BOTTOM || code == SB_THUMBPOSITION || code == SB_THUMBTRACK) return;
+  native::ScrollRequest(WindowHandle(dialog_), ControlOf(dialog_, controlId), code);
+}
+
 void DialogDriver::Key(int key, int modifiers) {
   if (dialog_.Template() == nullptr) return;
   native::PressKey(WindowHandle(dialog_), *dialog_.Template(), key, modifiers);

@@ -104,6 +104,15 @@ void ChooseItem(Window dialog, Window combo, int controlId, int index) {
   Settle();
 }
 
+void ScrollRequest(Window dialog, Window bar, unsigned code) {
+  if (dialog == nullptr || !TakesClickFocus(bar)) return;
+  for (const unsigned request : {code, static_cast<unsigned>(SB_ENDSCROLL)}) {
+    SendMessageW(Handle(dialog), WM_VSCROLL, MAKEWPARAM(request, 0),
+                 reinterpret_cast<LPARAM>(Handle(bar)));
+  }
+  Settle();
+}
+
 void PressKey(Window dialog, const DialogTemplate& dialogTemplate, int key, int modifiers) {
   HWND window = Handle(dialog);
   if (window == nullptr) return;

@@ -24,6 +24,9 @@ void ClickButton(Window control);
 // Selects item `index` of a combo box as the user's choice in its list: the selection
 // changes and the dialog hears CBN_SELCHANGE.
 void ChooseItem(Window dialog, Window combo, int controlId, int index);
+// A click on scroll bar `bar`: the request `code` reaches the dialog as WM_VSCROLL, then
+// SB_ENDSCROLL as when the mouse button is released. Nothing when the bar is disabled.
+void ScrollRequest(Window dialog, Window bar, unsigned code);
 // Presses and releases virtual key `key` with the modifiers held (MK_SHIFT, MK_CONTROL
 // bits as below), sent to the control with the focus through the dialog manager of `dialog`
 // as the dialog's modal loop would: a window without a default button ignores Enter.
