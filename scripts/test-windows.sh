@@ -312,7 +312,9 @@ echo "== Window and dialog tests under Wine (real Win32 controls) =="
 # The toolkit-neutral tests of tests/ui and tests/dialogs, built against the Win32 backend:
 # each window is real and its controls get their input as messages. Wine waits up to 2 s for
 # a window manager whenever a managed window is hidden; without one (Xvfb) every dialog would
-# cost that, so the windows are left unmanaged.
+# cost that, so the windows are left unmanaged. That is set only here, after the application
+# checks: their clicks were tried with managed windows only (unmanaged, the click on "Send to
+# 417" brought no message box).
 window_tests() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   local exe status
