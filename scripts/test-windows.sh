@@ -309,10 +309,10 @@ echo "  tqr417.exe: $(stat -c %s "$app_exe") bytes as built, $(x86_64-w64-mingw3
   -o "$work/stripped-app.exe" "$app_exe" && stat -c %s "$work/stripped-app.exe") bytes stripped"
 
 echo "== Window and dialog tests under Wine (real Win32 controls) =="
-# The toolkit-neutral tests of tests/ui and tests/dialogs, built against the Win32 backend:
-# each window is real and its controls get their input as messages. Wine waits up to 2 s for
-# a window manager whenever a managed window is hidden; without one (Xvfb) every dialog would
-# cost that, so the windows are left unmanaged. That is set only here, after the application
+# The toolkit-neutral tests of tests/framework, tests/ui and tests/dialogs, built against the
+# Win32 backend: each window is real and its controls get their input as messages. Wine waits
+# up to 2 s for a window manager whenever a managed window is hidden; without one (Xvfb)
+# every dialog would cost that, so the windows are left unmanaged. That is set only here, after the application
 # checks: their clicks were tried with managed windows only (unmanaged, the click on "Send to
 # 417" brought no message box).
 window_tests() {
@@ -325,7 +325,8 @@ window_tests() {
   done
   wineserver -k >/dev/null 2>&1
 }
-window_test_exes="$PWD/$win/tests/ui/tqr417_ui_tests.exe $PWD/$win/tests/dialogs/tqr417_dialogs_tests.exe"
+window_test_exes="$PWD/$win/tests/framework/tqr417_framework_tests.exe
+  $PWD/$win/tests/ui/tqr417_ui_tests.exe $PWD/$win/tests/dialogs/tqr417_dialogs_tests.exe"
 export window_test_exes
 if ! command -v xvfb-run >/dev/null; then
   echo "  skip  the window and dialog tests: xvfb-run missing"
