@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs the Windows programs under Wine: the core tests (tqr417_core_tests.exe), then the
 # companion's transfers (tqr417-cli.exe send and recv) against the Linux simulated unit,
-# reached through a Wine COM port that points at the simulator's pseudo-terminal. Builds what
-# is missing first and ends with "N passed, N failed" over both.
+# reached through a Wine COM port that points at the simulator's pseudo-terminal, then the
+# application tqr417.exe under Xvfb: its start-up, and both transfers clicked in its window;
+# last the window and setting dialog tests against the Win32 controls.
+# Builds what is missing first and ends with "N passed, N failed" over all of them.
 # Usage: scripts/test-windows.sh [Windows build folder] [Linux build folder with tqr417-sim]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -217,8 +219,136 @@ if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
 else
   echo "  skip  tqr417.exe start-up: xvfb-run or xdotool missing"
 fi
+
+# The transfers from the application's own window, driven from outside as the technician
+# would: a mouse click on the button, the message box's text from Wine's message box trace,
+# Enter to dismiss the box. Without a window manager X keyboard input goes to the window under
+# the pointer, so the pointer is moved into the box first.
+# Prints "<button>: <box text> after <ms> ms" (or why not) for each button.
+app_transfers() {
+  wineserver -p >/dev/null 2>&1
+  # Wine has made its default COM links by now: point COM9 at the simulated unit.
+  ln -sfn "$device" "$WINEPREFIX/dosdevices/com9"
+  if [ "$(readlink "$WINEPREFIX/dosdevices/com9")" != "$device" ]; then
+    echo "COM9 does not lead to the simulator; not run"
+    return 1
+  fi
+  local err="$work/app-transfers.err"
+  WINEDEBUG=-all,trace+msgbox TQR417_COM1=COM9 wine "$app_exe" >/dev/null 2>"$err" &
+  local main="" width height
+  for _ in $(seq 300); do
+    main=$(xdotool search --name "^TQR-417 Configuration Application$" 2>/dev/null | head -n 1)
+    [ -n "$main" ] && break
+    sleep 0.05
+  done
+  [ -n "$main" ] || { echo "main window not found"; return 1; }
+  sleep 1
+  # The X window is the dialog's client area: positions scale from the template's 394 x 277
+  # dialog units to its size.
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  width=$WIDTH
+  height=$HEIGHT
+  # Button name, centre in dialog units.
+  local name x y seen box started text try
+  for button in "Send to 417:51:259" "Recv from 417:140:259"; do
+    IFS=: read -r name x y <<<"$button"
+    box=""
+    for try in 1 2 3; do
+      seen=$(grep -c 'trace:msgbox' "$err")
+      started=$(date +%s%N)
+      xdotool mousemove --window "$main" $((x * width / 394)) $((y * height / 277)) click 1
+      # A transfer at 4800 baud takes about 2 s; a click lost before the window took input
+      # is repeated after 8 s.
+      for _ in $(seq 160); do
+        [ "$(grep -c 'trace:msgbox' "$err")" -gt "$seen" ] && break
+        sleep 0.05
+      done
+      [ "$(grep -c 'trace:msgbox' "$err")" -gt "$seen" ] && break
+    done
+    text=$(grep 'trace:msgbox' "$err" | sed -n "$((seen + 1))p" | sed -E 's/.*L"(.*)"\r?$/\1/')
+    if [ -z "$text" ]; then
+      echo "$name: no message box"
+      continue
+    fi
+    echo "$name: $text after $((($(date +%s%N) - started) / 1000000)) ms"
+    for _ in $(seq 20); do
+      box=$(xdotool search --name "^tqr417$" 2>/dev/null | head -n 1)
+      [ -n "$box" ] && break
+      sleep 0.05
+    done
+    for try in 1 2 3; do
+      [ -n "$box" ] && xdotool mousemove --window "$box" 20 10 key Return
+      for _ in $(seq 20); do
+        xdotool search --name "^tqr417$" >/dev/null 2>&1 || break 2
+        sleep 0.05
+      done
+    done
+    xdotool search --name "^tqr417$" >/dev/null 2>&1 && echo "$name: message box not dismissed"
+  done
+  wineserver -k >/dev/null 2>&1
+}
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+  wineserver -k >/dev/null 2>&1
+  start_sim --paced &&
+    export device work &&
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f app_transfers); app_transfers" \
+      >"$work/app-transfers.log" 2>&1
+  sed 's/^/        /' "$work/app-transfers.log"
+  grep -qx 'Send to 417: Data Received by TQR-417 OK after [0-9]* ms' "$work/app-transfers.log" &&
+    grep -q '^upload: checksum 0xCF75 matches; configuration kept; answered 0x41' "$work/sim.log"
+  check $? "\"Send to 417\" in tqr417.exe: \"Data Received by TQR-417 OK\", the unit took the start-up frame (checksum 0xCF75)"
+  grep -qx 'Recv from 417: Data received from TQR-417 OK after [0-9]* ms' "$work/app-transfers.log" &&
+    grep -q '^download: sent 936 of 936 bytes' "$work/sim.log" &&
+    ! grep -q 'not dismissed' "$work/app-transfers.log"
+  check $? "\"Recv from 417\" in tqr417.exe: \"Data received from TQR-417 OK\", both boxes dismissed with Enter"
+  stop_sim
+else
+  echo "  skip  transfers from tqr417.exe's window: xvfb-run or xdotool missing"
+fi
 echo "  tqr417.exe: $(stat -c %s "$app_exe") bytes as built, $(x86_64-w64-mingw32-strip \
   -o "$work/stripped-app.exe" "$app_exe" && stat -c %s "$work/stripped-app.exe") bytes stripped"
+
+echo "== Window and dialog tests under Wine (real Win32 controls) =="
+# The toolkit-neutral tests of tests/framework, tests/ui and tests/dialogs, built against the
+# Win32 backend: each window is real and its controls get their input as messages. Wine waits
+# up to 2 s for a window manager whenever a managed window is hidden; without one (Xvfb)
+# every dialog would cost that, so the windows are left unmanaged. That is set only here, after the application
+# checks: their clicks were tried with managed windows only (unmanaged, the click on "Send to
+# 417" brought no message box).
+window_tests() {
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  local exe status
+  for exe in $window_test_exes; do
+    wine "$exe" 2>&1 | tr -d '\r' >"$work/$(basename "$exe" .exe).log"
+    status=${PIPESTATUS[0]}
+    echo "$status" >"$work/$(basename "$exe" .exe).status"
+  done
+  wineserver -k >/dev/null 2>&1
+}
+window_test_exes="$PWD/$win/tests/framework/tqr417_framework_tests.exe
+  $PWD/$win/tests/ui/tqr417_ui_tests.exe $PWD/$win/tests/dialogs/tqr417_dialogs_tests.exe"
+export window_test_exes
+if ! command -v xvfb-run >/dev/null; then
+  echo "  skip  the window and dialog tests: xvfb-run missing"
+else
+  wineserver -k >/dev/null 2>&1
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f window_tests); window_tests"
+  for exe in $window_test_exes; do
+    name=$(basename "$exe" .exe)
+    log="$work/$name.log"
+    echo "-- $name"
+    [ -e "$log" ] || : >"$log"
+    grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' "$log"
+    run_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' "$log" | tail -n 1)
+    run_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' "$log")
+    run_status=$(cat "$work/$name.status" 2>/dev/null || echo "not run")
+    passed=$((passed + ${run_passed:-0}))
+    failed=$((failed + ${run_failed:-0}))
+    if [ -z "$run_failed" ] && { [ -z "$run_passed" ] || [ "$run_status" != 0 ]; }; then
+      fail "$name ran to its end (exit $run_status)"
+    fi
+  done
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -13,6 +13,11 @@ class CDialog;
 
 namespace tqr417::fw {
 
+// Keys of the toolkit by name, for tests that run on every toolkit (each driver defines them).
+namespace keys {
+extern const int kF1;
+}  // namespace keys
+
 class DialogDriver {
  public:
   explicit DialogDriver(CDialog& dialog);
@@ -30,6 +35,11 @@ class DialogDriver {
   void Click(int controlId);
   // Chooses list item `index` of a combo box as the user would (focus, then selection).
   void Choose(int controlId, int index);
+
+  // A click on scroll bar control `controlId` as the user gives it: `code` is SB_LINEUP,
+  // SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP or SB_BOTTOM, and the end of the scroll
+  // follows.
+  void ScrollBar(int controlId, unsigned code);
 
   // Keys, sent to the control that has the focus (or the dialog when none has): a key code
   // and modifiers of the toolkit.

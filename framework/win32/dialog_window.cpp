@@ -25,7 +25,10 @@ class Win32Control : public ControlPeer {
   void SetFocus() override {
     if (window_) window_->FocusControl(index_);
   }
-  void SetAccessibleName(const CString& name) override { accessibleName_ = name; }
+  void SetAccessibleName(const CString& name) override {
+    accessibleName_ = name;
+    if (window_) window_->SetAccessibleName(index_, name);
+  }
   CString GetAccessibleName() const override { return accessibleName_; }
   void SetCheck(bool checked) override {
     if (window_) window_->SetCheck(index_, checked);
@@ -67,8 +70,9 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     : owner_(owner), template_(dialogTemplate), native_(*this, dialogTemplate, ownerWindow) {
   const int count = static_cast<int>(dialogTemplate.controls.size());
   for (int index = 0; index < count; ++index) {
-    controls_.push_back(std::make_shared<Win32Control>(
-        native_, index, CString(DefaultAccessibleName(dialogTemplate, index))));
+    CString name(DefaultAccessibleName(dialogTemplate, index));
+    native_.SetAccessibleName(index, name);
+    controls_.push_back(std::make_shared<Win32Control>(native_, index, std::move(name)));
   }
 }
 

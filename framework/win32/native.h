@@ -82,6 +82,10 @@ class NativeDialog {
   void GetScrollRange(int index, int& minPos, int& maxPos) const;
   void SetScrollPos(int index, int pos);
   int GetScrollPos(int index) const;
+  // Gives control `index` its accessible name (see win32::SetAccessibleName).
+  void SetAccessibleName(int index, const CString& name);
+  // The window of control `index`, nullptr when there is none.
+  Window ControlHandle(int index) const;
 
   struct State;  // the window's Win32 state (native_dialog.cpp)
 
@@ -105,6 +109,12 @@ std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaul
                                   const CString& filter);
 // A popup menu at a screen point; the chosen command, 0 when none.
 unsigned TrackMenu(Window owner, const std::vector<MenuItem>& items, int x, int y);
+
+// Hands `name` to the system's accessibility services as the accessible name of window
+// `control`. Returns the HRESULT: 0 (S_OK) when they took it; a failure leaves the control
+// with the name the system derives from its text (Wine 8 has the services object, but
+// its SetHwndPropStr returns E_NOTIMPL).
+long SetAccessibleName(Window control, const CString& name);
 
 // The application: common controls and the per-monitor DPI awareness.
 void InitApplication();

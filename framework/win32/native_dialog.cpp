@@ -4,6 +4,8 @@
 // reports the controls' notifications to its owner.
 
 #include <windows.h>
+// The common controls need <windows.h> first.
+#include <commctrl.h>
 
 #include "framework/win32/native.h"
 #include "framework/win32/native_input.h"
@@ -92,6 +94,21 @@ bool TakesFocus(HWND control, ControlKind kind) {
   return (styles & WS_VISIBLE) != 0 && (styles & WS_DISABLED) == 0;
 }
 
+// Typing into an edit field: characters beyond Latin-1 are refused, since the dialog layer
+// holds 8-bit text and would store them as '?' while the field showed them; in a field that
+// takes upper case, a to z become A to Z. Text the program sets is not changed.
+LRESULT CALLBACK EditTyping(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                            DWORD_PTR upperCase) {
+  if (message == WM_CHAR) {
+    if (wParam > 0xFF) {
+      MessageBeep(MB_OK);
+      return 0;
+    }
+    if (upperCase != 0 && wParam >= 'a' && wParam <= 'z') wParam -= 'a' - 'A';
+  }
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
 }  // namespace
 
 void NativeDialog::State::Initialise() {
@@ -110,6 +127,9 @@ void NativeDialog::State::Initialise() {
         SendMessageW(controls[i], CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(WideFromLatin1(item).c_str()));
       }
+    }
+    if (control.kind == ControlKind::kEdit && controls[i] != nullptr) {
+      SetWindowSubclass(controls[i], &EditTyping, 1, (control.flags & style::kUpperCase) != 0);
     }
     if (control.kind == ControlKind::kIcon) {
       const int iconId = std::atoi(control.caption.c_str());
@@ -474,5 +494,11 @@ int NativeDialog::GetScrollPos(int index) const {
   HWND bar = state_->At(index);
   return bar != nullptr ? ::GetScrollPos(bar, SB_CTL) : 0;
 }
+
+void NativeDialog::SetAccessibleName(int index, const CString& name) {
+  if (HWND control = state_->At(index)) win32::SetAccessibleName(control, name);
+}
+
+Window NativeDialog::ControlHandle(int index) const { return state_->At(index); }
 
 }  // namespace tqr417::fw::win32

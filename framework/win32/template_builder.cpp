@@ -72,8 +72,9 @@ DWORD KindStyle(const ControlTemplate& control) {
     case ControlKind::kIcon:
       return SS_ICON;
     case ControlKind::kEdit:
-      return ES_LEFT | ES_AUTOHSCROLL | WS_BORDER |
-             ((control.flags & style::kUpperCase) != 0 ? ES_UPPERCASE : 0);
+      // Not ES_UPPERCASE: it turns every letter into upper case (é too) and also text the
+      // program sets; the dialog procedure converts typed a to z only.
+      return ES_LEFT | ES_AUTOHSCROLL | WS_BORDER;
     case ControlKind::kComboDropDown:
       return CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | (sorted ? CBS_SORT : 0);
     case ControlKind::kComboDropList:

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,8 +12,8 @@
 #include "config/unit_config.h"
 #include "dialogs/setting_commands.h"
 #include "framework/dialog.h"
+#include "framework/dialog_template.h"
 #include "framework/modal_runner.h"
-#include "framework/qt/qt_access.h"
 #include "framework/testing/scripted_runner.h"
 #include "framework/wnd.h"
 #include "resources/resource_ids.h"
@@ -86,15 +85,22 @@ inline void RunCommand(int templateId, DialogSettings& settings, AppState& state
   }
 }
 
-inline QAbstractButton* ButtonOf(DialogDriver& d, int id) {
-  CWnd* control = d.Dialog().GetDlgItem(id);
-  return control == nullptr ? nullptr
-                            : qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(control));
+// True when control `id` is a check box or radio button.
+inline bool IsCheckable(DialogDriver& d, int id) {
+  const fw::DialogTemplate* dialogTemplate = d.Dialog().Template();
+  if (dialogTemplate == nullptr) return false;
+  for (const fw::ControlTemplate& control : dialogTemplate->controls) {
+    if (control.id == id) {
+      return control.kind == fw::ControlKind::kCheckBox ||
+             control.kind == fw::ControlKind::kRadioButton;
+    }
+  }
+  return false;
 }
 
 inline bool IsChecked(DialogDriver& d, int id) {
-  QAbstractButton* button = ButtonOf(d, id);
-  return button != nullptr && button->isChecked();
+  CWnd* control = d.Dialog().GetDlgItem(id);
+  return control != nullptr && IsCheckable(d, id) && control->GetCheck() == 1;
 }
 
 inline bool IsEnabled(DialogDriver& d, int id) {
@@ -104,9 +110,7 @@ inline bool IsEnabled(DialogDriver& d, int id) {
 
 // What a control shows: "[x]" or "[ ]" for a check box or radio button, else its text.
 inline std::string Shown(DialogDriver& d, int id) {
-  if (QAbstractButton* button = ButtonOf(d, id); button != nullptr && button->isCheckable()) {
-    return button->isChecked() ? "[x]" : "[ ]";
-  }
+  if (IsCheckable(d, id)) return IsChecked(d, id) ? "[x]" : "[ ]";
   return d.Text(id).str();
 }
 

@@ -1,10 +1,6 @@
 #include "test_dialogs.h"
 
-#include <QDialog>
-#include <QTest>
-
 #include "framework/dialog_template.h"
-#include "framework/qt/qt_access.h"
 #include "framework/testing/dialog_driver.h"
 
 namespace tqr417::fw::test {
@@ -133,15 +129,6 @@ void ScrollDlg::DoDataExchange(CDataExchange* pDX) {
   DDV_MinMaxInt(pDX, first, 0, 9);
   DDX_Text(pDX, 42, second);
   DDV_MinMaxInt(pDX, second, 0, 9);
-}
-
-void ShowActive(CDialog& dialog) {
-  if (tqr417::fw::QtWindow(dialog) == nullptr) dialog.Create();
-  QDialog* window = tqr417::fw::QtWindow(dialog);
-  window->show();
-  window->activateWindow();
-  static_cast<void>(QTest::qWaitForWindowActive(window, 1000));
-  DialogDriver::Settle();
 }
 
 }  // namespace tqr417::fw::test

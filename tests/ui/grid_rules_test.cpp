@@ -157,6 +157,18 @@ TEST_F(RelaySharingTest, FieldDisabledUnderTheFocusByAScrollSharesNothing) {
 
 // ---- Row enabling ----------------------------------------------------------------------
 
+using ScrollBarTest = SetupWindowTest;
+
+TEST_F(ScrollBarTest, ScrollBarControlDrivesTheGrid) {
+  TypeCell(grid::kDigitalOutput, 1, "33");
+  Driver().ScrollBar(res::setup::IDC_SCROLLBAR, SB_LINEDOWN);
+  EXPECT_EQ(RowLabel(1), "F02");
+  EXPECT_EQ(config_.functionTable.digitalOutput[1], 33);
+  Driver().ScrollBar(res::setup::IDC_SCROLLBAR, SB_BOTTOM);
+  EXPECT_EQ(RowLabel(10), "F16");
+  EXPECT_EQ(Thumb(), 7);
+}
+
 using RowEnablingTest = SetupWindowTest;
 
 TEST_F(RowEnablingTest, ToneActiveBoxEnablesOnlyItsRowsEditingControls) {

@@ -1,12 +1,9 @@
 // Values outside their ranges: one message per exchange that meets them, the exchange stops
 // at the first, focus changes never repeat a report, and the handlers go on regardless.
 
-#include <QAbstractButton>
-#include <QTest>
 #include <string>
 
 #include "config/defaults.h"
-#include "framework/qt/qt_access.h"
 #include "resources/resource_ids.h"
 #include "support/row_name.h"
 #include "tests/ui/setup_window_fixture.h"
@@ -49,19 +46,6 @@ TEST_F(RangeMessageTest, FocusLossReportsOncePerFocusChange) {
 
   Driver().Focus(GridId(grid::kGroup, 3));
   EXPECT_EQ(DurationMessages(), 2);
-  EXPECT_EQ(Driver().FocusedId(), GridId(grid::kDuration, 1));
-}
-
-TEST_F(RangeMessageTest, ClickTakenByTheMessageLeavesTheButtonReleased) {
-  TypeCell(grid::kDuration, 1, "30001");
-  auto* send =
-      qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(Dlg().GetDlgItem(ids::IDC_SEND)));
-  ASSERT_NE(send, nullptr);
-  QTest::mousePress(send, Qt::LeftButton);  // the focus loss answers with the range message
-  EXPECT_EQ(DurationMessages(), 1);
-  EXPECT_FALSE(send->isDown());
-  QTest::mouseRelease(send, Qt::LeftButton);
-  EXPECT_EQ(runner_.Messages().size(), 1u) << "the click was taken: no upload ran";
   EXPECT_EQ(Driver().FocusedId(), GridId(grid::kDuration, 1));
 }
 

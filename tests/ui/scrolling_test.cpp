@@ -4,7 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QScrollBar>
+#include <QWidget>
 #include <cctype>
 #include <string>
 
@@ -102,19 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
     tqr417::test_support::RowName{});
 
 using ThumbRuleTest = SetupWindowTest;
-
-TEST_F(ThumbRuleTest, ScrollBarControlDrivesTheGrid) {
-  auto* bar =
-      qobject_cast<QScrollBar*>(tqr417::fw::QtWidget(Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)));
-  ASSERT_NE(bar, nullptr);
-  TypeCell(grid::kDigitalOutput, 1, "33");
-  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(RowLabel(1), "F02");
-  EXPECT_EQ(config_.functionTable.digitalOutput[1], 33);
-  bar->triggerAction(QAbstractSlider::SliderToMaximum);
-  EXPECT_EQ(RowLabel(10), "F16");
-  EXPECT_EQ(bar->value(), 7);
-}
 
 TEST_F(ThumbRuleTest, EndOfScrollStoresWithoutRefilling) {
   TypeCell(grid::kCtcss, 2, "12");

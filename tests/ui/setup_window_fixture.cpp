@@ -1,11 +1,5 @@
 #include "tests/ui/setup_window_fixture.h"
 
-#include <QAbstractButton>
-#include <QDialog>
-#include <QTest>
-#include <QWidget>
-
-#include "framework/qt/qt_access.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::ui::testing {
@@ -24,15 +18,6 @@ void SetupWindowTest::TearDown() {
   use_.reset();
 }
 
-void SetupWindowTest::Reactivate() {
-  QDialog* window = tqr417::fw::QtWindow(*dlg_);
-  ASSERT_NE(window, nullptr);
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  fw::DialogDriver::Settle();
-}
-
 std::string SetupWindowTest::Text(int controlId) {
   CWnd* control = dlg_->GetDlgItem(controlId);
   return control == nullptr ? std::string("<none>") : control->GetWindowText().str();
@@ -45,9 +30,7 @@ bool SetupWindowTest::Enabled(int controlId) {
 
 bool SetupWindowTest::Checked(int controlId) {
   CWnd* control = dlg_->GetDlgItem(controlId);
-  auto* button =
-      control == nullptr ? nullptr : qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(control));
-  return button != nullptr && button->isChecked();
+  return control != nullptr && control->GetCheck() == 1;
 }
 
 bool SetupWindowTest::Visible(int controlId) {

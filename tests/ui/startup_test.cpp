@@ -1,11 +1,8 @@
 // The main window right after it has opened, and its system menu.
 
-#include <QDialog>
-
 #include "config/defaults.h"
 #include "framework/dialog_template.h"
 #include "framework/menu.h"
-#include "framework/qt/qt_access.h"
 #include "link/config_frame.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
@@ -88,26 +85,6 @@ TEST_F(StartupTest, SystemMenuEndsWithSeparatorAndAbout) {
   EXPECT_EQ(separator.flags, MF_SEPARATOR);
   EXPECT_EQ(about.text, "&About tqr417...");
   EXPECT_EQ(about.command, res::IDM_ABOUTBOX);
-}
-
-TEST_F(StartupTest, SystemMenuOpensFromTheKeyboardAndRunsAbout) {
-  runner_.ChooseMenuCommand(res::IDM_ABOUTBOX);
-  runner_.OnDialog(res::IDD_ABOUTBOX, [](fw::DialogDriver& d) { d.Enter(); });
-  Driver().Key(Qt::Key_Space, Qt::AltModifier);
-  ASSERT_EQ(runner_.MenusOpened().size(), 1u);
-  EXPECT_EQ(runner_.MenusOpened()[0].back(), res::IDM_ABOUTBOX);
-  EXPECT_EQ(runner_.DialogsRun(), std::vector<int>{res::IDD_ABOUTBOX});
-  EXPECT_EQ(runner_.UnexpectedModals(), 0);
-  // The command's low four bits are the system's own; they do not change the choice.
-  runner_.OnDialog(res::IDD_ABOUTBOX, [](fw::DialogDriver& d) { d.Esc(); });
-  Dlg().OnSysCommand(res::IDM_ABOUTBOX | 0x7u, 0);
-  EXPECT_EQ(runner_.DialogsRun().size(), 2u);
-  EXPECT_FALSE(Dlg().HasEnded());
-}
-
-TEST_F(StartupTest, WindowCarriesTheApplicationIcon) {
-  EXPECT_FALSE(Dlg().appIcon.IsNull());
-  EXPECT_FALSE(tqr417::fw::QtWindow(Dlg())->windowIcon().isNull());
 }
 
 using MomentaryFieldTest = SetupWindowTest;

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <Qt>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,7 +75,7 @@ TEST_F(WindowKeysTest, EnterAndHelpDoNothing) {
     d.Enter();
     d.Focus(ids::IDC_EXIT);
     d.Enter();
-    d.Key(Qt::Key_F1);
+    d.Key(fw::keys::kF1);
     EXPECT_FALSE(d.Ended());
     d.Esc();
   });

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "framework/dialog.h"
@@ -27,6 +28,8 @@ QWidget* ControlOf(CDialog& dialog, int controlId) {
 }
 
 }  // namespace
+
+const int keys::kF1 = Qt::Key_F1;
 
 DialogDriver::DialogDriver(CDialog& dialog) : dialog_(dialog) {}
 
@@ -78,6 +81,34 @@ void DialogDriver::Choose(int controlId, int index) {
   if (combo == nullptr || !combo->isEnabled() || index < 0 || index >= combo->count()) return;
   combo->setCurrentIndex(index);
   emit combo->activated(index);
+  Settle();
+}
+
+void DialogDriver::ScrollBar(int controlId, unsigned code) {
+  auto* bar = qobject_cast<QScrollBar*>(ControlOf(dialog_, controlId));
+  if (bar == nullptr || !bar->isEnabled()) return;
+  switch (code) {
+    case SB_LINEUP:
+      bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+      break;
+    case SB_LINEDOWN:
+      bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      break;
+    case SB_PAGEUP:
+      bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+      break;
+    case SB_PAGEDOWN:
+      bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+      break;
+    case SB_TOP:
+      bar->triggerAction(QAbstractSlider::SliderToMinimum);
+      break;
+    case SB_BOTTOM:
+      bar->triggerAction(QAbstractSlider::SliderToMaximum);
+      break;
+    default:
+      return;
+  }
   Settle();
 }
 

@@ -1,0 +1,116 @@
+// The test driver for the Win32 backend: real controls, driven by their messages (see
+// native_driver.h). Key codes are Windows virtual keys; modifiers the bits of native_driver.h.
+
+#include "framework/testing/dialog_driver.h"
+
+#include "framework/dialog.h"
+#include "framework/dialog_template.h"
+#include "framework/win32/dialog_window.h"
+#include "framework/win32/testing/native_driver.h"
+#include "framework/wnd.h"
+
+namespace tqr417::fw {
+namespace {
+
+namespace native = win32::testing;
+
+// Virtual keys (winuser.h), which this file cannot include beside the dialog layer.
+constexpr int kVkTab = 0x09;
+constexpr int kVkReturn = 0x0D;
+constexpr int kVkEscape = 0x1B;
+
+int IndexOf(const CDialog& dialog, int controlId) {
+  const DialogTemplate* dialogTemplate = dialog.Template();
+  if (dialogTemplate == nullptr) return -1;
+  for (std::size_t i = 0; i < dialogTemplate->controls.size(); ++i) {
+    if (dialogTemplate->controls[i].id == controlId) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+win32::Window ControlOf(const CDialog& dialog, int controlId) {
+  auto* window = dynamic_cast<DialogWindow*>(dialog.Peer());
+  const int index = IndexOf(dialog, controlId);
+  return window != nullptr && index >= 0 ? window->Native().ControlHandle(index) : nullptr;
+}
+
+ControlKind KindOf(const CDialog& dialog, int controlId) {
+  return dialog.Template()->controls[static_cast<std::size_t>(IndexOf(dialog, controlId))].kind;
+}
+
+}  // namespace
+
+const int keys::kF1 = 0x70;  // VK_F1
+
+DialogDriver::DialogDriver(CDialog& dialog) : dialog_(dialog) {}
+
+void DialogDriver::Settle() { native::Settle(); }
+
+void DialogDriver::Focus(int controlId) {
+  win32::Window control = ControlOf(dialog_, controlId);
+  if (control == nullptr) return;
+  const ControlKind kind = KindOf(dialog_, controlId);
+  if (kind == ControlKind::kStaticText || kind == ControlKind::kGroupBox ||
+      kind == ControlKind::kIcon || kind == ControlKind::kVScrollBar) {
+    return;  // a click gives these no focus
+  }
+  native::ClickFocus(control);
+}
+
+void DialogDriver::Type(int controlId, std::string_view text) {
+  Focus(controlId);
+  win32::Window control = ControlOf(dialog_, controlId);
+  const ControlKind kind = control != nullptr ? KindOf(dialog_, controlId) : ControlKind::kIcon;
+  if (kind != ControlKind::kEdit && kind != ControlKind::kComboDropDown) return;
+  native::TypeText(control, text);
+}
+
+void DialogDriver::Click(int controlId) {
+  Focus(controlId);
+  native::ClickButton(ControlOf(dialog_, controlId));
+}
+
+void DialogDriver::Choose(int controlId, int index) {
+  Focus(controlId);
+  win32::Window control = ControlOf(dialog_, controlId);
+  if (control == nullptr) return;
+  native::ChooseItem(WindowHandle(dialog_), control, controlId, index);
+}
+
+void DialogDriver::ScrollBar(int controlId, unsigned code) {
+  if (code > SB_BOTTOM || code == SB_THUMBPOSITION || code == SB_THUMBTRACK) return;
+  native::ScrollRequest(WindowHandle(dialog_), ControlOf(dialog_, controlId), code);
+}
+
+void DialogDriver::Key(int key, int modifiers) {
+  if (dialog_.Template() == nullptr) return;
+  native::PressKey(WindowHandle(dialog_), *dialog_.Template(), key, modifiers);
+}
+
+void DialogDriver::Tab() { Key(kVkTab); }
+void DialogDriver::BackTab() { Key(kVkTab, native::kShift); }
+void DialogDriver::Esc() { Key(kVkEscape); }
+void DialogDriver::Enter() { Key(kVkReturn); }
+
+void DialogDriver::CloseBox() { native::CloseBox(WindowHandle(dialog_)); }
+
+int DialogDriver::FocusedId() const {
+  const DialogPeer* window = dialog_.Peer();
+  const int index = window == nullptr ? -1 : window->FocusedIndex();
+  return index < 0 ? 0 : dialog_.Template()->controls[static_cast<std::size_t>(index)].id;
+}
+
+CString DialogDriver::Text(int controlId) {
+  CWnd* control = dialog_.GetDlgItem(controlId);
+  return control == nullptr ? CString() : control->GetWindowText();
+}
+
+bool DialogDriver::TextSelected(int controlId) {
+  return native::WholeTextSelected(ControlOf(dialog_, controlId));
+}
+
+bool DialogDriver::Ended() const { return dialog_.HasEnded(); }
+
+int DialogDriver::EndCode() const { return dialog_.EndCode(); }
+
+}  // namespace tqr417::fw

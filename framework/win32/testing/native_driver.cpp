@@ -1,0 +1,158 @@
+// Input to real Win32 controls by message. Focus changes go through SetFocus, so that the
+// controls send their kill-focus notifications as they do for a click; keys go through
+// IsDialogMessageW, which gives Tab, Enter and Esc their dialog meaning.
+
+#include "framework/win32/testing/native_driver.h"
+
+#include <windows.h>
+
+#include "framework/win32/native_input.h"
+
+namespace tqr417::fw::win32::testing {
+namespace {
+
+HWND Handle(Window window) { return static_cast<HWND>(window); }
+
+bool IsCombo(HWND control) {
+  wchar_t name[32] = {};
+  GetClassNameW(control, name, 32);
+  return lstrcmpiW(name, L"ComboBox") == 0;
+}
+
+// The edit field that takes typed text: the control itself or a combo box's edit field.
+HWND EditOf(HWND control) {
+  if (!IsCombo(control)) return control;
+  return FindWindowExW(control, nullptr, L"Edit", nullptr);
+}
+
+// Holds the modifier keys down in the thread's key state while it lives.
+class HeldModifiers {
+ public:
+  explicit HeldModifiers(int modifiers) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    GetKeyboardState(state);
+    if ((modifiers & kShift) != 0) state[VK_SHIFT] = 0x80;
+    if ((modifiers & kControl) != 0) state[VK_CONTROL] = 0x80;
+    if ((modifiers & kAlt) != 0) state[VK_MENU] = 0x80;
+    SetKeyboardState(state);
+  }
+  ~HeldModifiers() { SetKeyboardState(saved_); }
+  HeldModifiers(const HeldModifiers&) = delete;
+  HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+ private:
+  BYTE saved_[256] = {};
+};
+
+// Delivers a key message as the dialog's modal loop does.
+void Deliver(HWND dialog, HWND target, UINT message, WPARAM key) {
+  MSG msg{};
+  msg.hwnd = target;
+  msg.message = message;
+  msg.wParam = key;
+  msg.lParam = message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001) : 1;
+  if (IsDialogMessageW(dialog, &msg) == FALSE) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
+void Settle() { PumpMessages(); }
+
+bool TakesClickFocus(Window control) {
+  HWND window = Handle(control);
+  return window != nullptr && IsWindowEnabled(window) != FALSE && IsWindowVisible(window) != FALSE;
+}
+
+void ClickFocus(Window control) {
+  if (!TakesClickFocus(control)) return;
+  SetFocus(Handle(control));
+  Settle();
+}
+
+void TypeText(Window control, std::string_view text) {
+  HWND edit = EditOf(Handle(control));
+  if (edit == nullptr || IsWindowEnabled(Handle(control)) == FALSE) return;
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  if (text.empty()) {
+    SendMessageW(edit, WM_KEYDOWN, VK_DELETE, 1);
+    SendMessageW(edit, WM_KEYUP, VK_DELETE, static_cast<LPARAM>(0xC0000001));
+  }
+  for (const char byte : text) {
+    SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(byte)), 1);
+  }
+  Settle();
+}
+
+void ClickButton(Window control) {
+  if (!TakesClickFocus(control)) return;
+  SendMessageW(Handle(control), BM_CLICK, 0, 0);
+  Settle();
+}
+
+void ChooseItem(Window dialog, Window combo, int controlId, int index) {
+  HWND box = Handle(combo);
+  if (box == nullptr || IsWindowEnabled(box) == FALSE) return;
+  const LRESULT count = SendMessageW(box, CB_GETCOUNT, 0, 0);
+  if (index < 0 || index >= count) return;
+  SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(Handle(dialog), WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box));
+  Settle();
+}
+
+void ScrollRequest(Window dialog, Window bar, unsigned code) {
+  if (dialog == nullptr || !TakesClickFocus(bar)) return;
+  for (const unsigned request : {code, static_cast<unsigned>(SB_ENDSCROLL)}) {
+    SendMessageW(Handle(dialog), WM_VSCROLL, MAKEWPARAM(request, 0),
+                 reinterpret_cast<LPARAM>(Handle(bar)));
+  }
+  Settle();
+}
+
+void PressKey(Window dialog, const DialogTemplate& dialogTemplate, int key, int modifiers) {
+  HWND window = Handle(dialog);
+  if (window == nullptr) return;
+  HWND target = GetFocus();
+  if (target == nullptr || (target != window && IsChild(window, target) == FALSE)) {
+    target = window;
+  }
+  if (key == VK_RETURN && !DialogHasDefaultButton(dialogTemplate) && target != window) return;
+  HeldModifiers held(modifiers);
+  BYTE state[256];
+  GetKeyboardState(state);
+  state[key & 0xFF] = 0x80;
+  SetKeyboardState(state);
+  Deliver(window, target, (modifiers & kAlt) != 0 ? WM_SYSKEYDOWN : WM_KEYDOWN,
+          static_cast<WPARAM>(key));
+  Settle();
+  GetKeyboardState(state);
+  state[key & 0xFF] = 0;
+  SetKeyboardState(state);
+  HWND now = GetFocus();
+  if (now != nullptr) {
+    Deliver(window, now, (modifiers & kAlt) != 0 ? WM_SYSKEYUP : WM_KEYUP,
+            static_cast<WPARAM>(key));
+  }
+  Settle();
+}
+
+void CloseBox(Window dialog) {
+  if (dialog == nullptr) return;
+  SendMessageW(Handle(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
+  Settle();
+}
+
+bool WholeTextSelected(Window control) {
+  HWND edit = EditOf(Handle(control));
+  if (edit == nullptr) return false;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(edit));
+}
+
+}  // namespace tqr417::fw::win32::testing

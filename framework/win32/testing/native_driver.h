@@ -1,0 +1,42 @@
+#pragma once
+// The Windows side of the test driver: input to real controls by their messages, as the
+// mouse and the keyboard would give it. Windows are opaque (HWND), as in native.h.
+
+#include <string_view>
+
+#include "framework/dialog_template.h"
+#include "framework/win32/native.h"
+
+namespace tqr417::fw::win32::testing {
+
+// Processes pending messages.
+void Settle();
+// True when `control` can take the focus from a mouse click (enabled and visible).
+bool TakesClickFocus(Window control);
+// Gives `control` the focus as a mouse click would: the control that had it gets its
+// kill-focus notification first.
+void ClickFocus(Window control);
+// Selects the whole text of an edit field (or a combo box's edit field) and types `text`
+// over it, one character message per byte (Latin-1); empty text deletes the selection.
+void TypeText(Window control, std::string_view text);
+// Clicks a button with BM_CLICK (mouse down and up on it).
+void ClickButton(Window control);
+// Selects item `index` of a combo box as the user's choice in its list: the selection
+// changes and the dialog hears CBN_SELCHANGE.
+void ChooseItem(Window dialog, Window combo, int controlId, int index);
+// A click on scroll bar `bar`: the request `code` reaches the dialog as WM_VSCROLL, then
+// SB_ENDSCROLL as when the mouse button is released. Nothing when the bar is disabled.
+void ScrollRequest(Window dialog, Window bar, unsigned code);
+// Presses and releases virtual key `key` with the modifiers held (MK_SHIFT, MK_CONTROL
+// bits as below), sent to the control with the focus through the dialog manager of `dialog`
+// as the dialog's modal loop would: a window without a default button ignores Enter.
+inline constexpr int kShift = 1;
+inline constexpr int kControl = 2;
+inline constexpr int kAlt = 4;
+void PressKey(Window dialog, const DialogTemplate& dialogTemplate, int key, int modifiers);
+// The close box of the title bar.
+void CloseBox(Window dialog);
+// True when the edit text of `control` is entirely selected.
+bool WholeTextSelected(Window control);
+
+}  // namespace tqr417::fw::win32::testing
