@@ -1,14 +1,10 @@
 // Scrolling the grid in both tone modes: every request code, the clamping into the range,
-// and the rule that the rows follow the thumb while windowTop follows the rows, also when the
-// request comes from the accessibility interface.
+// and the rule that the rows follow the thumb while windowTop follows the rows. The same
+// requests through Qt's accessibility interface are in qt/scrolling_accessible_test.cpp.
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QWidget>
 #include <cctype>
 #include <string>
 
-#include "framework/qt/qt_access.h"
 #include "link/config_frame.h"
 #include "resources/resource_ids.h"
 #include "support/row_name.h"
@@ -21,10 +17,6 @@ constexpr int kSingle = 0;
 constexpr int kDual = 1;
 constexpr UINT kUnknownCode = 9;
 
-// How the request reaches the window: as the scroll bar sends it, or through the scroll bar's
-// accessible actions (Increase, Decrease) and value.
-enum class Via { kControl, kAccessible };
-
 struct ScrollCase {
   const char* description;
   int toneMode;
@@ -32,25 +24,9 @@ struct ScrollCase {
   UINT code;
   UINT pos;         // for the thumb requests
   int expectedTop;  // thumb, windowTop and the entry in row 1 afterwards
-  Via via = Via::kControl;
 };
 
-class ScrollingTest : public SetupWindowTest, public ::testing::WithParamInterface<ScrollCase> {
- protected:
-  // Line down and up as the actions Increase and Decrease, a thumb position as a value set.
-  void ScrollAccessibly(UINT code, UINT pos) {
-    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(
-        tqr417::fw::QtWidget(Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)));
-    ASSERT_NE(bar, nullptr);
-    ASSERT_NE(bar->actionInterface(), nullptr);
-    ASSERT_NE(bar->valueInterface(), nullptr);
-    if (code == SB_LINEDOWN)
-      bar->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
-    if (code == SB_LINEUP)
-      bar->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
-    if (code == SB_THUMBPOSITION) bar->valueInterface()->setCurrentValue(static_cast<int>(pos));
-  }
-};
+class ScrollingTest : public SetupWindowTest, public ::testing::WithParamInterface<ScrollCase> {};
 
 TEST_P(ScrollingTest, RowsFollowTheClampedThumb) {
   const ScrollCase& c = GetParam();
@@ -58,11 +34,7 @@ TEST_P(ScrollingTest, RowsFollowTheClampedThumb) {
   Scroll(SB_THUMBPOSITION, static_cast<UINT>(c.startThumb));
   ASSERT_EQ(Thumb(), c.startThumb);
 
-  if (c.via == Via::kAccessible) {
-    ScrollAccessibly(c.code, c.pos);
-  } else {
-    Scroll(c.code, c.pos);
-  }
+  Scroll(c.code, c.pos);
 
   EXPECT_EQ(Thumb(), c.expectedTop);
   EXPECT_EQ(state_.windowTop, c.expectedTop);
@@ -92,13 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScrollCase{"line up in Dual reaches F00", kDual, 1, SB_LINEUP, 0, 0},
         ScrollCase{"line down at the bottom of Dual stays", kDual, 90, SB_LINEDOWN, 0, 90},
         ScrollCase{"drag in Dual", kDual, 0, SB_THUMBTRACK, 63, 63},
-        ScrollCase{"release beyond the Dual range", kDual, 0, SB_THUMBPOSITION, 500, 90},
-        ScrollCase{"accessible Increase in Dual", kDual, 80, SB_LINEDOWN, 0, 81, Via::kAccessible},
-        ScrollCase{"accessible Decrease in Single", kSingle, 5, SB_LINEUP, 0, 4, Via::kAccessible},
-        ScrollCase{"accessible value in Dual", kDual, 11, SB_THUMBPOSITION, 85, 85,
-                   Via::kAccessible},
-        ScrollCase{"accessible value beyond Single", kSingle, 1, SB_THUMBPOSITION, 40, 7,
-                   Via::kAccessible}),
+        ScrollCase{"release beyond the Dual range", kDual, 0, SB_THUMBPOSITION, 500, 90}),
     tqr417::test_support::RowName{});
 
 using ThumbRuleTest = SetupWindowTest;
