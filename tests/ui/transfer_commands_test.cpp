@@ -1,17 +1,10 @@
 // "Send to 417" and "Recv from 417" over a scripted channel handed to the window as its port.
 
-#include <QDialog>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
 #include <algorithm>
-#include <chrono>
 #include <string>
 #include <vector>
 
 #include "config/defaults.h"
-#include "framework/qt/qt_access.h"
-#include "framework/wait_cursor.h"
 #include "link/config_frame.h"
 #include "link/unit_protocol.h"
 #include "resources/resource_ids.h"
@@ -229,28 +222,6 @@ TEST_F(TransferCommandsTest, LineFailingPartWayIsReportedWithTheReason) {
   EXPECT_EQ(runner_.Messages()[1].icon, MB_ICONHAND);
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_FALSE(ports_.held);
-}
-
-TEST_F(TransferCommandsTest, WindowTakesNoInputWhileTheLineIsHeld) {
-  UnitAnswers(REPLY_ACCEPTED);
-  ports_.sendTime = std::chrono::milliseconds(250);
-  const int droppedBefore = CWaitCursor::DroppedInputEvents();
-  QWidget* exitButton = tqr417::fw::QtWidget(Dlg().GetDlgItem(ids::IDC_EXIT));
-  QWidget* ctcss = tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kCtcss, 1)));
-  bool clicked = false;
-  QTimer::singleShot(100, [&] {
-    QTest::mouseClick(exitButton, Qt::LeftButton);
-    QTest::keyClick(ctcss, Qt::Key_7);
-    tqr417::fw::QtWindow(Dlg())->close();  // the close box
-    clicked = true;
-  });
-  Driver().Click(ids::IDC_SEND);
-  EXPECT_TRUE(clicked);
-  EXPECT_GT(CWaitCursor::DroppedInputEvents(), droppedBefore);
-  EXPECT_FALSE(Dlg().HasEnded());
-  EXPECT_TRUE(tqr417::fw::QtWindow(Dlg())->isVisible());
-  EXPECT_EQ(Text(GridId(grid::kCtcss, 1)), "0");
-  EXPECT_EQ(OnlyMessage().text, "Data Received by TQR-417 OK");
 }
 
 TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
