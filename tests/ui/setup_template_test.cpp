@@ -1,19 +1,15 @@
 // Template 102 against the window that uses it: every control the window binds or handles
-// exists with the kind the binding needs, the radio groups hold the buttons their members
-// count, and the controls stand where the dialog-unit rule puts them.
+// exists with the kind the binding needs, and the radio groups hold the buttons their members
+// count. Where the Qt controls stand in pixels is checked in qt/setup_geometry_test.cpp.
 
-#include <QDialog>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "framework/dialog_template.h"
-#include "framework/qt/qt_access.h"
 #include "resources/resource_ids.h"
-#include "tests/ui/setup_window_fixture.h"
+#include "ui/grid_layout.h"
 
 namespace tqr417::ui::testing {
 namespace {
@@ -108,59 +104,6 @@ TEST(SetupTemplate, RadioGroupsHoldTheirButtonsInIndexOrder) {
 TEST(SetupTemplate, HasNoDefaultButtonSoEnterPressesNothing) {
   for (const fw::ControlTemplate& control : MainTemplate().controls) {
     EXPECT_NE(control.kind, ControlKind::kDefPushButton) << control.caption;
-  }
-}
-
-// ---- Geometry in pixels ----------------------------------------------------------------
-
-// The dialog-unit rule with the 8-point base units of 6 x 13 pixels at 96 dpi.
-struct PixelRule {
-  double baseX;
-  double baseY;
-  int X(int dlu) const { return static_cast<int>(std::lround(dlu * baseX / 4.0)); }
-  int Y(int dlu) const { return static_cast<int>(std::lround(dlu * baseY / 8.0)); }
-};
-
-using SetupGeometryTest = SetupWindowTest;
-
-TEST_F(SetupGeometryTest, WindowAndControlsStandWhereTheirDialogUnitsSay) {
-  const double dpi = QGuiApplication::primaryScreen() != nullptr
-                         ? QGuiApplication::primaryScreen()->logicalDotsPerInch()
-                         : 96.0;
-  const PixelRule px{6.0 * dpi / 96.0, 13.0 * dpi / 96.0};
-  const QWidget* window = tqr417::fw::QtWindow(Dlg());
-  EXPECT_EQ(window->width(), px.X(MainTemplate().width));
-  EXPECT_EQ(window->height(), px.Y(MainTemplate().height));
-  EXPECT_EQ(Dlg().GetWindowText(), "TQR-417 Configuration Application");
-
-  for (const fw::ControlTemplate& c : MainTemplate().controls) {
-    if (c.id == fw::kStatic) continue;
-    const QWidget* widget = tqr417::fw::QtWidget(Dlg().GetDlgItem(c.id));
-    ASSERT_NE(widget, nullptr) << c.id;
-    const QRect g = widget->geometry();
-    EXPECT_EQ(g.x(), px.X(c.x)) << c.id;
-    EXPECT_EQ(g.y(), px.Y(c.y)) << c.id;
-    EXPECT_EQ(g.width(), px.X(c.width)) << c.id;
-    const bool combo =
-        c.kind == ControlKind::kComboDropDown || c.kind == ControlKind::kComboDropList;
-    if (!combo) {
-      EXPECT_EQ(g.height(), px.Y(c.height)) << c.id;
-    }
-  }
-}
-
-TEST_F(SetupGeometryTest, GridRowsStandFourteenUnitsApart) {
-  const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
-  const PixelRule px{6.0 * dpi / 96.0, 13.0 * dpi / 96.0};
-  for (int row = 1; row <= kGridRows; ++row) {
-    const int fieldY = px.Y(84 + 14 * (row - 1));
-    EXPECT_EQ(tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kDuration, row)))->y(), fieldY)
-        << row;
-    EXPECT_EQ(tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kRelay, row)))->y(), fieldY)
-        << row;
-    EXPECT_EQ(tqr417::fw::QtWidget(Dlg().GetDlgItem(GridId(grid::kToneActive, row)))->y(),
-              px.Y(85 + 14 * (row - 1)))
-        << row;
   }
 }
 
