@@ -33,7 +33,7 @@ passed=0
 failed=0
 pass() { passed=$((passed + 1)); echo "  ok    $1"; }
 fail() { failed=$((failed + 1)); echo "  FAIL  $1"; }
-check() { if [ "$1" = 0 ]; then pass "$2"; else fail "$2"; fi; }
+check() { if [ "$1" = 0 ]; then pass "$2"; else fail "$2"; return 1; fi; }
 
 # A fresh Wine prefix and one session for the whole run. Wine re-creates its default COM
 # links (com1 -> /dev/ttyS0) whenever a session starts, so the session is kept up
@@ -118,6 +118,20 @@ says() { grep -qF "$1" "$work/$2"; }
 # The simulator's log shows the line as the program set it. Wine sets IGNBRK in every
 # SetCommState, which no Windows call can clear; it only drops break conditions, never data.
 line_was_raw() { ! grep -v 'raw: IGNBRK on$' "$work/sim.log" | grep -q 'line not set'; }
+# The simulator writes its log line when it has finished the transaction, which may be a
+# moment after the program has already reported: wait up to 3 s for the line.
+sim_logged() {
+  for _ in $(seq 60); do
+    grep -q "$1" "$work/sim.log" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+# What a failed check saw: the program's exit status, its error output and the unit's log.
+show_run() {
+  echo "    exit status $1; standard error: $(tr '\n' ' ' <"$work/err")"
+  sed 's/^/    unit: /' "$work/sim.log"
+}
 
 echo "== Transfers under Wine against the simulated unit =="
 "$linux_cli" new "$work/startup.417" || exit 1
@@ -147,8 +161,8 @@ start_sim --paced
 run_cli send "$sent"
 status=$?
 [ "$status" = 0 ] && says "Data Received by TQR-417 OK" out &&
-  grep -q '^upload: checksum 0x[0-9A-F]* matches; configuration kept; answered 0x41' \
-    "$work/sim.log" && line_was_raw
+  sim_logged '^upload: checksum 0x[0-9A-F]* matches; configuration kept; answered 0x41' &&
+  line_was_raw
 check $? "send to a paced unit: accepted, the unit kept the frame, the line was 4800 8N1 raw"
 run_cli recv "$received"
 status=$?
@@ -180,8 +194,9 @@ start_sim --paced --stop-after 400
 run_cli recv "$received"
 status=$?
 [ "$status" = 1 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
-  [ ! -e "$work/received.417" ] && grep -q 'sent 400 of 936 bytes' "$work/sim.log"
-check $? "recv from a unit that stops after 400 bytes: the time-out message, no file written"
+  [ ! -e "$work/received.417" ] && sim_logged 'sent 400 of 936 bytes'
+check $? "recv from a unit that stops after 400 bytes: the time-out message, no file written" ||
+  show_run "$status"
 timed download
 stop_sim
 
