@@ -1,5 +1,6 @@
 #include "tests/ui/setup_window_fixture.h"
 
+#include "config/entry_label.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::ui::testing {
@@ -46,6 +47,14 @@ std::string SetupWindowTest::Name(int controlId) {
 std::string SetupWindowTest::RowLabel(int row) { return Text(GridId(grid::kLabel, row)); }
 
 int SetupWindowTest::Thumb() { return dlg_->scrollBar.GetScrollPos(); }
+
+void SetupWindowTest::ExpectGridAt(int top) {
+  EXPECT_EQ(Thumb(), top);
+  EXPECT_EQ(state_.windowTop, top);
+  EXPECT_EQ(RowLabel(1), FormatEntryLabel(top, 'F'));
+  EXPECT_EQ(RowLabel(10), FormatEntryLabel(top + 9, 'F'));
+  EXPECT_TRUE(runner_.Messages().empty());
+}
 
 void SetupWindowTest::Range(int& minPos, int& maxPos) {
   dlg_->scrollBar.GetScrollRange(&minPos, &maxPos);

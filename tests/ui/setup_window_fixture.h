@@ -35,6 +35,8 @@ class SetupWindowTest : public ::testing::Test {
   std::string RowLabel(int row);
   int Thumb();
   void Range(int& minPos, int& maxPos);
+  // Expects the thumb, windowTop and the ten rows at entry `top`, and no message shown.
+  void ExpectGridAt(int top);
 
   // One scroll action as the scroll bar sends it: the request, then the end of scroll.
   void Scroll(UINT code, UINT pos = 0);
