@@ -17,18 +17,23 @@ CDialog::~CDialog() { DestroyWindow(); }
 
 int CDialog::DoModal() {
   if (template_ == nullptr || window_) return -1;
-  if (!Create()) return -1;
-  int code = -1;
-  {
-    tqr417::fw::ModalScope running(this);
-    code = tqr417::fw::CurrentModalRunner().RunDialog(*this);
-  }
+  const int code = tqr417::fw::CurrentModalRunner().RunModal(*this);
   DestroyWindow();
   return code;
 }
 
 BOOL CDialog::Create() {
   if (template_ == nullptr || window_) return FALSE;
+  auto window = tqr417::fw::toolkit::CreateDialogPeer(*this, *template_, WindowOwner());
+  return AdoptWindow(std::move(window));
+}
+
+CDialog* CDialog::WindowOwner() const {
+  return parent_ != nullptr ? parent_ : tqr417::fw::InnermostRunningDialog();
+}
+
+BOOL CDialog::AdoptWindow(std::unique_ptr<tqr417::fw::DialogPeer>&& window) {
+  if (template_ == nullptr || window_ || !window) return FALSE;
   ended_ = false;
   endCode_ = 0;
   attachedBars_.clear();
@@ -36,8 +41,7 @@ BOOL CDialog::Create() {
   controls_.clear();
   ResetSystemMenu();
 
-  CDialog* owner = parent_ != nullptr ? parent_ : tqr417::fw::InnermostRunningDialog();
-  window_ = tqr417::fw::toolkit::CreateDialogPeer(*this, *template_, owner);
+  window_ = std::move(window);
   const auto& controls = template_->controls;
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const int id = controls[i].id;

@@ -65,6 +65,14 @@ class CDialog {
   // Creates the window and runs OnInitDialog without running it modally (the window stays
   // hidden until shown). Returns FALSE when the template does not exist or the window exists.
   BOOL Create();
+  // The dialog whose window a new window of this dialog is made over: its parent, else the
+  // innermost dialog running modally (nullptr: none, the active window).
+  CDialog* WindowOwner() const;
+  // Takes `window`, made by the toolkit from this dialog's template, as the dialog's window
+  // and runs OnInitDialog; what Create does once the window exists. For toolkits whose
+  // system makes the window inside its own modal run. FALSE, leaving `window` to the caller,
+  // when the dialog has a window already.
+  BOOL AdoptWindow(std::unique_ptr<tqr417::fw::DialogPeer>&& window);
   // Destroys the window; GetDlgItem returns nullptr afterwards.
   void DestroyWindow();
 

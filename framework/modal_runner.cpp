@@ -17,6 +17,12 @@ int g_started = 0;
 
 }  // namespace
 
+int ModalRunner::RunModal(CDialog& dialog) {
+  if (dialog.Create() == FALSE) return -1;
+  ModalScope running(&dialog);
+  return RunDialog(dialog);
+}
+
 ModalRunner& CurrentModalRunner() {
   return g_installed != nullptr ? *g_installed : toolkit::ProductionRunner();
 }

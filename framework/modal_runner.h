@@ -40,6 +40,10 @@ class ModalRunner {
  public:
   virtual ~ModalRunner() = default;
 
+  // Makes the dialog's window and runs it modally; returns the code it ended with, -1 when
+  // no window could be made. By default the window is made by CDialog::Create and run by
+  // RunDialog; a toolkit whose system makes and runs modal windows itself overrides this.
+  virtual int RunModal(CDialog& dialog);
   // Runs a created, initialised dialog modally; returns the code it ended with.
   virtual int RunDialog(CDialog& dialog) = 0;
   // `owner` is the dialog that the box, chooser or menu belongs to: the innermost dialog

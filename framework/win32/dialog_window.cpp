@@ -65,14 +65,30 @@ class Win32Control : public ControlPeer {
   CString accessibleName_;
 };
 
-DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
-                           win32::Window ownerWindow)
-    : owner_(owner), template_(dialogTemplate), native_(*this, dialogTemplate, ownerWindow) {
+DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate)
+    : owner_(owner), template_(dialogTemplate), native_(*this, dialogTemplate) {
   const int count = static_cast<int>(dialogTemplate.controls.size());
   for (int index = 0; index < count; ++index) {
-    CString name(DefaultAccessibleName(dialogTemplate, index));
-    native_.SetAccessibleName(index, name);
-    controls_.push_back(std::make_shared<Win32Control>(native_, index, std::move(name)));
+    controls_.push_back(std::make_shared<Win32Control>(
+        native_, index, CString(DefaultAccessibleName(dialogTemplate, index))));
+  }
+}
+
+void DialogWindow::Create(win32::Window ownerWindow) {
+  native_.Create(ownerWindow);
+  NameControls();
+}
+
+void DialogWindow::RunBox(win32::Window ownerWindow, const std::function<void()>& created) {
+  native_.RunBox(ownerWindow, [this, &created] {
+    NameControls();
+    created();
+  });
+}
+
+void DialogWindow::NameControls() {
+  for (std::size_t index = 0; index < controls_.size(); ++index) {
+    native_.SetAccessibleName(static_cast<int>(index), controls_[index]->GetAccessibleName());
   }
 }
 

@@ -7,6 +7,7 @@
 // to its system menu stand-in are put into the real system menu before the window is shown),
 // F1 to WinHelp.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,8 +23,15 @@ class Win32Control;
 
 class DialogWindow : public DialogPeer, private win32::DialogEvents {
  public:
-  DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, win32::Window ownerWindow);
+  // Makes no window yet: Create or RunBox makes it.
+  DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate);
   ~DialogWindow() override;
+
+  // Makes the window, hidden, over `ownerWindow`.
+  void Create(win32::Window ownerWindow);
+  // Runs the window as the system's modal dialog box over `ownerWindow`; `created` is called
+  // once its controls exist and have their names, before it is shown.
+  void RunBox(win32::Window ownerWindow, const std::function<void()>& created);
 
   win32::NativeDialog& Native() { return native_; }
   // Copies the items appended to the system menu stand-in into the real system menu.
@@ -47,6 +55,8 @@ class DialogWindow : public DialogPeer, private win32::DialogEvents {
   void VScroll(int controlId, unsigned code, int pos) override;
   bool SysCommand(unsigned command, std::intptr_t param) override;
   void Help() override;
+  // Gives the new window's controls their accessible names.
+  void NameControls();
 
   CDialog& owner_;
   const DialogTemplate& template_;

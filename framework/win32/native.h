@@ -37,12 +37,23 @@ class DialogEvents {
 };
 
 // A dialog window made from a template, with its controls addressed by template index.
+// It has no window until Create or RunBox makes one; every call does nothing until then and
+// after the window is gone.
 class NativeDialog {
  public:
-  NativeDialog(DialogEvents& events, const DialogTemplate& dialogTemplate, Window owner);
+  NativeDialog(DialogEvents& events, const DialogTemplate& dialogTemplate);
   ~NativeDialog();
   NativeDialog(const NativeDialog&) = delete;
   NativeDialog& operator=(const NativeDialog&) = delete;
+
+  // Makes the window over `owner` (nullptr: none), hidden, without running it
+  // (CreateDialogIndirectParamW); RunModal runs it later.
+  void Create(Window owner);
+  // Makes the window over `owner` and runs it as a modal dialog box until End is called
+  // (DialogBoxIndirectParamW): `created` is called once the window and its controls exist,
+  // before the window is shown; the system then centres and shows it, disables `owner` while
+  // it runs and destroys the window when it ends.
+  void RunBox(Window owner, const std::function<void()>& created);
 
   Window Handle() const;
   int FocusedIndex() const;
@@ -60,7 +71,7 @@ class NativeDialog {
   void Hide();
   bool IsVisible() const;
   void Activate();
-  // Runs the window modally over its owner until End is called.
+  // Runs the window made by Create modally over its owner until End is called.
   void RunModal();
   void End();
   bool HasEnded() const;

@@ -1,7 +1,8 @@
-// The Win32 dialog window: made from an in-memory extended template with
-// CreateDialogIndirectParamW, run modally by its own message loop (as the window already
-// exists and has been initialised when its modal run starts), and a dialog procedure that
-// reports the controls' notifications to its owner.
+// The Win32 dialog window: made from an in-memory extended template, either run as a modal
+// dialog box by the system (DialogBoxIndirectParamW, the application's way) or made hidden
+// with CreateDialogIndirectParamW and run later by a message loop of its own (for a window
+// made before its run, as tests and tools do), and a dialog procedure that reports the
+// controls' notifications to its owner.
 
 #include <windows.h>
 // The common controls need <windows.h> first.
@@ -22,7 +23,9 @@ struct NativeDialog::State {
   std::vector<HWND> controls;
   std::vector<HICON> icons;
   HWND pendingFocus = nullptr;
-  int quiet = 0;  // > 0 while the program changes a control
+  std::function<void()> created;  // for a dialog box: called on WM_INITDIALOG
+  int quiet = 0;                  // > 0 while the program changes a control
+  bool box = false;               // run by DialogBoxIndirectParamW
   bool ended = false;
   bool dying = false;
 
@@ -67,7 +70,15 @@ struct NativeDialog::State {
     SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
   }
 
+  // True for Enter typed into this window when it has no default button: such a window
+  // ignores Enter.
+  bool IgnoresEnter(const MSG& message) const {
+    return message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+           !DialogHasDefaultButton(dialogTemplate) && IsChild(window, message.hwnd);
+  }
+
   void Initialise();
+  void CentreOverOwner();
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
@@ -79,10 +90,36 @@ INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     auto* state = reinterpret_cast<NativeDialog::State*>(lParam);
     state->window = window;
     state->Initialise();
+    if (state->box) {
+      state->CentreOverOwner();
+      if (state->created) state->created();
+      // The focus the dialog layer gave while the window was hidden; the system keeps it
+      // when it shows the window.
+      if (state->pendingFocus != nullptr && !state->ended) {
+        SetFocus(state->pendingFocus);
+        state->pendingFocus = nullptr;
+      }
+    }
     return FALSE;  // the dialog layer gives the focus
   }
   auto* state = reinterpret_cast<NativeDialog::State*>(GetWindowLongPtrW(window, DWLP_USER));
   return state != nullptr ? state->Handle(message, wParam, lParam) : FALSE;
+}
+
+// The dialog boxes running now, innermost last, and the message filter that the system's
+// dialog box loop asks about each message before it handles it.
+thread_local std::vector<NativeDialog::State*> g_boxes;
+thread_local HHOOK g_boxFilter = nullptr;
+
+LRESULT CALLBACK FilterBoxInput(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == MSGF_DIALOGBOX) {
+    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+    if (DropInput(message)) return TRUE;
+    for (const NativeDialog::State* box : g_boxes) {
+      if (box->window != nullptr && box->IgnoresEnter(message)) return TRUE;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 bool TakesFocus(HWND control, ControlKind kind) {
@@ -142,8 +179,28 @@ void NativeDialog::State::Initialise() {
   }
 }
 
+void NativeDialog::State::CentreOverOwner() {
+  RECT own{};
+  RECT over{};
+  GetWindowRect(window, &own);
+  if (owner == nullptr || !IsWindowVisible(owner) || GetWindowRect(owner, &over) == FALSE) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
+  }
+  const int width = own.right - own.left;
+  const int height = own.bottom - own.top;
+  SetWindowPos(window, nullptr, over.left + (over.right - over.left - width) / 2,
+               over.top + (over.bottom - over.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR NativeDialog::State::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCDESTROY:
+      // The system destroys a dialog box when its run ends; its handles are gone with it.
+      window = nullptr;
+      pendingFocus = nullptr;
+      controls.assign(controls.size(), nullptr);
+      return FALSE;
     case WM_COMMAND: {
       if (dying) return TRUE;
       const int id = static_cast<short>(LOWORD(wParam));
@@ -217,14 +274,45 @@ INT_PTR NativeDialog::State::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
   }
 }
 
-NativeDialog::NativeDialog(DialogEvents& events, const DialogTemplate& dialogTemplate, Window owner)
+NativeDialog::NativeDialog(DialogEvents& events, const DialogTemplate& dialogTemplate)
     : state_(std::make_unique<State>(events, dialogTemplate)) {
-  state_->owner = static_cast<HWND>(owner);
-  const std::vector<WORD> bytes = BuildDialogTemplate(dialogTemplate);
+  state_->controls.resize(dialogTemplate.controls.size(), nullptr);
+}
+
+void NativeDialog::Create(Window owner) {
+  State& s = *state_;
+  if (s.window != nullptr) return;
+  s.owner = static_cast<HWND>(owner);
+  s.controls.clear();
+  const std::vector<WORD> bytes = BuildDialogTemplate(s.dialogTemplate);
   CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                             reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), state_->owner,
-                             &Procedure, reinterpret_cast<LPARAM>(state_.get()));
-  if (state_->controls.empty()) state_->controls.resize(dialogTemplate.controls.size(), nullptr);
+                             reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), s.owner, &Procedure,
+                             reinterpret_cast<LPARAM>(&s));
+  s.controls.resize(s.dialogTemplate.controls.size(), nullptr);
+}
+
+void NativeDialog::RunBox(Window owner, const std::function<void()>& created) {
+  State& s = *state_;
+  if (s.window != nullptr) return;
+  s.owner = static_cast<HWND>(owner);
+  s.controls.clear();
+  s.box = true;
+  s.created = created;
+  if (g_boxes.empty()) {
+    g_boxFilter = SetWindowsHookExW(WH_MSGFILTER, &FilterBoxInput, nullptr, GetCurrentThreadId());
+  }
+  g_boxes.push_back(&s);
+  const std::vector<WORD> bytes = BuildDialogTemplate(s.dialogTemplate);
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                          reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), s.owner, &Procedure,
+                          reinterpret_cast<LPARAM>(&s));
+  g_boxes.pop_back();
+  if (g_boxes.empty() && g_boxFilter != nullptr) {
+    UnhookWindowsHookEx(g_boxFilter);
+    g_boxFilter = nullptr;
+  }
+  s.created = nullptr;
+  s.controls.resize(s.dialogTemplate.controls.size(), nullptr);
 }
 
 NativeDialog::~NativeDialog() {
@@ -336,18 +424,7 @@ void NativeDialog::RunModal() {
   if (s.window == nullptr || s.ended) return;
   const bool ownerWasEnabled = s.owner != nullptr && IsWindowEnabled(s.owner) != FALSE;
   if (ownerWasEnabled) EnableWindow(s.owner, FALSE);
-  // The window is centred over its owner (or the screen) the first time it is shown.
-  RECT window{};
-  RECT over{};
-  GetWindowRect(s.window, &window);
-  if (s.owner == nullptr || GetWindowRect(s.owner, &over) == FALSE) {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
-  }
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  SetWindowPos(s.window, nullptr, over.left + (over.right - over.left - width) / 2,
-               over.top + (over.bottom - over.top - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  s.CentreOverOwner();
   Show();
   SetForegroundWindow(s.window);
   MSG message{};
@@ -359,11 +436,7 @@ void NativeDialog::RunModal() {
       break;
     }
     if (got < 0) break;
-    if (DropInput(message)) continue;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
-        !DialogHasDefaultButton(s.dialogTemplate) && IsChild(s.window, message.hwnd)) {
-      continue;  // a window without a default button ignores Enter
-    }
+    if (DropInput(message) || s.IgnoresEnter(message)) continue;
     if (IsDialogMessageW(s.window, &message) == FALSE) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
@@ -378,8 +451,14 @@ void NativeDialog::RunModal() {
 }
 
 void NativeDialog::End() {
-  state_->ended = true;
-  if (state_->window != nullptr) PostMessageW(state_->window, WM_NULL, 0, 0);
+  State& s = *state_;
+  s.ended = true;
+  if (s.window == nullptr) return;
+  if (s.box) {
+    EndDialog(s.window, IDOK);  // the dialog layer keeps the end code
+  } else {
+    PostMessageW(s.window, WM_NULL, 0, 0);
+  }
 }
 
 bool NativeDialog::HasEnded() const { return state_->ended; }

@@ -2,6 +2,8 @@
 // dialogs run by their own modal loop, MessageBoxW, the common open and save choosers, popup
 // menus, the wait cursor with its input block, the application.
 
+#include <optional>
+
 #include "framework/dialog.h"
 #include "framework/menu.h"
 #include "framework/modal_runner.h"
@@ -19,6 +21,30 @@ win32::Window OwnerWindow(CDialog* owner) {
 
 class Win32ModalRunner : public ModalRunner {
  public:
+  // The system's modal dialog box: the dialog takes the window when its controls exist and
+  // initialises it before the system shows it.
+  int RunModal(CDialog& dialog) override {
+    const DialogTemplate* dialogTemplate = dialog.Template();
+    if (dialogTemplate == nullptr || dialog.Peer() != nullptr) return -1;
+    win32::Window ownerWindow = OwnerWindow(dialog.WindowOwner());
+    if (ownerWindow == nullptr) ownerWindow = win32::ActiveWindow();
+    auto window = std::make_unique<DialogWindow>(dialog, *dialogTemplate);
+    DialogWindow& box = *window;
+    bool adopted = false;
+    std::optional<ModalScope> running;
+    box.RunBox(ownerWindow, [&] {
+      adopted = dialog.AdoptWindow(std::move(window)) != FALSE;
+      if (!adopted) {
+        box.End(IDCANCEL);
+        return;
+      }
+      box.SyncSystemMenu();
+      running.emplace(&dialog);
+    });
+    if (!adopted) return -1;
+    return dialog.HasEnded() ? dialog.EndCode() : IDCANCEL;
+  }
+
   int RunDialog(CDialog& dialog) override {
     auto* window = dynamic_cast<DialogWindow*>(dialog.Peer());
     if (window == nullptr) return -1;
@@ -70,7 +96,9 @@ std::unique_ptr<DialogPeer> CreateDialogPeer(CDialog& dialog, const DialogTempla
                                              CDialog* owner) {
   win32::Window ownerWindow = OwnerWindow(owner);
   if (ownerWindow == nullptr) ownerWindow = win32::ActiveWindow();
-  return std::make_unique<DialogWindow>(dialog, dialogTemplate, ownerWindow);
+  auto window = std::make_unique<DialogWindow>(dialog, dialogTemplate);
+  window->Create(ownerWindow);
+  return window;
 }
 
 ModalRunner& ProductionRunner() {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/win32/native_input.h"
 
 namespace tqr417::fw::win32::testing {
@@ -153,6 +155,45 @@ bool WholeTextSelected(Window control) {
   DWORD end = 0;
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(edit));
+}
+
+namespace {
+
+thread_local std::vector<std::function<void()>> g_loopActs;
+
+void CALLBACK RunLoopAct(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
+  KillTimer(nullptr, timer);
+  if (g_loopActs.empty()) return;
+  const std::function<void()> act = std::move(g_loopActs.front());
+  g_loopActs.erase(g_loopActs.begin());
+  act();
+}
+
+}  // namespace
+
+void WhenLoopRuns(std::function<void()> act) {
+  g_loopActs.push_back(std::move(act));
+  SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunLoopAct);
+}
+
+void RunQueuedActs() {
+  const DWORD start = GetTickCount();
+  while (!g_loopActs.empty() && GetTickCount() - start < 1000) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    PumpMessages();
+  }
+}
+
+void PostKey(int key) {
+  HWND target = GetFocus();
+  PostMessageW(target, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+  PostMessageW(target, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
+}
+
+void PostCloseBox(Window dialog) { PostMessageW(Handle(dialog), WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+bool AcceptsInput(Window window) {
+  return window != nullptr && IsWindowEnabled(Handle(window)) != FALSE;
 }
 
 }  // namespace tqr417::fw::win32::testing

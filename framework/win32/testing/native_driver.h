@@ -2,6 +2,7 @@
 // The Windows side of the test driver: input to real controls by their messages, as the
 // mouse and the keyboard would give it. Windows are opaque (HWND), as in native.h.
 
+#include <functional>
 #include <string_view>
 
 #include "framework/dialog_template.h"
@@ -38,5 +39,18 @@ void PressKey(Window dialog, const DialogTemplate& dialogTemplate, int key, int 
 void CloseBox(Window dialog);
 // True when the edit text of `control` is entirely selected.
 bool WholeTextSelected(Window control);
+
+// Calls `act` once from whichever message loop runs next (a modal dialog box's own, for
+// instance), as soon as that loop waits for messages.
+void WhenLoopRuns(std::function<void()> act);
+// Processes messages until every act queued by WhenLoopRuns has run (at most a second).
+void RunQueuedActs();
+// Puts key `key` (down, then up) into the thread's queue for the control with the focus, to
+// be handled by the loop that runs, its message filter and dialog manager included.
+void PostKey(int key);
+// Puts a click on the close box of `dialog` into the thread's queue.
+void PostCloseBox(Window dialog);
+// True when `window` takes input (not disabled, as a modal box's owner is).
+bool AcceptsInput(Window window);
 
 }  // namespace tqr417::fw::win32::testing
