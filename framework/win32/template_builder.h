@@ -13,7 +13,8 @@ namespace tqr417::fw {
 
 // The window styles of a template control (WS_ and the class's own styles).
 DWORD ControlStyle(const ControlTemplate& control);
-// The template as DLGTEMPLATEEX bytes, DWORD-aligned, for CreateDialogIndirectParamW.
+// The template as DLGTEMPLATEEX bytes, DWORD-aligned, for DialogBoxIndirectParamW and
+// CreateDialogIndirectParamW.
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate);
 
 }  // namespace tqr417::fw
