@@ -29,7 +29,15 @@ class Win32Control : public ControlPeer {
     accessibleName_ = name;
     if (window_) window_->SetAccessibleName(index_, name);
   }
-  CString GetAccessibleName() const override { return accessibleName_; }
+  // What assistive technology reads from the control while it exists. A control given no
+  // name has none of ours (the system may guess one from the text beside it).
+  CString GetAccessibleName() const override {
+    if (accessibleName_.IsEmpty() || !window_ || window_->ControlHandle(index_) == nullptr) {
+      return accessibleName_;
+    }
+    return win32::AccessibleNameOf(window_->ControlHandle(index_));
+  }
+  const CString& GivenName() const { return accessibleName_; }
   void SetCheck(bool checked) override {
     if (window_) window_->SetCheck(index_, checked);
   }
@@ -88,7 +96,7 @@ void DialogWindow::RunBox(win32::Window ownerWindow, const std::function<void()>
 
 void DialogWindow::NameControls() {
   for (std::size_t index = 0; index < controls_.size(); ++index) {
-    native_.SetAccessibleName(static_cast<int>(index), controls_[index]->GetAccessibleName());
+    native_.SetAccessibleName(static_cast<int>(index), controls_[index]->GivenName());
   }
 }
 

@@ -121,11 +121,14 @@ std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaul
 // A popup menu at a screen point; the chosen command, 0 when none.
 unsigned TrackMenu(Window owner, const std::vector<MenuItem>& items, int x, int y);
 
-// Hands `name` to the system's accessibility services as the accessible name of window
-// `control`. Returns the HRESULT: 0 (S_OK) when they took it; a failure leaves the control
-// with the name the system derives from its text (Wine 8 has the services object, but
-// its SetHwndPropStr returns E_NOTIMPL).
+// Gives window `control` the accessible name `name` (empty: the name the system derives from
+// its text): through the system's accessibility services when it has them, else by answering
+// WM_GETOBJECT itself (Wine 8 has the services object, but its SetHwndPropStr returns
+// E_NOTIMPL). Returns the services' HRESULT: 0 (S_OK) when they took the name.
 long SetAccessibleName(Window control, const CString& name);
+// The accessible name of window `control` as assistive technology reads it (get_accName of
+// its client object); empty when it has none.
+CString AccessibleNameOf(Window control);
 
 // The application: common controls and the per-monitor DPI awareness.
 void InitApplication();

@@ -1,12 +1,16 @@
-// Accessible names for assistive technology: each control's name is handed to the system's
+// Accessible names for assistive technology. Each control's name is handed to the system's
 // accessibility services (IAccPropServices from oleacc), which then answer get_accName for
 // the control's client object with it instead of the name guessed from the window's text.
-// Wine 8 answers E_NOTIMPL; the controls then keep the names Wine derives, and nothing else
+// Where the system lacks those services (Wine 8 answers E_NOTIMPL), the control answers
+// WM_GETOBJECT itself with the system's own object for it, wrapped so that only get_accName
 // changes.
 
 #include <windows.h>
-// oleacc.h needs <windows.h> first.
+// commctrl.h and oleacc.h need <windows.h> first.
+#include <commctrl.h>
 #include <oleacc.h>
+
+#include <string>
 
 #include "framework/win32/native.h"
 #include "framework/win32/win32_text.h"
@@ -23,6 +27,12 @@ constexpr GUID kAccPropServicesInterface = {
     0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 constexpr GUID kNameProperty = {
     0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kUnknownInterface = {
+    0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr GUID kDispatchInterface = {
+    0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr GUID kAccessibleInterface = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 // The accessibility services of this thread, nullptr when the system has none. COM is
 // started for the thread once; the services object lives as long as the program (releasing
@@ -42,21 +52,219 @@ IAccPropServices* Services() {
   return services;
 }
 
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// The system's client object of a control with another name: every call but get_accName of
+// the control itself goes to the system's object.
+class NamedAccessible final : public IAccessible {
+ public:
+  NamedAccessible(IAccessible* inner, std::wstring name) : inner_(inner), name_(std::move(name)) {}
+  NamedAccessible(const NamedAccessible&) = delete;
+  NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    if (IsEqualGUID(id, kUnknownInterface) || IsEqualGUID(id, kDispatchInterface) ||
+        IsEqualGUID(id, kAccessibleInterface)) {
+      *object = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    return inner_->QueryInterface(id, object);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    if (name == nullptr) return E_POINTER;
+    if (!IsSelf(child)) return inner_->get_accName(child, name);
+    *name = SysAllocStringLen(name_.data(), static_cast<UINT>(name_.size()));
+    return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+  }
+
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return inner_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+    return inner_->GetTypeInfo(index, locale, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) override {
+    return inner_->GetIDsOfNames(id, names, count, locale, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
+                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                   UINT* argError) override {
+    return inner_->Invoke(member, id, locale, flags, params, result, exception, argError);
+  }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return inner_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+    return inner_->get_accChildCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+    return inner_->get_accChild(child, object);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    return inner_->get_accValue(child, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+    return inner_->get_accDescription(child, text);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    return inner_->get_accRole(child, role);
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    return inner_->get_accState(child, state);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return inner_->get_accHelp(child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+    return inner_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+    return inner_->get_accKeyboardShortcut(child, keys);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+    return inner_->get_accFocus(child);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+    return inner_->get_accSelection(children);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    return inner_->get_accDefaultAction(child, action);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+    return inner_->accSelect(flags, child);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                        VARIANT child) override {
+    return inner_->accLocation(left, top, width, height, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+    return inner_->accNavigate(direction, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+    return inner_->accHitTest(x, y, child);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    return inner_->accDoDefaultAction(child);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return inner_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return inner_->put_accValue(child, value);
+  }
+
+ private:
+  virtual ~NamedAccessible() { inner_->Release(); }
+
+  IAccessible* inner_;  // owned: one reference
+  std::wstring name_;
+  LONG references_ = 1;
+};
+
+// The name a control answers WM_GETOBJECT with, kept with its subclass and found again by
+// a window property (the subclass lookup of comctl32 has no import in MinGW's library).
+struct OwnName {
+  std::wstring name;
+};
+
+constexpr UINT_PTR kNameSubclass = 2;
+constexpr wchar_t kNameProp[] = L"tqr417.accessible-name";
+
+void ForgetOwnName(HWND control, OwnName* own);
+
+LRESULT CALLBACK AnswerWithOwnName(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR /*id*/, DWORD_PTR data) {
+  auto* own = reinterpret_cast<OwnName*>(data);
+  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+    IAccessible* system = nullptr;
+    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, kAccessibleInterface,
+                                            reinterpret_cast<void**>(&system)))) {
+      auto* named = new NamedAccessible(system, own->name);
+      const LRESULT result = LresultFromObject(kAccessibleInterface, wParam, named);
+      named->Release();  // the result holds its own reference
+      return result;
+    }
+  }
+  if (message == WM_NCDESTROY) ForgetOwnName(control, own);
+  return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void ForgetOwnName(HWND control, OwnName* own) {
+  RemoveWindowSubclass(control, &AnswerWithOwnName, kNameSubclass);
+  RemovePropW(control, kNameProp);
+  delete own;
+}
+
+// Makes `control` answer WM_GETOBJECT with `name` (none: the system's object as it is).
+void AnswerWithName(HWND control, const std::wstring& name) {
+  if (auto* own = static_cast<OwnName*>(GetPropW(control, kNameProp))) {
+    if (name.empty()) {
+      ForgetOwnName(control, own);
+    } else {
+      own->name = name;
+    }
+    return;
+  }
+  if (name.empty()) return;
+  auto* own = new OwnName{name};
+  if (SetWindowSubclass(control, &AnswerWithOwnName, kNameSubclass,
+                        reinterpret_cast<DWORD_PTR>(own)) == FALSE) {
+    delete own;
+    return;
+  }
+  SetPropW(control, kNameProp, own);
+}
+
 }  // namespace
 
 long SetAccessibleName(Window control, const CString& name) {
   if (control == nullptr) return E_HANDLE;
-  IAccPropServices* services = Services();
-  if (services == nullptr) return E_NOINTERFACE;
   HWND window = static_cast<HWND>(control);
+  IAccPropServices* services = Services();
   const auto object = static_cast<DWORD>(OBJID_CLIENT);
-  if (name.IsEmpty()) {
+  HRESULT result = E_NOINTERFACE;
+  if (services != nullptr && name.IsEmpty()) {
     // No name of its own: the one the system derives from the window's text applies again.
     MSAAPROPID property = kNameProperty;
-    return services->ClearHwndProps(window, object, CHILDID_SELF, &property, 1);
+    result = services->ClearHwndProps(window, object, CHILDID_SELF, &property, 1);
+  } else if (services != nullptr) {
+    result = services->SetHwndPropStr(window, object, CHILDID_SELF, kNameProperty,
+                                      WideFromLatin1(name).c_str());
   }
-  return services->SetHwndPropStr(window, object, CHILDID_SELF, kNameProperty,
-                                  WideFromLatin1(name).c_str());
+  AnswerWithName(window, SUCCEEDED(result) ? std::wstring() : WideFromLatin1(name));
+  return result;
+}
+
+CString AccessibleNameOf(Window control) {
+  if (control == nullptr || Services() == nullptr) return CString();  // Services starts COM
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(static_cast<HWND>(control), OBJID_CLIENT,
+                                        kAccessibleInterface,
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return CString();
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  CString text;
+  if (accessible->get_accName(self, &name) == S_OK && name != nullptr) {
+    text = Latin1FromWide(std::wstring(name, SysStringLen(name)));
+  }
+  SysFreeString(name);
+  accessible->Release();
+  return text;
 }
 
 }  // namespace tqr417::fw::win32
