@@ -5,6 +5,7 @@
 // returns. The input itself is the toolkit's: each backend implements this class
 // (framework/qt/testing/ for Qt), and key codes are the toolkit's (Qt::Key_F1, ...).
 
+#include <functional>
 #include <string_view>
 
 #include "framework/c_string.h"
@@ -51,6 +52,14 @@ class DialogDriver {
   // The close box of the title bar.
   void CloseBox();
 
+  // The user's own input, handed to the toolkit as it hands over what the user does and not
+  // processed here: it goes through whatever the toolkit filters input with (a wait
+  // cursor's block included). A click on a control, a character typed into a field, the
+  // close box. For what happens to input while the program is busy.
+  void UserClick(int controlId);
+  void UserChar(int controlId, char character);
+  void UserCloseBox();
+
   // Id of the control that has the focus, 0 when none of the dialog's has.
   int FocusedId() const;
   // Text of a control as CWnd::GetWindowText gives it.
@@ -62,6 +71,9 @@ class DialogDriver {
 
   // Processes pending events.
   static void Settle();
+  // Calls `act` once, about `delayMs` from now, from the toolkit's event processing: a
+  // modal run's, or a wait's (a transfer keeps painting and its timers run).
+  static void Later(int delayMs, std::function<void()> act);
 
  private:
   CDialog& dialog_;

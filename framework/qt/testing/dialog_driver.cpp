@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "framework/dialog.h"
 #include "framework/dialog_template.h"
@@ -130,6 +131,24 @@ void DialogDriver::Enter() { Key(Qt::Key_Return); }
 void DialogDriver::CloseBox() {
   if (QDialog* window = QtWindow(dialog_)) window->close();
   Settle();
+}
+
+void DialogDriver::UserClick(int controlId) {
+  if (QWidget* control = ControlOf(dialog_, controlId)) QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void DialogDriver::UserChar(int controlId, char character) {
+  QWidget* control = ControlOf(dialog_, controlId);
+  if (QLineEdit* edit = EditOf(control)) control = edit;
+  if (control != nullptr) QTest::keyClick(control, character);
+}
+
+void DialogDriver::UserCloseBox() {
+  if (QDialog* window = QtWindow(dialog_)) window->close();
+}
+
+void DialogDriver::Later(int delayMs, std::function<void()> act) {
+  QTimer::singleShot(delayMs, std::move(act));
 }
 
 int DialogDriver::FocusedId() const {

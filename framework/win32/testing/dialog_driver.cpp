@@ -94,6 +94,18 @@ void DialogDriver::Enter() { Key(kVkReturn); }
 
 void DialogDriver::CloseBox() { native::CloseBox(WindowHandle(dialog_)); }
 
+void DialogDriver::UserClick(int controlId) { native::PostClick(ControlOf(dialog_, controlId)); }
+
+void DialogDriver::UserChar(int controlId, char character) {
+  native::PostChar(ControlOf(dialog_, controlId), character);
+}
+
+void DialogDriver::UserCloseBox() { native::PostCloseBox(WindowHandle(dialog_)); }
+
+void DialogDriver::Later(int delayMs, std::function<void()> act) {
+  native::WhenLoopRuns(std::move(act), delayMs);
+}
+
 int DialogDriver::FocusedId() const {
   const DialogPeer* window = dialog_.Peer();
   const int index = window == nullptr ? -1 : window->FocusedIndex();

@@ -171,9 +171,28 @@ void CALLBACK RunLoopAct(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWOR
 
 }  // namespace
 
-void WhenLoopRuns(std::function<void()> act) {
+void WhenLoopRuns(std::function<void()> act, int delayMs) {
   g_loopActs.push_back(std::move(act));
-  SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunLoopAct);
+  const UINT delay = delayMs > static_cast<int>(USER_TIMER_MINIMUM) ? static_cast<UINT>(delayMs)
+                                                                    : USER_TIMER_MINIMUM;
+  SetTimer(nullptr, 0, delay, &RunLoopAct);
+}
+
+void PostClick(Window control) {
+  HWND target = Handle(control);
+  if (target == nullptr) return;
+  RECT area{};
+  GetClientRect(target, &area);
+  const LPARAM middle = MAKELPARAM((area.right - area.left) / 2, (area.bottom - area.top) / 2);
+  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessageW(target, WM_LBUTTONUP, 0, middle);
+}
+
+void PostChar(Window control, char character) {
+  HWND target = Handle(control) != nullptr ? EditOf(Handle(control)) : nullptr;
+  if (target == nullptr) return;
+  // The character message alone: a posted key-down would be translated into a second one.
+  PostMessageW(target, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)), 1);
 }
 
 void RunQueuedActs() {

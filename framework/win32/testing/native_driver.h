@@ -40,14 +40,19 @@ void CloseBox(Window dialog);
 // True when the edit text of `control` is entirely selected.
 bool WholeTextSelected(Window control);
 
-// Calls `act` once from whichever message loop runs next (a modal dialog box's own, for
-// instance), as soon as that loop waits for messages.
-void WhenLoopRuns(std::function<void()> act);
+// Calls `act` once from whichever message loop runs then (a modal dialog box's own, for
+// instance), as soon as that loop waits for messages `delayMs` from now or later.
+void WhenLoopRuns(std::function<void()> act, int delayMs = 0);
 // Processes messages until every act queued by WhenLoopRuns has run (at most a second).
 void RunQueuedActs();
 // Puts key `key` (down, then up) into the thread's queue for the control with the focus, to
 // be handled by the loop that runs, its message filter and dialog manager included.
 void PostKey(int key);
+// Puts a left click in the middle of `control` (button down, then up) into the thread's queue.
+void PostClick(Window control);
+// Puts character `character` (Latin-1), typed into `control` (a combo box: its edit field), into
+// the thread's queue.
+void PostChar(Window control, char character);
 // Puts a click on the close box of `dialog` into the thread's queue.
 void PostCloseBox(Window dialog);
 // True when `window` takes input (not disabled, as a modal box's owner is).
