@@ -59,6 +59,11 @@ class DialogDriver {
   void UserClick(int controlId);
   void UserChar(int controlId, char character);
   void UserCloseBox();
+  // The left mouse button pressed on a button, and released on it.
+  void UserPress(int controlId);
+  void UserRelease(int controlId);
+  // True while a push button is drawn pressed down.
+  bool ButtonDown(int controlId);
 
   // Id of the control that has the focus, 0 when none of the dialog's has.
   int FocusedId() const;

@@ -8,6 +8,7 @@
 // The common controls need <windows.h> first.
 #include <commctrl.h>
 
+#include "framework/modal_scope.h"
 #include "framework/win32/native.h"
 #include "framework/win32/native_input.h"
 #include "framework/win32/template_builder.h"
@@ -146,6 +147,28 @@ LRESULT CALLBACK EditTyping(HWND edit, UINT message, WPARAM wParam, LPARAM lPara
   return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+// A button pressed with the mouse takes the focus first; when that focus move opens a modal
+// window (a field's check answering with its message), that window has taken the press: the
+// button is not left down, and the release that follows does not click it.
+LRESULT CALLBACK ButtonPress(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                             UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+  if (message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) {
+    return DefSubclassProc(button, message, wParam, lParam);
+  }
+  const int runsBefore = ModalScope::RunsStarted();
+  const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+  if (ModalScope::RunsStarted() != runsBefore) {
+    if (GetCapture() == button) ReleaseCapture();
+    SendMessageW(button, BM_SETSTATE, FALSE, 0);
+  }
+  return result;
+}
+
+bool IsButton(ControlKind kind) {
+  return kind == ControlKind::kPushButton || kind == ControlKind::kDefPushButton ||
+         kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton;
+}
+
 }  // namespace
 
 void NativeDialog::State::Initialise() {
@@ -167,6 +190,9 @@ void NativeDialog::State::Initialise() {
     }
     if (control.kind == ControlKind::kEdit && controls[i] != nullptr) {
       SetWindowSubclass(controls[i], &EditTyping, 1, (control.flags & style::kUpperCase) != 0);
+    }
+    if (IsButton(control.kind) && controls[i] != nullptr) {
+      SetWindowSubclass(controls[i], &ButtonPress, 1, 0);
     }
     if (control.kind == ControlKind::kIcon) {
       const int iconId = std::atoi(control.caption.c_str());

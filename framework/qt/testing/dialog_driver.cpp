@@ -147,6 +147,21 @@ void DialogDriver::UserCloseBox() {
   if (QDialog* window = QtWindow(dialog_)) window->close();
 }
 
+void DialogDriver::UserPress(int controlId) {
+  if (QWidget* control = ControlOf(dialog_, controlId)) QTest::mousePress(control, Qt::LeftButton);
+}
+
+void DialogDriver::UserRelease(int controlId) {
+  if (QWidget* control = ControlOf(dialog_, controlId)) {
+    QTest::mouseRelease(control, Qt::LeftButton);
+  }
+}
+
+bool DialogDriver::ButtonDown(int controlId) {
+  auto* button = qobject_cast<QAbstractButton*>(ControlOf(dialog_, controlId));
+  return button != nullptr && button->isDown();
+}
+
 void DialogDriver::Later(int delayMs, std::function<void()> act) {
   QTimer::singleShot(delayMs, std::move(act));
 }

@@ -102,6 +102,18 @@ void DialogDriver::UserChar(int controlId, char character) {
 
 void DialogDriver::UserCloseBox() { native::PostCloseBox(WindowHandle(dialog_)); }
 
+void DialogDriver::UserPress(int controlId) {
+  native::PostMouseButton(ControlOf(dialog_, controlId), true);
+}
+
+void DialogDriver::UserRelease(int controlId) {
+  native::PostMouseButton(ControlOf(dialog_, controlId), false);
+}
+
+bool DialogDriver::ButtonDown(int controlId) {
+  return native::ButtonPushed(ControlOf(dialog_, controlId));
+}
+
 void DialogDriver::Later(int delayMs, std::function<void()> act) {
   native::WhenLoopRuns(std::move(act), delayMs);
 }

@@ -178,14 +178,22 @@ void WhenLoopRuns(std::function<void()> act, int delayMs) {
   SetTimer(nullptr, 0, delay, &RunLoopAct);
 }
 
-void PostClick(Window control) {
+void PostMouseButton(Window control, bool down) {
   HWND target = Handle(control);
   if (target == nullptr) return;
   RECT area{};
   GetClientRect(target, &area);
   const LPARAM middle = MAKELPARAM((area.right - area.left) / 2, (area.bottom - area.top) / 2);
-  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-  PostMessageW(target, WM_LBUTTONUP, 0, middle);
+  PostMessageW(target, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? MK_LBUTTON : 0, middle);
+}
+
+void PostClick(Window control) {
+  PostMouseButton(control, true);
+  PostMouseButton(control, false);
+}
+
+bool ButtonPushed(Window control) {
+  return control != nullptr && (SendMessageW(Handle(control), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
 
 void PostChar(Window control, char character) {

@@ -48,8 +48,12 @@ void RunQueuedActs();
 // Puts key `key` (down, then up) into the thread's queue for the control with the focus, to
 // be handled by the loop that runs, its message filter and dialog manager included.
 void PostKey(int key);
-// Puts a left click in the middle of `control` (button down, then up) into the thread's queue.
+// Puts a left click in the middle of `control` (button down, then up) into the thread's queue;
+// or the button's press or release alone.
 void PostClick(Window control);
+void PostMouseButton(Window control, bool down);
+// True while button `control` is drawn pushed.
+bool ButtonPushed(Window control);
 // Puts character `character` (Latin-1), typed into `control` (a combo box: its edit field), into
 // the thread's queue.
 void PostChar(Window control, char character);
