@@ -223,4 +223,61 @@ bool AcceptsInput(Window window) {
   return window != nullptr && IsWindowEnabled(Handle(window)) != FALSE;
 }
 
+PixelRect PlaceOf(Window control) {
+  HWND window = Handle(control);
+  RECT rect{};
+  if (window == nullptr || GetWindowRect(window, &rect) == FALSE) return {};
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+PixelRect ClientOf(Window dialog) {
+  RECT rect{};
+  if (dialog == nullptr) return {};
+  GetClientRect(Handle(dialog), &rect);
+  return {0, 0, rect.right, rect.bottom};
+}
+
+PixelRect PixelsOf(Window dialog, int x, int y, int width, int height) {
+  RECT rect{x, y, x + width, y + height};
+  if (dialog == nullptr || MapDialogRect(Handle(dialog), &rect) == FALSE) return {};
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::string ClassOf(Window control) {
+  wchar_t name[64] = {};
+  if (control != nullptr) GetClassNameW(Handle(control), name, 64);
+  std::string text;
+  for (const wchar_t* c = name; *c != 0; ++c) text += static_cast<char>(*c);
+  return text;
+}
+
+unsigned long StyleOf(Window control) {
+  return control != nullptr ? static_cast<unsigned long>(GetWindowLongW(Handle(control), GWL_STYLE))
+                            : 0;
+}
+
+unsigned long ExStyleOf(Window control) {
+  return control != nullptr
+             ? static_cast<unsigned long>(GetWindowLongW(Handle(control), GWL_EXSTYLE))
+             : 0;
+}
+
+std::string FontFaceOf(Window window, int& points) {
+  points = 0;
+  HFONT font = window != nullptr
+                   ? reinterpret_cast<HFONT>(SendMessageW(Handle(window), WM_GETFONT, 0, 0))
+                   : nullptr;
+  LOGFONTW description{};
+  if (font == nullptr || GetObjectW(font, sizeof description, &description) == 0) return {};
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const int height = description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
+  points = MulDiv(height, 72, dpi);
+  std::string face;
+  for (const wchar_t* c = description.lfFaceName; *c != 0; ++c) face += static_cast<char>(*c);
+  return face;
+}
+
 }  // namespace tqr417::fw::win32::testing

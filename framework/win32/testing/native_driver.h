@@ -3,6 +3,7 @@
 // mouse and the keyboard would give it. Windows are opaque (HWND), as in native.h.
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "framework/dialog_template.h"
@@ -61,5 +62,26 @@ void PostChar(Window control, char character);
 void PostCloseBox(Window dialog);
 // True when `window` takes input (not disabled, as a modal box's owner is).
 bool AcceptsInput(Window window);
+
+// A rectangle in pixels.
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+// Where `control` stands in its dialog's client area.
+PixelRect PlaceOf(Window control);
+// The client area of `dialog`, at 0, 0.
+PixelRect ClientOf(Window dialog);
+// A rectangle in dialog units converted to pixels by `dialog`'s own rule (MapDialogRect).
+PixelRect PixelsOf(Window dialog, int x, int y, int width, int height);
+// The window class and the style bits of `control`.
+std::string ClassOf(Window control);
+unsigned long StyleOf(Window control);
+unsigned long ExStyleOf(Window control);
+// The face name of the font of `window`, and its size in points at the screen's dpi.
+std::string FontFaceOf(Window window, int& points);
 
 }  // namespace tqr417::fw::win32::testing

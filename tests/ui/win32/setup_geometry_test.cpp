@@ -1,0 +1,111 @@
+// The main window as Windows builds it from template 102: every control is the standard one
+// with its styles, stands where its dialog units say by the dialog's own conversion, and the
+// window uses the 8-point "MS Sans Serif".
+
+#include "framework/dialog_template.h"
+#include "framework/win32/dialog_window.h"
+#include "framework/win32/testing/native_driver.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/setup_window_fixture.h"
+
+namespace tqr417::ui::testing {
+namespace {
+
+namespace native = fw::win32::testing;
+using fw::ControlKind;
+
+// Window style bits (winuser.h), which this file cannot include beside the dialog layer.
+constexpr unsigned long kWsGroup = 0x00020000;
+constexpr unsigned long kWsTabStop = 0x00010000;
+constexpr unsigned long kWsBorder = 0x00800000;
+constexpr unsigned long kEsAutoHScroll = 0x0080;
+constexpr unsigned long kBsLeftText = 0x0020;
+constexpr unsigned long kWsExClientEdge = 0x0200;  // the 3-D form of WS_BORDER
+
+struct KindRule {
+  ControlKind kind;
+  const char* windowClass;
+  unsigned long typeMask;  // the bits that hold the control's type
+  unsigned long type;
+  unsigned long required;  // further bits every control of the kind has
+};
+
+constexpr KindRule kKindRules[] = {
+    {ControlKind::kPushButton, "Button", 0x0F, 0x00, 0},     // BS_PUSHBUTTON
+    {ControlKind::kDefPushButton, "Button", 0x0F, 0x01, 0},  // BS_DEFPUSHBUTTON
+    {ControlKind::kCheckBox, "Button", 0x0F, 0x03, 0},       // BS_AUTOCHECKBOX
+    {ControlKind::kRadioButton, "Button", 0x0F, 0x09, 0},    // BS_AUTORADIOBUTTON
+    {ControlKind::kGroupBox, "Button", 0x0F, 0x07, 0},       // BS_GROUPBOX
+    {ControlKind::kStaticText, "Static", 0x00, 0x00, 0},     // SS_LEFT, SS_RIGHT, ...
+    {ControlKind::kEdit, "Edit", 0x00, 0x00, kEsAutoHScroll},
+    {ControlKind::kComboDropDown, "ComboBox", 0x03, 0x02, 0},  // CBS_DROPDOWN
+    {ControlKind::kComboDropList, "ComboBox", 0x03, 0x03, 0},  // CBS_DROPDOWNLIST
+    {ControlKind::kVScrollBar, "ScrollBar", 0x01, 0x01, 0},    // SBS_VERT
+};
+
+const KindRule* RuleFor(ControlKind kind) {
+  for (const KindRule& rule : kKindRules) {
+    if (rule.kind == kind) return &rule;
+  }
+  return nullptr;
+}
+
+class SetupWindowsTemplateTest : public SetupWindowTest {
+ protected:
+  const fw::DialogTemplate& Template() { return *Dlg().Template(); }
+  fw::win32::Window Window() { return fw::WindowHandle(Dlg()); }
+  fw::win32::Window Control(std::size_t index) {
+    auto* window = dynamic_cast<fw::DialogWindow*>(Dlg().Peer());
+    return window != nullptr ? window->Native().ControlHandle(static_cast<int>(index)) : nullptr;
+  }
+};
+
+TEST_F(SetupWindowsTemplateTest, EveryControlIsTheStandardOneWithItsStyles) {
+  ASSERT_EQ(Template().id, res::IDD_SETUP_DIALOG);
+  for (std::size_t i = 0; i < Template().controls.size(); ++i) {
+    const fw::ControlTemplate& c = Template().controls[i];
+    const KindRule* rule = RuleFor(c.kind);
+    if (rule == nullptr) continue;
+    const unsigned long style = native::StyleOf(Control(i));
+    EXPECT_EQ(native::ClassOf(Control(i)), rule->windowClass) << "control " << i;
+    EXPECT_EQ(style & rule->typeMask, rule->type) << "control " << i;
+    EXPECT_EQ(style & rule->required, rule->required) << "control " << i;
+    if (c.kind == ControlKind::kEdit) {
+      EXPECT_TRUE((style & kWsBorder) != 0 ||
+                  (native::ExStyleOf(Control(i)) & kWsExClientEdge) != 0)
+          << "edit " << i << " has a border";
+    }
+    EXPECT_EQ((style & kWsGroup) != 0, (c.flags & fw::style::kGroup) != 0) << "control " << i;
+    EXPECT_EQ((style & kWsTabStop) != 0, (c.flags & fw::style::kTabStop) != 0) << "control " << i;
+    EXPECT_EQ((style & kBsLeftText) != 0 && c.kind == ControlKind::kCheckBox,
+              (c.flags & fw::style::kLeftText) != 0 && c.kind == ControlKind::kCheckBox)
+        << "control " << i;
+  }
+}
+
+TEST_F(SetupWindowsTemplateTest, WindowAndControlsStandWhereTheirDialogUnitsSay) {
+  EXPECT_EQ(native::ClientOf(Window()),
+            native::PixelsOf(Window(), 0, 0, Template().width, Template().height));
+  for (std::size_t i = 0; i < Template().controls.size(); ++i) {
+    const fw::ControlTemplate& c = Template().controls[i];
+    const native::PixelRect corner = native::PixelsOf(Window(), c.x, c.y, 0, 0);
+    const native::PixelRect size = native::PixelsOf(Window(), 0, 0, c.width, c.height);
+    const native::PixelRect place = native::PlaceOf(Control(i));
+    EXPECT_EQ(place.x, corner.x) << "control " << i;
+    EXPECT_EQ(place.y, corner.y) << "control " << i;
+    EXPECT_EQ(place.width, size.width) << "control " << i;
+    // A combo box's height is its list's, dropped down; closed, the system sizes it.
+    if (c.kind != ControlKind::kComboDropDown && c.kind != ControlKind::kComboDropList) {
+      EXPECT_EQ(place.height, size.height) << "control " << i;
+    }
+  }
+}
+
+TEST_F(SetupWindowsTemplateTest, WindowUsesEightPointMsSansSerif) {
+  int points = 0;
+  EXPECT_EQ(native::FontFaceOf(Window(), points), "MS Sans Serif");
+  EXPECT_EQ(points, 8);
+}
+
+}  // namespace
+}  // namespace tqr417::ui::testing
