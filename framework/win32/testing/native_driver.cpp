@@ -280,4 +280,37 @@ std::string FontFaceOf(Window window, int& points) {
   return face;
 }
 
+std::vector<SystemMenuItem> SystemMenuOf(Window window) {
+  std::vector<SystemMenuItem> items;
+  HMENU menu = window != nullptr ? GetSystemMenu(Handle(window), FALSE) : nullptr;
+  const int count = menu != nullptr ? GetMenuItemCount(menu) : 0;
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[128] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = 127;
+    if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) == FALSE) continue;
+    SystemMenuItem item;
+    if ((info.fType & MFT_SEPARATOR) == 0) {
+      item.command = info.wID;
+      for (const wchar_t* c = text; *c != 0; ++c) item.text += static_cast<char>(*c);
+    }
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+void ChooseSystemCommand(Window window, unsigned command) {
+  if (window == nullptr) return;
+  SendMessageW(Handle(window), WM_SYSCOMMAND, command, 0);
+  Settle();
+}
+
+bool HasWindowIcons(Window window) {
+  return window != nullptr && SendMessageW(Handle(window), WM_GETICON, ICON_BIG, 0) != 0 &&
+         SendMessageW(Handle(window), WM_GETICON, ICON_SMALL, 0) != 0;
+}
+
 }  // namespace tqr417::fw::win32::testing

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/dialog_template.h"
 #include "framework/win32/native.h"
@@ -81,6 +82,17 @@ PixelRect PixelsOf(Window dialog, int x, int y, int width, int height);
 std::string ClassOf(Window control);
 unsigned long StyleOf(Window control);
 unsigned long ExStyleOf(Window control);
+// The items of `window`'s system menu as the system shows it: command (0 for a separator)
+// and text.
+struct SystemMenuItem {
+  unsigned command = 0;
+  std::string text;
+};
+std::vector<SystemMenuItem> SystemMenuOf(Window window);
+// Chooses `command` from `window`'s system menu, as a click on its item does.
+void ChooseSystemCommand(Window window, unsigned command);
+// True when `window` carries a big and a small icon.
+bool HasWindowIcons(Window window);
 // The face name of the font of `window`, and its size in points at the screen's dpi.
 std::string FontFaceOf(Window window, int& points);
 

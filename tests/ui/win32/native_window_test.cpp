@@ -1,6 +1,8 @@
 // The main window as Windows builds it from template 102: every control is the standard one
 // with its styles, stands where its dialog units say by the dialog's own conversion, and the
-// window uses the 8-point "MS Sans Serif".
+// window uses the 8-point "MS Sans Serif"; its system menu and icon are the system's own.
+
+#include <vector>
 
 #include "framework/dialog_template.h"
 #include "framework/win32/dialog_window.h"
@@ -105,6 +107,23 @@ TEST_F(SetupWindowsTemplateTest, WindowUsesEightPointMsSansSerif) {
   int points = 0;
   EXPECT_EQ(native::FontFaceOf(Window(), points), "MS Sans Serif");
   EXPECT_EQ(points, 8);
+}
+
+TEST_F(SetupWindowsTemplateTest, SystemMenuEndsWithAboutWhichOpensTheAboutBox) {
+  const std::vector<native::SystemMenuItem> items = native::SystemMenuOf(Window());
+  ASSERT_GE(items.size(), 3u);
+  EXPECT_EQ(items[items.size() - 2].command, 0u) << "a separator";
+  EXPECT_EQ(items.back().command, static_cast<unsigned>(res::IDM_ABOUTBOX));
+  EXPECT_EQ(items.back().text, "&About tqr417...");
+  // The command's low four bits are the system's own; they do not change the choice.
+  runner_.OnDialog(res::IDD_ABOUTBOX, [](fw::DialogDriver& d) { d.Enter(); });
+  native::ChooseSystemCommand(Window(), res::IDM_ABOUTBOX | 0x7u);
+  EXPECT_EQ(runner_.DialogsRun(), std::vector<int>{res::IDD_ABOUTBOX});
+  EXPECT_FALSE(Dlg().HasEnded());
+}
+
+TEST_F(SetupWindowsTemplateTest, WindowCarriesTheApplicationIcon) {
+  EXPECT_TRUE(native::HasWindowIcons(Window()));
 }
 
 }  // namespace
