@@ -1,6 +1,6 @@
 // The Win32 backend's toolkit functions (framework/toolkit.h) and its production modal runner:
-// dialogs run as the system's modal dialog boxes, MessageBoxW, the common open and save choosers, popup
-// menus, the wait cursor with its input block, the application.
+// dialogs run as the system's modal dialog boxes, MessageBoxW, the common open and save
+// choosers, popup menus, the wait cursor with its input block, the application.
 
 #include <optional>
 
