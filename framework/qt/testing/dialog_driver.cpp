@@ -32,8 +32,6 @@ QWidget* ControlOf(CDialog& dialog, int controlId) {
 
 const int keys::kF1 = Qt::Key_F1;
 
-DialogDriver::DialogDriver(CDialog& dialog) : dialog_(dialog) {}
-
 void DialogDriver::Settle() {
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
@@ -166,24 +164,9 @@ void DialogDriver::Later(int delayMs, std::function<void()> act) {
   QTimer::singleShot(delayMs, std::move(act));
 }
 
-int DialogDriver::FocusedId() const {
-  const tqr417::fw::DialogPeer* window = dialog_.Peer();
-  const int index = window == nullptr ? -1 : window->FocusedIndex();
-  return index < 0 ? 0 : dialog_.Template()->controls[static_cast<std::size_t>(index)].id;
-}
-
-CString DialogDriver::Text(int controlId) {
-  CWnd* control = dialog_.GetDlgItem(controlId);
-  return control == nullptr ? CString() : control->GetWindowText();
-}
-
 bool DialogDriver::TextSelected(int controlId) {
   QLineEdit* edit = EditOf(ControlOf(dialog_, controlId));
   return edit != nullptr && edit->selectedText() == edit->text();
 }
-
-bool DialogDriver::Ended() const { return dialog_.HasEnded(); }
-
-int DialogDriver::EndCode() const { return dialog_.EndCode(); }
 
 }  // namespace tqr417::fw

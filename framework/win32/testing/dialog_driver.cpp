@@ -42,8 +42,6 @@ ControlKind KindOf(const CDialog& dialog, int controlId) {
 
 const int keys::kF1 = 0x70;  // VK_F1
 
-DialogDriver::DialogDriver(CDialog& dialog) : dialog_(dialog) {}
-
 void DialogDriver::Settle() { native::Settle(); }
 
 void DialogDriver::Focus(int controlId) {
@@ -118,23 +116,8 @@ void DialogDriver::Later(int delayMs, std::function<void()> act) {
   native::WhenLoopRuns(std::move(act), delayMs);
 }
 
-int DialogDriver::FocusedId() const {
-  const DialogPeer* window = dialog_.Peer();
-  const int index = window == nullptr ? -1 : window->FocusedIndex();
-  return index < 0 ? 0 : dialog_.Template()->controls[static_cast<std::size_t>(index)].id;
-}
-
-CString DialogDriver::Text(int controlId) {
-  CWnd* control = dialog_.GetDlgItem(controlId);
-  return control == nullptr ? CString() : control->GetWindowText();
-}
-
 bool DialogDriver::TextSelected(int controlId) {
   return native::WholeTextSelected(ControlOf(dialog_, controlId));
 }
-
-bool DialogDriver::Ended() const { return dialog_.HasEnded(); }
-
-int DialogDriver::EndCode() const { return dialog_.EndCode(); }
 
 }  // namespace tqr417::fw

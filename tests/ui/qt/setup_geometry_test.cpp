@@ -17,13 +17,6 @@ namespace {
 
 using fw::ControlKind;
 
-const fw::DialogTemplate& MainTemplate() {
-  const fw::DialogTemplate* t = fw::FindTemplate(res::IDD_SETUP_DIALOG);
-  EXPECT_NE(t, nullptr);
-  static const fw::DialogTemplate empty;
-  return t != nullptr ? *t : empty;
-}
-
 // The dialog-unit rule with the 8-point base units of 6 x 13 pixels at 96 dpi.
 struct PixelRule {
   double baseX;
@@ -32,7 +25,10 @@ struct PixelRule {
   int Y(int dlu) const { return static_cast<int>(std::lround(dlu * baseY / 8.0)); }
 };
 
-using SetupGeometryTest = SetupWindowTest;
+class SetupGeometryTest : public SetupWindowTest {
+ protected:
+  const fw::DialogTemplate& MainTemplate() { return *Dlg().Template(); }
+};
 
 TEST_F(SetupGeometryTest, WindowAndControlsStandWhereTheirDialogUnitsSay) {
   const double dpi = QGuiApplication::primaryScreen() != nullptr
