@@ -89,10 +89,14 @@ class CSetupDlg : public CDialog {
   void NameGridCells();
   // Shows a transfer's outcome in a message box.
   void ReportOutcome(const tqr417::TransferResult& result);
+  // When a transfer lets go of the port: the upload holds it until the technician has seen
+  // its result, the download closes it before showing its result.
+  enum class PortRelease { kAfterResultSeen, kBeforeResultShown };
   // One transfer: opens the chosen port, runs `exchange` over it on a helper thread under
-  // the wait cursor (the window keeps painting and takes no input), shows the result and
-  // then closes the port. A port that cannot be opened is reported at once.
-  void RunTransfer(int outputQueueSize,
+  // the wait cursor (the window keeps painting and takes no input), then shows the result
+  // and closes the port in the order `release` gives. A port that cannot be opened is
+  // reported at once.
+  void RunTransfer(int outputQueueSize, PortRelease release,
                    const std::function<tqr417::TransferResult(tqr417::ByteChannel&)>& exchange);
   // The range minimum of the current tone mode: 1 for Single, 0 for Dual.
   int FirstEntryOfMode() const;

@@ -38,7 +38,7 @@ void CSetupDlg::ReportOutcome(const tqr417::TransferResult& result) {
 }
 
 void CSetupDlg::RunTransfer(
-    int outputQueueSize,
+    int outputQueueSize, PortRelease release,
     const std::function<tqr417::TransferResult(tqr417::ByteChannel&)>& exchange) {
   tqr417::OpenedPort port = ports_.Open(state_.comPort, outputQueueSize);
   if (!port.channel) {
@@ -50,8 +50,9 @@ void CSetupDlg::RunTransfer(
     CWaitCursor wait;
     result = CWaitCursor::Run([&exchange, &port] { return exchange(*port.channel); });
   }
+  if (release == PortRelease::kBeforeResultShown) port.channel.reset();
   ReportOutcome(result);
-  port.channel.reset();  // the port is held until the technician has seen the result
+  port.channel.reset();
 }
 
 void CSetupDlg::OnSendConfig() {
@@ -60,18 +61,19 @@ void CSetupDlg::OnSendConfig() {
   // The line work runs on a helper thread over a copy, so nothing the window does while it
   // repaints can change the configuration under the encoder.
   const tqr417::UnitConfig sending = config_;
-  RunTransfer(tqr417::UPLOAD_OUTPUT_QUEUE, [&sending](tqr417::ByteChannel& channel) {
-    return tqr417::UploadOver(channel, sending);
-  });
+  RunTransfer(
+      tqr417::UPLOAD_OUTPUT_QUEUE, PortRelease::kAfterResultSeen,
+      [&sending](tqr417::ByteChannel& channel) { return tqr417::UploadOver(channel, sending); });
 }
 
 void CSetupDlg::OnRecvConfig() {
   // The visible rows are not stored: the download replaces what the window shows. The frame
   // goes into a copy, taken over unchanged unless a whole, intact frame came in.
   tqr417::UnitConfig received = config_;
-  RunTransfer(tqr417::DOWNLOAD_OUTPUT_QUEUE, [&received](tqr417::ByteChannel& channel) {
-    return tqr417::DownloadOver(channel, received);
-  });
+  RunTransfer(tqr417::DOWNLOAD_OUTPUT_QUEUE, PortRelease::kBeforeResultShown,
+              [&received](tqr417::ByteChannel& channel) {
+                return tqr417::DownloadOver(channel, received);
+              });
   config_ = received;
   RefreshFromConfig();
 }

@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "config/defaults.h"
 #include "file/config_file.h"
 #include "resources/resource_ids.h"
+#include "support/row_name.h"
 #include "tests/ui/setup_window_fixture.h"
 
 namespace tqr417::ui::testing {
@@ -139,17 +141,40 @@ TEST_F(FileCommandsTest, FailedLoadReportsAndChangesNothing) {
             std::to_string(config_.functionTable.digitalOutput[2]));
 }
 
-TEST_F(FileCommandsTest, FileWithAWordForANumberIsRefusedWhole) {
+// A file the reader cannot take whole, made from a file the save wrote (in Dual mode).
+struct RefusedFileCase {
+  const char* description;
+  std::string (*contents)(const std::string& writtenFile);
+};
+
+class RefusedFileTest : public FileCommandsTest,
+                        public ::testing::WithParamInterface<RefusedFileCase> {};
+
+TEST_P(RefusedFileTest, IsRefusedWholeAndNamesTheFirstLine) {
+  std::ifstream written(WriteDualFile(), std::ios::binary);
+  const std::string writtenFile{std::istreambuf_iterator<char>(written), {}};
   const std::string path = PathOf("broken.417");
-  std::ofstream(path) << "1  0  0  2  abc  0  0\r\n";
+  std::ofstream(path, std::ios::binary) << GetParam().contents(writtenFile);
   ClickLoad(path);
   ASSERT_EQ(runner_.Messages().size(), 1u);
   EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
-  EXPECT_NE(runner_.Messages()[0].text.str().find("broken.417\": line 1 "), std::string::npos);
+  EXPECT_NE(runner_.Messages()[0].text.str().find("broken.417\": line 1 "), std::string::npos)
+      << runner_.Messages()[0].text.str();
   EXPECT_EQ(runner_.Messages()[0].encoding, fw::TextEncoding::kUtf8);
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_TRUE(Checked(ids::IDC_SINGLE));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedFileTest,
+    ::testing::Values(
+        RefusedFileCase{
+            "a word for a number",
+            [](const std::string&) { return std::string("1  0  0  2  abc  0  0\r\n"); }},
+        // An editor that saves "UTF-8 with BOM" puts three bytes before the first number.
+        RefusedFileCase{"a UTF-8 byte-order mark before the first number",
+                        [](const std::string& file) { return "\xEF\xBB\xBF" + file; }}),
+    tqr417::test_support::RowName{});
 
 TEST_F(FileCommandsTest, SaveWritesWhatTheWindowShows) {
   TypeCell(grid::kRelay, 2, "R02");

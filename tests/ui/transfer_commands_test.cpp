@@ -252,20 +252,26 @@ class PortProbingRunner : public fw::ScriptedRunner {
   const ScriptedPortOpener& ports_;
 };
 
-// Both transfers hold the port until their result has been seen, and close it then.
-TEST_F(TransferCommandsTest, PortIsHeldWhileTheResultIsShown) {
-  UnitAnswers(REPLY_ACCEPTED);
+// The upload holds the port until its result has been seen; the download has closed it
+// before its result is shown. Neither keeps it afterwards.
+TEST_F(TransferCommandsTest, PortIsReleasedInEachTransfersOrder) {
   PortProbingRunner probing(ports_);
   {
     fw::ScopedModalRunner use(probing);
+    UnitAnswers(REPLY_ACCEPTED);
     Dlg().OnSendConfig();
     UnitSends(FrameOf(UnitHeldConfig()));
     Dlg().OnRecvConfig();
+    Dlg().OnSendConfig();  // a silent unit
+    Dlg().OnRecvConfig();
   }
-  ASSERT_EQ(probing.Messages().size(), 2u);
-  EXPECT_EQ(probing.Messages()[0].text, "Data Received by TQR-417 OK");
-  EXPECT_EQ(probing.Messages()[1].text, "Data received from TQR-417 OK");
-  EXPECT_EQ(probing.heldDuringMessage, (std::vector<bool>{true, true}));
+  std::vector<std::string> texts;
+  for (const auto& message : probing.Messages()) texts.push_back(message.text.str());
+  EXPECT_EQ(texts, (std::vector<std::string>{"Data Received by TQR-417 OK",
+                                             "Data received from TQR-417 OK",
+                                             "Error in Data sent to TQR-417",
+                                             "Timeout receiving Data from TQR-417, Check Cables"}));
+  EXPECT_EQ(probing.heldDuringMessage, (std::vector<bool>{true, false, true, false}));
   EXPECT_FALSE(ports_.held);
 }
 
