@@ -25,7 +25,7 @@ BOOL CSetupApp::InitInstance() {
   // Hosted controls and the three-dimensional control look need no set-up with this toolkit:
   // every dialog may hold any control, and controls are drawn in the platform's style.
 
-  tqr417::ui::RegisterAppIcon();
+  tqr417::ui::RegisterAppIdentity();
   // Which device Com1 and Com2 open is decided once, here.
   tqr417::SerialPortOpener ports(DeviceFromEnvironment("TQR417_COM1"),
                                  DeviceFromEnvironment("TQR417_COM2"));

@@ -11,7 +11,7 @@
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication application(argc, argv);
-  tqr417::ui::RegisterAppIcon();
+  tqr417::ui::RegisterAppIdentity();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

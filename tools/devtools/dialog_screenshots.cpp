@@ -85,7 +85,7 @@ class ScreenshotRunner : public tqr417::fw::ModalRunner {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  tqr417::ui::RegisterAppIcon();
+  tqr417::ui::RegisterAppIdentity();
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
     return 2;

@@ -27,7 +27,7 @@ class CProbeApp : public CWinApp {
   BOOL InitInstance() override {
     tqr417::UnitConfig config;
     tqr417::AppState state;
-    tqr417::ui::RegisterAppIcon();
+    tqr417::ui::RegisterAppIdentity();
     tqr417::SerialPortOpener ports("", "");  // the platform's default devices
     CSetupDlg dlg(config, state, ports);
     m_pMainWnd = &dlg;

@@ -1,12 +1,14 @@
 #include "ui/qt/app_icon.h"
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
 #include "framework/qt/qt_icons.h"
 #include "resources/resource_ids.h"
+#include "tools/version.h"
 #include "ui/app_icon.h"
 
 namespace tqr417::res {
@@ -66,6 +68,11 @@ QIcon LoadAppIcon(int iconId) {
 
 namespace tqr417::ui {
 
-void RegisterAppIcon() { fw::RegisterIcon(res::IDR_MAINFRAME, &res::LoadAppIcon); }
+void RegisterAppIdentity() {
+  fw::RegisterIcon(res::IDR_MAINFRAME, &res::LoadAppIcon);
+  // Wayland's app_id then names the menu entry (icon, name); the X11 window class stays the
+  // program's name.
+  if (QGuiApplication::instance() != nullptr) QGuiApplication::setDesktopFileName(kAppId);
+}
 
 }  // namespace tqr417::ui

@@ -1,7 +1,7 @@
 #pragma once
 // The application icon, resource 128, drawn by code at the usual icon sizes with Qt. Only the
 // Qt build compiles this; the application registers it with the framework through
-// tqr417::ui::RegisterAppIcon (ui/app_icon.h).
+// tqr417::ui::RegisterAppIdentity (ui/app_icon.h).
 
 #include <QIcon>
 

@@ -1,7 +1,8 @@
 // The main window's parts that Qt draws itself: the system menu opened from the keyboard
-// (Windows opens its own system menu) and the window's icon.
+// (Windows opens its own system menu), the window's icon and the desktop entry it names.
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <vector>
 
 #include "framework/qt/qt_access.h"
@@ -31,6 +32,11 @@ TEST_F(StartupTest, SystemMenuOpensFromTheKeyboardAndRunsAbout) {
 TEST_F(StartupTest, WindowCarriesTheApplicationIcon) {
   EXPECT_FALSE(Dlg().appIcon.IsNull());
   EXPECT_FALSE(tqr417::fw::QtWindow(Dlg())->windowIcon().isNull());
+}
+
+// A Wayland compositor finds the menu entry (its icon and name) by the window's app_id.
+TEST_F(StartupTest, WindowNamesTheMenuEntryItBelongsTo) {
+  EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "org.tqr417.Setup");
 }
 
 }  // namespace
