@@ -18,6 +18,13 @@ class Status {
  public:
   Status() = default;
   static Status Ok() { return Status(); }
+  // Done, with something the technician should still hear of (a save that could not keep
+  // the file's group): ok() holds and message() says what.
+  static Status OkWithWarning(std::string message) {
+    Status s;
+    s.message_ = std::move(message);
+    return s;
+  }
   static Status Error(StatusCode code, std::string message, int osError = 0) {
     Status s;
     s.code_ = code;
@@ -28,7 +35,8 @@ class Status {
 
   bool ok() const { return code_ == StatusCode::kOk; }
   StatusCode code() const { return code_; }
-  // A whole sentence for the technician, naming the file, port or field.
+  // A whole sentence for the technician, naming the file, port or field; for an ok status
+  // the warning, if any, else empty.
   const std::string& message() const { return message_; }
   // Where the OS refused: errno on POSIX systems, GetLastError() on Windows; else 0.
   int osError() const { return osError_; }

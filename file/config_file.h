@@ -7,6 +7,7 @@
 
 #include "config/status.h"
 #include "config/unit_config.h"
+#include "file/safe_file.h"
 
 namespace tqr417 {
 
@@ -20,8 +21,11 @@ Status FormatConfigFile(const UnitConfig& config, std::string& text);
 Status ParseConfigFile(std::string_view text, UnitConfig& config);
 
 // Writes a temporary file beside `path`, flushes and syncs it, then renames it over `path`,
-// so a failed save leaves any earlier file intact. Messages name the file and the reason.
-Status SaveConfigFile(const std::string& path, const UnitConfig& config);
+// so a failed save leaves any earlier file intact; a read-only file is refused unless
+// `readOnly` says replace (ReplaceFileContents, safe_file.h, tells what else the save keeps and
+// which warnings an ok status carries). Messages name the file and the reason.
+Status SaveConfigFile(const std::string& path, const UnitConfig& config,
+                      ReadOnlyFile readOnly = ReadOnlyFile::kRefuse);
 
 // Reads the file at `path`; on any failure `config` is unchanged and the message names `path`.
 Status LoadConfigFile(const std::string& path, UnitConfig& config);

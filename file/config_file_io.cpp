@@ -5,13 +5,13 @@
 
 namespace tqr417 {
 
-Status SaveConfigFile(const std::string& path, const UnitConfig& config) {
+Status SaveConfigFile(const std::string& path, const UnitConfig& config, ReadOnlyFile readOnly) {
   std::string text;
   if (Status status = FormatConfigFile(config, text); !status.ok()) {
     return Status::Error(status.code(),
                          "Nothing was saved to \"" + path + "\". " + status.message());
   }
-  return ReplaceFileContents(path, text);
+  return ReplaceFileContents(path, text, readOnly);
 }
 
 Status LoadConfigFile(const std::string& path, UnitConfig& config) {

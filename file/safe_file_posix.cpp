@@ -1,12 +1,18 @@
 // The safe save and the whole-file read on POSIX systems.
+#include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "file/safe_file.h"
 #include "file/safe_file_messages.h"
@@ -75,14 +81,116 @@ std::string ResolveLink(const std::string& path) {
   return target;
 }
 
+// A file the user may not write. Root may write any file, so a file without any write
+// permission counts as read-only for root too, as it does on Windows for everyone.
+bool IsReadOnly(const std::string& path, const struct stat& info) {
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+  return access(path.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
+// True when no process `id` exists any more. A process of another user still exists (EPERM);
+// an id that is no process id at all is left alone.
+bool ProcessHasEnded(unsigned long id) {
+  if (id == 0 || id > static_cast<unsigned long>(INT_MAX)) return false;
+  return kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH;
+}
+
+// Removes from `folder` the temporary files of saves whose process has ended: a save killed
+// between creating its file and the rename leaves one behind. Only names the save makes, and
+// only regular files, are touched; a file that cannot be removed stays.
+void RemoveAbandonedTemporaryFiles(const std::string& folder) {
+  DIR* listing = opendir(folder.c_str());
+  if (listing == nullptr) return;
+  const int folderFd = dirfd(listing);
+  while (const dirent* entry = readdir(listing)) {
+    const std::optional<unsigned long> owner = TemporaryFileOwner(entry->d_name);
+    if (!owner || *owner == static_cast<unsigned long>(getpid()) || !ProcessHasEnded(*owner)) {
+      continue;
+    }
+    struct stat info {};
+    if (fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(info.st_mode)) {
+      unlinkat(folderFd, entry->d_name, 0);
+    }
+  }
+  closedir(listing);
+}
+
+std::string GroupName(gid_t group) {
+  std::vector<char> buffer(16384);
+  struct group entry {};
+  struct group* found = nullptr;
+  if (getgrgid_r(group, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr) {
+    return found->gr_name;
+  }
+  return std::to_string(group);
+}
+
+// The extended attributes of the file at `path` (the POSIX access control list is
+// "system.posix_acl_access"), as name and value.
+std::vector<std::pair<std::string, std::string>> ExtendedAttributes(const std::string& path) {
+  std::vector<std::pair<std::string, std::string>> attributes;
+  ssize_t size = llistxattr(path.c_str(), nullptr, 0);
+  if (size <= 0) return attributes;
+  std::string names(static_cast<std::size_t>(size), '\0');
+  size = llistxattr(path.c_str(), names.data(), names.size());
+  if (size <= 0) return attributes;
+  names.resize(static_cast<std::size_t>(size));
+  for (std::size_t at = 0; at < names.size();) {
+    const std::string name = names.c_str() + at;
+    at += name.size() + 1;
+    const ssize_t length = lgetxattr(path.c_str(), name.c_str(), nullptr, 0);
+    if (length < 0) continue;
+    std::string value(static_cast<std::size_t>(length), '\0');
+    const ssize_t got = lgetxattr(path.c_str(), name.c_str(), value.data(), value.size());
+    if (got < 0) continue;
+    value.resize(static_cast<std::size_t>(got));
+    attributes.emplace_back(name, std::move(value));
+  }
+  return attributes;
+}
+
+// Gives the new file `fd` what the file it replaces was: its group, its extended attributes
+// and, last (a mode change after the access control list keeps the list's mask), its mode.
+// Returns the errno of a failed mode change; what else could not be kept is added to `lost`
+// with the first reason in `reason`.
+int KeepWhatTheFileWas(int fd, const std::string& path, const struct stat& existing,
+                       std::vector<std::string>& lost, std::string& reason) {
+  const auto missed = [&lost, &reason](std::string what, int error) {
+    if (reason.empty()) reason = std::strerror(error);
+    lost.push_back(std::move(what));
+  };
+  struct stat created {};
+  if (fstat(fd, &created) == 0 && created.st_gid != existing.st_gid &&
+      fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0) {
+    missed("its group \"" + GroupName(existing.st_gid) + "\"", errno);
+  }
+  for (const auto& [name, value] : ExtendedAttributes(path)) {
+    // The system gives a new file its own security label; only the user's attributes and the
+    // access control list are the file's to keep.
+    const bool kept = name.starts_with("user.") || name.starts_with("system.");
+    if (fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0 && kept) {
+      missed(name == "system.posix_acl_access" ? std::string("its access control list")
+                                               : "its attribute \"" + name + "\"",
+             errno);
+    }
+  }
+  return fchmod(fd, existing.st_mode & 07777) == 0 ? 0 : errno;
+}
+
 }  // namespace
 
-Status ReplaceFileContents(const std::string& shownPath, std::string_view contents) {
+Status ReplaceFileContents(const std::string& shownPath, std::string_view contents,
+                           ReadOnlyFile readOnly) {
   const std::string path = ResolveLink(shownPath);
   struct stat existing {};
   const bool exists = stat(path.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) return NotAFile("save", shownPath, existing.st_mode);
+  if (exists && readOnly == ReadOnlyFile::kRefuse && IsReadOnly(path, existing)) {
+    return ReadOnlyRefused(shownPath);
+  }
   const std::string folder = FolderOf(path);
+  RemoveAbandonedTemporaryFiles(folder);
   std::string tempPath;
   const int fd = CreateTemporaryFile(folder, tempPath);
   if (fd < 0) {
@@ -91,9 +199,10 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
 
   std::string step;
   int error = 0;
-  if (exists && fchmod(fd, existing.st_mode & 07777) != 0) {
+  std::vector<std::string> lost;
+  std::string lossReason;
+  if (exists && (error = KeepWhatTheFileWas(fd, path, existing, lost, lossReason)) != 0) {
     step = "keeping the file's permissions";
-    error = errno;
   } else if (!WriteAll(fd, contents)) {
     step = "writing";
     error = errno;
@@ -117,7 +226,7 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
   if (const int syncError = SyncFolder(folder); syncError != 0) {
     return FolderNotFlushed(shownPath, std::strerror(syncError), syncError);
   }
-  return Status::Ok();
+  return lost.empty() ? Status::Ok() : SavedWithLoss(shownPath, lost, lossReason);
 }
 
 Status ReadWholeFile(const std::string& path, std::string& contents) {

@@ -97,6 +97,27 @@ bool WriteAll(HANDLE handle, std::string_view data) {
   return true;
 }
 
+// Removes from `folder` the temporary files of saves whose process has ended (a save killed
+// before it put its file in place). Only names the save makes are touched; a process of
+// another user that cannot be examined counts as running.
+void RemoveAbandonedTemporaryFiles(const std::filesystem::path& folder) {
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW((folder / L".tqr417-*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+    const std::optional<unsigned long> owner = TemporaryFileOwner(Utf8FromWide(found.cFileName));
+    if (!owner || *owner == GetCurrentProcessId()) continue;
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(*owner));
+    if (process != nullptr) {
+      CloseHandle(process);
+      continue;
+    }
+    if (GetLastError() == ERROR_INVALID_PARAMETER) DeleteFileW((folder / found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
 Status NotUtf8(const char* verb, const std::string& path) {
   return Status::Error(StatusCode::kIoError, std::string("Cannot ") + verb + " \"" + path +
                                                  "\": the name is not valid UTF-8 text.");
@@ -104,7 +125,8 @@ Status NotUtf8(const char* verb, const std::string& path) {
 
 }  // namespace
 
-Status ReplaceFileContents(const std::string& shownPath, std::string_view contents) {
+Status ReplaceFileContents(const std::string& shownPath, std::string_view contents,
+                           ReadOnlyFile readOnly) {
   const std::optional<std::wstring> wide = WideFromUtf8(shownPath);
   if (!wide) return NotUtf8("save", shownPath);
   if (wide->empty()) return OsError("save", shownPath, "examining the file", ERROR_INVALID_NAME);
@@ -118,8 +140,12 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
     return NotAFile("save", shownPath, kind == Kind::kFolder, 0);
   }
 
+  const bool readOnlyFile = kind == Kind::kFile && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  if (readOnlyFile && readOnly == ReadOnlyFile::kRefuse) return ReadOnlyRefused(shownPath);
+
   std::filesystem::path folder = std::filesystem::path(target).parent_path();
   if (folder.empty()) folder = L".";
+  RemoveAbandonedTemporaryFiles(folder);
   std::wstring tempPath;
   Handle temp(CreateTemporaryFile(folder, tempPath));
   if (!temp.valid()) {
@@ -144,6 +170,13 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
   // ReplaceFileW carries these over itself; Wine's does not, so the new file takes them first.
   constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  // A read-only file that is to be replaced all the same lets go of the attribute for the
+  // replacement; the new file takes it once it is in place.
+  if (error == ERROR_SUCCESS && readOnlyFile &&
+      !SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
+    step = "replacing the read-only file";
+    error = GetLastError();
+  }
   if (error == ERROR_SUCCESS && kind == Kind::kFile && (attributes & kKeptAttributes) != 0 &&
       !SetFileAttributesW(tempPath.c_str(), attributes & kKeptAttributes)) {
     step = "keeping the file's attributes";
@@ -158,6 +191,13 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
     if (!replaced) {
       step = "replacing the file";
       error = GetLastError();
+    }
+  }
+  if (readOnlyFile) {
+    // Whether the replacement went through or not, the file at the path is read-only again.
+    const DWORD now = GetFileAttributesW(target.c_str());
+    if (now != INVALID_FILE_ATTRIBUTES) {
+      SetFileAttributesW(target.c_str(), now | FILE_ATTRIBUTE_READONLY);
     }
   }
   if (error != ERROR_SUCCESS) {

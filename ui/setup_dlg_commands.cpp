@@ -19,9 +19,12 @@ constexpr const char* kExtension = "417";
 constexpr const char* kPattern = "*.417";
 constexpr DWORD kChooserFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 
-// The file functions' messages name the file as the file system spells it, in UTF-8.
-void ReportFileFailure(const tqr417::Status& status) {
-  if (!status.ok()) AfxMessageBoxUtf8(status.message(), MB_ICONHAND);
+// The file functions' messages name the file as the file system spells it, in UTF-8. A save
+// that was done but could not keep all the old file was (its group) says so as a warning.
+void ReportFileOutcome(const tqr417::Status& status) {
+  if (!status.message().empty()) {
+    AfxMessageBoxUtf8(status.message(), status.ok() ? MB_ICONEXCLAMATION : MB_ICONHAND);
+  }
 }
 
 }  // namespace
@@ -82,14 +85,14 @@ void CSetupDlg::OnSaveConfig() {
   StoreRows();
   CFileDialog chooser(FALSE, kExtension, kPattern, kChooserFlags);
   if (chooser.DoModal() != IDOK) return;
-  ReportFileFailure(tqr417::SaveConfigFile(chooser.GetPathName(), config_));
+  ReportFileOutcome(tqr417::SaveConfigFile(chooser.GetPathName(), config_));
 }
 
 void CSetupDlg::OnLoadConfig() {
   // Nothing is stored first: what was typed and not yet stored is replaced by the refresh.
   CFileDialog chooser(TRUE, kExtension, kPattern, kChooserFlags);
   if (chooser.DoModal() == IDOK) {
-    ReportFileFailure(tqr417::LoadConfigFile(chooser.GetPathName(), config_));
+    ReportFileOutcome(tqr417::LoadConfigFile(chooser.GetPathName(), config_));
   }
   RefreshFromConfig();
 }

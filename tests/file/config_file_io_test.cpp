@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -60,6 +62,49 @@ INSTANTIATE_TEST_SUITE_P(
                     SaveFailure{"relay label with a blank", "plain", "R 1", StatusCode::kRefused,
                                 "F05"}),
     tqr417::test_support::RowName{});
+
+// A file the user may not write is refused unless the caller asks to replace it, and is
+// read-only again once replaced.
+TEST_F(ConfigFileIoTest, ReadOnlyFileIsRefusedUnlessReplacingIsAsked) {
+  Put("ro.417", "old contents");
+  fs::permissions(PathOf("ro.417"),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const Status refused = SaveConfigFile(PathOf("ro.417"), file_test::DistinctConfig());
+  EXPECT_EQ(refused.code(), StatusCode::kRefused);
+  EXPECT_EQ(refused.message(), "Cannot save \"" + PathOf("ro.417") + "\": the file is read-only.");
+  EXPECT_EQ(Get("ro.417"), "old contents");
+  EXPECT_EQ(Listing(), std::vector<std::string>{"ro.417"});
+
+  const Status replaced =
+      SaveConfigFile(PathOf("ro.417"), file_test::DistinctConfig(), ReadOnlyFile::kReplace);
+  EXPECT_TRUE(replaced.ok()) << replaced.message();
+  EXPECT_EQ(Get("ro.417"), file_test::JoinLines(file_test::DistinctFileLines()));
+  EXPECT_EQ(Listing(), std::vector<std::string>{"ro.417"});
+  EXPECT_EQ(fs::status(PathOf("ro.417")).permissions() & fs::perms::owner_write, fs::perms::none);
+  fs::permissions(PathOf("ro.417"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+// A save that was killed leaves its temporary file behind; the next save in the folder removes
+// it, and only files of that naming whose process has ended.
+TEST_F(ConfigFileIoTest, SaveRemovesTheTemporaryFilesOfEndedSavesOnly) {
+  // No system gives a process this id (Linux stops at 4194304).
+  const std::string ended = ".tqr417-2147483000-3-18a9f.tmp";
+  const std::vector<std::string> kept = {
+      ".tqr417-" + std::to_string(getpid()) + "-0-1f.tmp",  // this process's own
+      ".tqr417-2147483000-3.tmp",                           // not of the save's naming
+      ".tqr417-2147483000-3-18a9f.tmp.bak",
+      ".tqr417-x-3-18a9f.tmp",
+      "tqr417-2147483000-3-18a9f.tmp",
+      "a.417"};
+  for (const std::string& name : kept) Put(name, "x");
+  Put(ended, "a configuration half written");
+  fs::create_directory(PathOf(".tqr417-2147483001-3-18a9f.tmp"));  // a folder stays
+  ASSERT_TRUE(SaveConfigFile(PathOf("a.417"), file_test::DistinctConfig()).ok());
+  std::vector<std::string> expected = kept;
+  expected.push_back(".tqr417-2147483001-3-18a9f.tmp");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Listing(), expected);
+}
 
 TEST_F(ConfigFileIoTest, LoadFailuresNameTheFileAndChangeNothing) {
   Put("bad.417", "0 0 0 0 zero\r\n");

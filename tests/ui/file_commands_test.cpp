@@ -239,5 +239,21 @@ TEST_F(FileCommandsTest, FailedSaveNamesTheFileWithAStopIcon) {
   EXPECT_NE(runner_.Messages()[0].text.str().find("saved.417"), std::string::npos);
 }
 
+// The chooser's question about replacing an existing file does not cover a read-only one.
+TEST_F(FileCommandsTest, SaveOverAReadOnlyFileIsRefused) {
+  const std::string path = PathOf("ro.417");
+  std::ofstream(path) << "old contents";
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  runner_.ChooseFile(path);
+  Driver().Click(ids::IDC_SAVE);
+  ASSERT_EQ(runner_.Messages().size(), 1u);
+  EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
+  EXPECT_EQ(runner_.Messages()[0].text.str(),
+            "Cannot save \"" + path + "\": the file is read-only.");
+  std::ifstream kept(path);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old contents");
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+}
+
 }  // namespace
 }  // namespace tqr417::ui::testing
