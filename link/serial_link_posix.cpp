@@ -1,11 +1,12 @@
 // SerialLink over POSIX termios.
 //
 // Opening follows the order that keeps a port exclusive for root too (root ignores the
-// TIOCEXCL flag on open): open non-blocking so the open never waits for a carrier; refuse a
-// device that is not a terminal; refuse a port whose exclusive flag another holder has set;
-// take an advisory lock, since two openers can race past the flag check; set the flag; then
-// make the descriptor blocking. Close releases all of it; on a pseudo-terminal the flag
-// would otherwise outlive the holder while the other side stays open.
+// TIOCEXCL flag on open): take the device's UUCP lock file, the only sign of a terminal
+// program such as minicom holding the port; open non-blocking so the open never waits for a
+// carrier; refuse a device that is not a terminal; refuse a port whose exclusive flag another
+// holder has set; take an advisory lock, since two openers can race past the flag check; set the
+// flag; then make the descriptor blocking. Close releases all of it, the lock file included; on a
+// pseudo-terminal the flag would otherwise outlive the holder while the other side stays open.
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -16,11 +17,13 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "link/line_timing.h"
 #include "link/serial_link.h"
 #include "link/termios_settings.h"
+#include "link/uucp_lock.h"
 
 namespace tqr417 {
 
@@ -28,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 
 struct SerialLink::Port {
   int fd = -1;
+  UucpLock lock;      // the device's lock file, where this process could make one
   std::string label;  // how messages name the port, e.g. "Com1 (/dev/ttyS0)"
   LineClock line;     // the bytes written since the last read or wait
 };
@@ -38,15 +42,16 @@ Status OsError(const std::string& what, int error) {
   return Status::Error(StatusCode::kIoError, what + ": " + std::strerror(error), error);
 }
 
-// Why a port could not be opened, in words a technician can act on.
-Status OpenFailed(const std::string& label, int error) {
+// Why a port could not be opened, in words a technician can act on; `holder` tells who has
+// the port, when known.
+Status OpenFailed(const std::string& label, int error, const std::string& holder = "") {
   std::string reason;
   switch (error) {
     case ENOTTY:
       reason = "it is not a serial port";
       break;
     case EBUSY:
-      reason = "the port is in use by another program";
+      reason = "the port is in use by another program" + holder;
       break;
     case ENOENT:
     case ENODEV:
@@ -104,6 +109,12 @@ Status SerialLink::Open(const std::string& label, const std::string& device, int
   // Linux has no per-open queue sizes to recommend; the driver's buffers are larger than
   // either size asked for.
   Close();
+  UucpLock lock;
+  if (const std::optional<UucpLock::Holder> holder = lock.Take(device)) {
+    const std::string program = holder->program.empty() ? "" : holder->program + ", ";
+    return OpenFailed(label, EBUSY,
+                      " (" + program + "pid " + std::to_string(holder->processId) + ")");
+  }
   const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return OpenFailed(label, errno);
 
@@ -155,6 +166,7 @@ Status SerialLink::Open(const std::string& label, const std::string& device, int
   }
   port_ = std::make_unique<Port>();
   port_->fd = fd;
+  port_->lock = std::move(lock);
   port_->label = label;
   ForgetFailure();
   return Status::Ok();

@@ -2,19 +2,25 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 #include <vector>
 
 #include "link/serial_link.h"
 #include "link/serial_port_opener.h"
 #include "link/termios_settings.h"
+#include "link/uucp_lock.h"
 #include "support/row_name.h"
 #include "tools/sim/pty_master.h"
 
@@ -156,6 +162,99 @@ TEST_F(SerialLinkPtyTest, AdvisoryLockAloneAlsoRefuses) {
   EXPECT_TRUE(link_.OpenDevice(device_, 8).ok());
 }
 
+// A terminal program such as minicom holds a port by its UUCP lock file alone.
+class UucpLockTest : public SerialLinkPtyTest {
+ protected:
+  void SetUp() override {
+    SerialLinkPtyTest::SetUp();
+    lockFile_ = UucpLock::LockFileOf(device_);
+    ASSERT_EQ(lockFile_, "/var/lock/LCK.." + std::filesystem::path(device_).filename().string());
+    if (access("/var/lock", W_OK) != 0) GTEST_SKIP() << "/var/lock is not writable to this user";
+  }
+  void TearDown() override {
+    if (holder_ > 0) {
+      kill(holder_, SIGKILL);
+      waitpid(holder_, nullptr, 0);
+    }
+    link_.Close();
+    unlink(lockFile_.c_str());
+  }
+
+  // A running "sleep": the program that holds the port.
+  pid_t StartHolder() {
+    holder_ = fork();
+    if (holder_ == 0) {
+      execlp("sleep", "sleep", "30", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    // Its name is "sleep" once exec has run.
+    for (int i = 0; i < 200 && LockText("/proc/" + std::to_string(holder_) + "/comm") != "sleep\n";
+         ++i) {
+      std::this_thread::sleep_for(milliseconds(5));
+    }
+    return holder_;
+  }
+
+  // The id of a process that has ended.
+  static pid_t EndedProcess() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+  }
+
+  void WriteLock(pid_t holder) {
+    std::ofstream(lockFile_) << std::string(10 - std::to_string(holder).size(), ' ') << holder
+                             << "\n";
+  }
+
+  static std::string LockText(const std::string& path) {
+    std::ifstream file(path);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<none>";
+  }
+
+  std::string lockFile_;
+  pid_t holder_ = 0;
+};
+
+TEST_F(UucpLockTest, LockOfARunningProgramRefusesTheOpenAndNamesIt) {
+  const pid_t holder = StartHolder();
+  WriteLock(holder);
+  const std::string before = LockText(lockFile_);
+  // Through a link, as /dev/serial/by-id/ names a USB adapter.
+  const std::filesystem::path byId =
+      std::filesystem::path(testing::TempDir()) / ("tqr417-by-id-" + std::to_string(getpid()));
+  std::filesystem::create_symlink(device_, byId);
+  const Status refused = link_.OpenDevice(byId.string(), 8);
+  std::filesystem::remove(byId);
+  EXPECT_FALSE(link_.IsOpen());
+  EXPECT_NE(refused.message().find("the port is in use by another program (sleep, pid " +
+                                   std::to_string(holder) + ")"),
+            std::string::npos)
+      << refused.message();
+  EXPECT_EQ(LockText(lockFile_), before);
+  // The device itself was never opened: its advisory lock is free.
+  const int other = open(device_.c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(other, 0);
+  EXPECT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+  close(other);
+}
+
+TEST_F(UucpLockTest, StaleLockIsReplacedByOursWhileHeldAndRemovedOnClose) {
+  WriteLock(EndedProcess());
+  ASSERT_TRUE(link_.OpenDevice(device_, 8).ok());
+  char ours[16];
+  std::snprintf(ours, sizeof ours, "%10d\n", static_cast<int>(getpid()));
+  EXPECT_EQ(LockText(lockFile_), ours);
+  link_.Close();
+  EXPECT_EQ(LockText(lockFile_), "<none>");
+  // A port opened with no lock file at all makes and removes one the same way.
+  ASSERT_TRUE(link_.OpenDevice(device_, 8).ok());
+  EXPECT_EQ(LockText(lockFile_), ours);
+  link_.Close();
+  EXPECT_EQ(LockText(lockFile_), "<none>");
+}
+
 // The far end hangs up (closes) before a write, while the link waits for its bytes to leave,
 // or while it waits for a byte: the operation fails within a few milliseconds of the hang-up,
 // naming the device, and every later one fails at once.
@@ -217,6 +316,7 @@ TEST(SerialLinkOpenTest, RefusesWhatIsNotASerialPort) {
   close(fd);
   SerialLink link;
   const Status status = link.OpenDevice(path, 8);
+  EXPECT_FALSE(std::filesystem::exists(UucpLock::LockFileOf(path)));  // none left behind
   unlink(path);
   EXPECT_FALSE(status.ok());
   EXPECT_NE(status.message().find("not a serial port"), std::string::npos) << status.message();
