@@ -186,11 +186,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "morseGain: -1.5 is not a whole number."},
         ImportRefusal{"AboveTheFilesNumbers",
                       R"([{"op":"replace","path":"/dig5OnMs","value":2147483648}])",
-                      "dig5OnMs: 2147483648 is beyond what a configuration file holds"},
+                      "dig5OnMs: 2147483648 is out of range (-2147483648 to 2147483647)"},
+        ImportRefusal{"WholeNumberTooBigInExponentForm",
+                      R"([{"op":"replace","path":"/morseGain","value":1e20}])",
+                      "morseGain: 1e+20 is out of range (-2147483648 to 2147483647)"},
         ImportRefusal{
             "BelowTheFilesNumbers",
             R"([{"op":"replace","path":"/functionTable/0/ctcssCode","value":-2147483649}])",
-            "ctcssCode F00: -2147483649 is beyond"},
+            "ctcssCode F00: -2147483649 is out of range"},
         ImportRefusal{"RelayWithABlank",
                       R"([{"op":"replace","path":"/functionTable/3/relay","value":"R\t1"}])",
                       "relay F03: \"R\\x091\" holds white space"},
@@ -265,6 +268,54 @@ TEST_F(CliTest, ExportThenImportGivesBackTheFile) {
   Cli("export startup.417 --output x.json");
   EXPECT_EQ(Cli("import x.json y.417").exitCode, 0);
   EXPECT_NE(Err().find("  callTimeoutMin  600  (accepted: 0 to 180)\n"), std::string::npos);
+}
+
+// Import reads the JSON whole: text after its value, even behind a NUL byte, refuses it.
+TEST_F(CliFilesTest, ImportRefusesAnythingAfterTheValue) {
+  const CliRun exported = Cli("export b.417");
+  ASSERT_EQ(exported.exitCode, 0);
+  std::ofstream(Path("x.json"), std::ios::binary) << exported.out << std::string("\0junk", 5);
+  const std::string before = Slurp(Path("a.417"));
+  EXPECT_EQ(Cli("import x.json a.417").exitCode, 1);
+  EXPECT_NE(Err().find("It is not valid JSON: a NUL byte at byte " +
+                       std::to_string(exported.out.size() + 1)),
+            std::string::npos)
+      << Err();
+  EXPECT_EQ(Slurp(Path("a.417")), before);
+}
+
+// A whole number may carry a zero fraction or an exponent.
+TEST_F(CliFilesTest, ImportTakesAWholeNumberInAnyForm) {
+  std::string json = Cli("export b.417").out;
+  for (const auto& [from, to] :
+       {std::pair<std::string, std::string>{"\"morseFreq\": 1200", "\"morseFreq\": 1.2e3"},
+        {"\"callTimeoutMin\": 600", "\"callTimeoutMin\": 600.0"}}) {
+    ASSERT_NE(json.find(from + ","), std::string::npos) << from;
+    json.replace(json.find(from + ","), from.size(), to);
+  }
+  std::ofstream(Path("x.json"), std::ios::binary) << json;
+  ASSERT_EQ(Cli("import x.json y.417").exitCode, 0) << Err();
+  EXPECT_EQ(Slurp(Path("y.417")), Slurp(Path("b.417")));
+}
+
+// A refused value of any length is quoted in one short line that says how long it was.
+TEST_F(CliFilesTest, RefusedLongValueIsQuotedInPart) {
+  const std::string longText(1 << 20, 'X');
+  nlohmann::ordered_json json = nlohmann::ordered_json::parse(Cli("export b.417").out);
+  json["morseText"] = longText + "\r\n";
+  json[longText] = 1;
+  std::ofstream(Path("x.json"), std::ios::binary) << json.dump();
+  EXPECT_EQ(Cli("import x.json y.417").exitCode, 1);
+  const std::string excerpt = "\"" + std::string(60, 'X') + "...\" (";
+  EXPECT_NE(Err().find(excerpt + "1048576 characters) is not the name of a field."),
+            std::string::npos);
+  EXPECT_NE(Err().find("morseText: " + excerpt + "1048578 characters) holds 1048578 characters"),
+            std::string::npos);
+  EXPECT_LT(Err().size(), 1000u);
+  EXPECT_EQ(Cli("set b.417 morseText=" + longText.substr(0, 1000) + "Z").exitCode, 1);
+  EXPECT_NE(Err().find("morseText: " + excerpt + "1001 characters) holds 1001 characters"),
+            std::string::npos)
+      << Err();
 }
 
 TEST_F(CliFilesTest, SetChangesTheFileInPlace) {

@@ -1,6 +1,7 @@
 #include "tools/cli/config_json.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -88,7 +89,7 @@ class JsonReader {
     for (const auto& [key, value] : root.items()) {
       const FieldInfo* field = FindField(key);
       if (key != kTableKey && (field == nullptr || field->ref.IsTableField())) {
-        problems_.push_back("\"" + key + "\" is not the name of a field.");
+        problems_.push_back(QuotedExcerpt(key) + " is not the name of a field.");
       }
     }
     for (const FieldInfo* field : AllFields()) {
@@ -127,7 +128,8 @@ class JsonReader {
     for (const auto& [key, value] : object.items()) {
       const FieldInfo* field = FindField(key);
       if (field == nullptr || !field->ref.IsTableField()) {
-        problems_.push_back(label + ": \"" + key + "\" is not the name of an entry's field.");
+        problems_.push_back(label + ": " + QuotedExcerpt(key) +
+                            " is not the name of an entry's field.");
       }
     }
     for (const FieldInfo* field : AllFields()) {
@@ -163,32 +165,37 @@ class JsonReader {
       return;
     }
     if (const std::string why = WhyFileCannotHold(field, text); !why.empty()) {
-      problems_.push_back(label + ": " + QuotedText(text) + " " + why + ".");
+      problems_.push_back(label + ": " + QuotedExcerpt(text) + " " + why + ".");
       return;
     }
     field.ref.Text(config_, entry) = std::move(text);
   }
 
+  // A whole number may be written with a fraction of zero or an exponent (1200.0, 1.2e3);
+  // one that a configuration file cannot hold is out of its range, whatever its form.
   void ReadNumber(const Json& value, const FieldInfo& field, int entry) {
     const std::string label = FieldLabel(field, entry);
-    if (value.is_number_float()) {
-      problems_.push_back(label + ": " + value.dump() + " is not a whole number.");
-      return;
-    }
-    if (!value.is_number_integer()) {
+    if (!value.is_number()) {
       problems_.push_back(label + ": expected a whole number, found " + Found(value) + ".");
       return;
     }
-    const bool fits = value.is_number_unsigned()
-                          ? value.get<uint64_t>() <= INT_MAX
-                          : value.get<int64_t>() >= INT_MIN && value.get<int64_t>() <= INT_MAX;
-    if (!fits) {
-      problems_.push_back(label + ": " + value.dump() +
-                          " is beyond what a configuration file holds (" + std::to_string(INT_MIN) +
-                          " to " + std::to_string(INT_MAX) + ").");
+    if (value.is_number_float() && std::trunc(value.get<double>()) != value.get<double>()) {
+      problems_.push_back(label + ": " + value.dump() + " is not a whole number.");
       return;
     }
-    field.ref.Number(config_, entry) = static_cast<int>(value.get<int64_t>());
+    const bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= INT_MAX
+                      : value.is_number_integer()
+                          ? value.get<int64_t>() >= INT_MIN && value.get<int64_t>() <= INT_MAX
+                          : value.get<double>() >= INT_MIN && value.get<double>() <= INT_MAX;
+    if (!fits) {
+      problems_.push_back(label + ": " + value.dump() + " is out of range (" +
+                          std::to_string(INT_MIN) + " to " + std::to_string(INT_MAX) +
+                          "), more than a configuration file holds.");
+      return;
+    }
+    field.ref.Number(config_, entry) = value.is_number_float()
+                                           ? static_cast<int>(value.get<double>())
+                                           : static_cast<int>(value.get<int64_t>());
   }
 
   UnitConfig& config_;
@@ -234,6 +241,12 @@ std::vector<std::string> ConfigFromJson(std::string_view text, UnitConfig& confi
     }
     return true;
   };
+  // The parser takes a NUL byte for the end of the text: anything after it would be left
+  // unread. JSON has no place for one.
+  if (const size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    return {"It is not valid JSON: a NUL byte at byte " + std::to_string(nul + 1) +
+            "; JSON text holds none."};
+  }
   try {
     root = Json::parse(text, noteNames);
   } catch (const Json::parse_error& error) {
@@ -245,7 +258,8 @@ std::vector<std::string> ConfigFromJson(std::string_view text, UnitConfig& confi
     return {"It is not valid JSON: " + reason + "."};
   }
   if (!repeated.empty()) {
-    return {"\"" + repeated + "\" is given twice in one object; which value is meant is unclear."};
+    return {QuotedExcerpt(repeated) +
+            " is given twice in one object; which value is meant is unclear."};
   }
   if (!root.is_object()) {
     return {"Expected an object of field names at the top level, found " + Found(root) + "."};

@@ -113,7 +113,7 @@ int Get(const std::string& path, const std::string& name, const std::string& ent
 std::string Assign(const std::string& assignment, const std::string& entryLabel, UnitConfig& config,
                    std::vector<FieldChoice>& changed) {
   const size_t equals = assignment.find('=');
-  if (equals == std::string::npos) return "\"" + assignment + "\" is not NAME=VALUE.";
+  if (equals == std::string::npos) return QuotedExcerpt(assignment) + " is not NAME=VALUE.";
   std::string problem;
   const std::optional<FieldChoice> choice =
       ChooseField(assignment.substr(0, equals), entryLabel, problem);
@@ -123,13 +123,13 @@ std::string Assign(const std::string& assignment, const std::string& entryLabel,
   const std::string label = FieldLabel(field, choice->entry);
   if (field.ref.IsText()) {
     if (const std::string why = WhyFileCannotHold(field, value); !why.empty()) {
-      return label + ": " + QuotedText(value) + " " + why + ".";
+      return label + ": " + QuotedExcerpt(value) + " " + why + ".";
     }
     field.ref.Text(config, choice->entry) = value;
   } else {
     const std::optional<int> number = WholeNumber(value);
     if (!number) {
-      return label + ": " + QuotedText(value) +
+      return label + ": " + QuotedExcerpt(value) +
              " is not a whole number that a configuration file holds (-2147483648 to "
              "2147483647).";
     }

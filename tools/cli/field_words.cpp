@@ -30,6 +30,14 @@ std::string QuotedText(const std::string& text) {
   return quoted + "\"";
 }
 
+std::string QuotedExcerpt(const std::string& text) {
+  constexpr std::size_t kShown = 60;
+  if (text.size() <= kShown) return QuotedText(text);
+  std::string quoted = QuotedText(text.substr(0, kShown));
+  quoted.insert(quoted.size() - 1, "...");
+  return quoted + " (" + std::to_string(text.size()) + " characters)";
+}
+
 std::string ValueText(const FieldInfo& field, const UnitConfig& config, int entry) {
   if (field.ref.IsText()) return QuotedText(field.ref.Text(config, entry));
   const int value = field.ref.Number(config, entry);

@@ -19,6 +19,11 @@ std::string FieldLabel(const FieldInfo& field, int entry);
 // and a byte that is not printable ASCII is shown as \xNN.
 std::string QuotedText(const std::string& text);
 
+// As QuotedText for a value a person gave that is refused: a long one is cut to its first
+// characters and says how long it was ("ABC..." (20971520 characters)), so a message stays
+// one line.
+std::string QuotedExcerpt(const std::string& text);
+
 // The value as a person reads it: a number, with the name of the chosen button for a choice
 // ("2 (Momentary)"), or a quoted text.
 std::string ValueText(const FieldInfo& field, const UnitConfig& config, int entry = 0);
