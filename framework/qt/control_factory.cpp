@@ -98,7 +98,8 @@ QWidget* MakeCombo(const fw::ControlTemplate& control, QWidget* parent) {
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
-    combo->lineEdit()->setValidator(new EditValidator(false, combo->lineEdit()));
+    combo->lineEdit()->setValidator(
+        new EditValidator((control.flags & s::kUpperCase) != 0, combo->lineEdit()));
   }
   std::vector<std::string> items = control.items;
   if ((control.flags & s::kSorted) != 0) {

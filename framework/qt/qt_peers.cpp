@@ -47,15 +47,15 @@ void QtControlPeer::SetText(const CString& text) {
   QWidget* widget = widget_.data();
   if (widget == nullptr) return;
   const QString qtext = ToQString(text);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+  if (QLineEdit* edit = EditOf(widget)) {
+    // The program's text is taken as it is: the field's input rules are for the user's input.
+    const QValidator* validator = edit->validator();
+    edit->setValidator(nullptr);
     edit->setText(qtext);
+    edit->setValidator(validator);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    if (combo->isEditable()) {
-      combo->setEditText(qtext);
-    } else {
-      const int index = combo->findText(qtext, Qt::MatchFixedString);
-      if (index >= 0) combo->setCurrentIndex(index);
-    }
+    const int index = combo->findText(qtext, Qt::MatchFixedString);
+    if (index >= 0) combo->setCurrentIndex(index);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(qtext);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {

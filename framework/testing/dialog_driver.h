@@ -6,6 +6,7 @@
 // (framework/qt/testing/ for Qt), and key codes are the toolkit's (Qt::Key_F1, ...).
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "framework/c_string.h"
@@ -29,6 +30,13 @@ class DialogDriver {
   // previous control run), selects its text and types `text` key by key, replacing it. For a
   // combo box with an edit field the text goes into the edit field.
   void Type(int controlId, std::string_view text);
+  // The same for text in any script (UTF-16), such as characters a keyboard types that no
+  // 8-bit byte names ("\u20ac"): one character event each, a pair of surrogates as one.
+  void Type(int controlId, std::u16string_view text);
+  // Gives the control the focus as a mouse click would, selects its text, puts `text` on the
+  // clipboard and pastes it over the selection as the user does (the toolkit's paste key or
+  // message). For a combo box with an edit field the text goes into the edit field.
+  void Paste(int controlId, std::u16string_view text);
   // Gives the control the focus as a mouse click would.
   void Focus(int controlId);
   // Clicks a button, check box or radio button: the focus moves to it first, as with the

@@ -10,6 +10,7 @@
 
 #include "framework/modal_scope.h"
 #include "framework/win32/native.h"
+#include "framework/win32/native_field_input.h"
 #include "framework/win32/native_input.h"
 #include "framework/win32/template_builder.h"
 #include "framework/win32/win32_text.h"
@@ -132,18 +133,11 @@ bool TakesFocus(HWND control, ControlKind kind) {
   return (styles & WS_VISIBLE) != 0 && (styles & WS_DISABLED) == 0;
 }
 
-// Typing into an edit field: characters beyond Latin-1 are refused, since the dialog layer
-// holds 8-bit text and would store them as '?' while the field showed them; in a field that
-// takes upper case, a to z become A to Z. Text the program sets is not changed.
+// Typing and pasting into an edit field, or the edit field of a combo box: the input rule of
+// the dialog layer (see TakeFieldInput). Text the program sets is not changed.
 LRESULT CALLBACK EditTyping(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                             DWORD_PTR upperCase) {
-  if (message == WM_CHAR) {
-    if (wParam > 0xFF) {
-      MessageBeep(MB_OK);
-      return 0;
-    }
-    if (upperCase != 0 && wParam >= 'a' && wParam <= 'z') wParam -= 'a' - 'A';
-  }
+  if (TakeFieldInput(edit, message, wParam, upperCase != 0)) return 0;
   return DefSubclassProc(edit, message, wParam, lParam);
 }
 
@@ -188,8 +182,8 @@ void NativeDialog::State::Initialise() {
                      reinterpret_cast<LPARAM>(WideFromLatin1(item).c_str()));
       }
     }
-    if (control.kind == ControlKind::kEdit && controls[i] != nullptr) {
-      SetWindowSubclass(controls[i], &EditTyping, 1, (control.flags & style::kUpperCase) != 0);
+    if (HWND edit = FieldEditOf(controls[i], control.kind)) {
+      SetWindowSubclass(edit, &EditTyping, 1, (control.flags & style::kUpperCase) != 0);
     }
     if (IsButton(control.kind) && controls[i] != nullptr) {
       SetWindowSubclass(controls[i], &ButtonPress, 1, 0);

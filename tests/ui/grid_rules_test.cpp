@@ -1,6 +1,7 @@
 // The grid's rules: the relay group text, relay sharing and row enabling.
 
 #include <string>
+#include <string_view>
 
 #include "resources/resource_ids.h"
 #include "support/row_name.h"
@@ -70,6 +71,33 @@ TEST(GroupText, WrapsToEightBitsForLargeAndNegativeGroups) {
   EXPECT_EQ(GroupText(2147483647).GetLength(), 1);
   EXPECT_EQ(GroupText(-2147483647 - 1).GetLength(), 1);
 }
+
+// ---- Relay text --------------------------------------------------------------------------
+
+struct RelayInputCase {
+  const char* description;
+  bool paste;  // else typed, character by character
+  std::u16string_view input;
+  const char* kept;
+};
+
+class RelayInputTest : public SetupWindowTest,
+                       public ::testing::WithParamInterface<RelayInputCase> {};
+
+TEST_P(RelayInputTest, FieldShowsWhatTheScrollStores) {
+  const RelayInputCase& c = GetParam();
+  const int relay = GridId(grid::kRelay, 3);
+  c.paste ? Driver().Paste(relay, c.input) : Driver().Type(relay, c.input);
+  EXPECT_EQ(Text(relay), c.kept);
+  Scroll(SB_LINEDOWN);
+  EXPECT_EQ(config_.functionTable.relay[3], c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RelayInputTest,
+    ::testing::Values(RelayInputCase{"TypedEuroSignRefused", false, u"R\u20ac1", "R1"},
+                      RelayInputCase{"PastedEuroSignLeftOut", true, u"r\u20ac1", "r1"}),
+    tqr417::test_support::RowName{});
 
 // ---- Relay sharing ---------------------------------------------------------------------
 

@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <string>
 
 #include "framework/dialog.h"
 #include "framework/dialog_template.h"
@@ -45,24 +47,43 @@ void DialogDriver::Focus(int controlId) {
 }
 
 void DialogDriver::Type(int controlId, std::string_view text) {
+  // Latin-1: each byte is the character of the same number.
+  std::u16string units;
+  for (const char byte : text) units.push_back(static_cast<unsigned char>(byte));
+  Type(controlId, units);
+}
+
+void DialogDriver::Type(int controlId, std::u16string_view text) {
   Focus(controlId);
   QLineEdit* edit = EditOf(ControlOf(dialog_, controlId));
   if (edit == nullptr || !edit->isEnabled()) return;
   edit->selectAll();
-  if (text.empty()) {
-    QTest::keyClick(edit, Qt::Key_Delete);
-  } else {
-    for (const char byte : text) {
-      const QChar ch = QChar::fromLatin1(byte);
-      if (ch.unicode() >= 0x20 && ch.unicode() < 0x7f) {
-        QTest::keyClick(edit, byte);
-      } else {
-        // Letters outside ASCII have no key of their own; send the text with an unknown key.
-        QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-      }
+  if (text.empty()) QTest::keyClick(edit, Qt::Key_Delete);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    if (unit >= 0x20 && unit < 0x7f) {
+      QTest::keyClick(edit, static_cast<char>(unit));
+      continue;
     }
+    // Other characters have no key of their own: the text comes with an unknown key, the two
+    // halves of a surrogate pair in one event.
+    const std::size_t length = QChar::isHighSurrogate(unit) && i + 1 < text.size() ? 2 : 1;
+    const QString typed = QString::fromUtf16(text.data() + i, static_cast<qsizetype>(length));
+    i += length - 1;
+    QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, typed, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, typed, Qt::NoModifier);
   }
+  Settle();
+}
+
+void DialogDriver::Paste(int controlId, std::u16string_view text) {
+  Focus(controlId);
+  QLineEdit* edit = EditOf(ControlOf(dialog_, controlId));
+  if (edit == nullptr || !edit->isEnabled()) return;
+  QGuiApplication::clipboard()->setText(
+      QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);  // QKeySequence::Paste
   Settle();
 }
 

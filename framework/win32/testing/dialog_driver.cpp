@@ -3,6 +3,8 @@
 
 #include "framework/testing/dialog_driver.h"
 
+#include <string>
+
 #include "framework/dialog.h"
 #include "framework/dialog_template.h"
 #include "framework/win32/dialog_window.h"
@@ -38,6 +40,14 @@ ControlKind KindOf(const CDialog& dialog, int controlId) {
   return dialog.Template()->controls[static_cast<std::size_t>(IndexOf(dialog, controlId))].kind;
 }
 
+// Control `controlId` when it takes typed text (an edit field or a combo box with one).
+win32::Window TextControlOf(const CDialog& dialog, int controlId) {
+  win32::Window control = ControlOf(dialog, controlId);
+  if (control == nullptr) return nullptr;
+  const ControlKind kind = KindOf(dialog, controlId);
+  return kind == ControlKind::kEdit || kind == ControlKind::kComboDropDown ? control : nullptr;
+}
+
 }  // namespace
 
 const int keys::kF1 = 0x70;  // VK_F1
@@ -56,11 +66,20 @@ void DialogDriver::Focus(int controlId) {
 }
 
 void DialogDriver::Type(int controlId, std::string_view text) {
+  // Latin-1: each byte is the character of the same number.
+  std::u16string units;
+  for (const char byte : text) units.push_back(static_cast<unsigned char>(byte));
+  Type(controlId, units);
+}
+
+void DialogDriver::Type(int controlId, std::u16string_view text) {
   Focus(controlId);
-  win32::Window control = ControlOf(dialog_, controlId);
-  const ControlKind kind = control != nullptr ? KindOf(dialog_, controlId) : ControlKind::kIcon;
-  if (kind != ControlKind::kEdit && kind != ControlKind::kComboDropDown) return;
-  native::TypeText(control, text);
+  if (win32::Window control = TextControlOf(dialog_, controlId)) native::TypeText(control, text);
+}
+
+void DialogDriver::Paste(int controlId, std::u16string_view text) {
+  Focus(controlId);
+  if (win32::Window control = TextControlOf(dialog_, controlId)) native::PasteText(control, text);
 }
 
 void DialogDriver::Click(int controlId) {

@@ -75,7 +75,7 @@ void ClickFocus(Window control) {
   Settle();
 }
 
-void TypeText(Window control, std::string_view text) {
+void TypeText(Window control, std::u16string_view text) {
   HWND edit = EditOf(Handle(control));
   if (edit == nullptr || IsWindowEnabled(Handle(control)) == FALSE) return;
   SendMessageW(edit, EM_SETSEL, 0, -1);
@@ -83,9 +83,32 @@ void TypeText(Window control, std::string_view text) {
     SendMessageW(edit, WM_KEYDOWN, VK_DELETE, 1);
     SendMessageW(edit, WM_KEYUP, VK_DELETE, static_cast<LPARAM>(0xC0000001));
   }
-  for (const char byte : text) {
-    SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(byte)), 1);
+  for (const char16_t unit : text) SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(unit), 1);
+  Settle();
+}
+
+void SetClipboardText(std::u16string_view text) {
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (data == nullptr) return;
+  auto* units = static_cast<wchar_t*>(GlobalLock(data));
+  for (std::size_t i = 0; i < text.size(); ++i) units[i] = static_cast<wchar_t>(text[i]);
+  units[text.size()] = L'\0';
+  GlobalUnlock(data);
+  if (OpenClipboard(nullptr) == FALSE) {
+    GlobalFree(data);
+    return;
   }
+  EmptyClipboard();
+  if (SetClipboardData(CF_UNICODETEXT, data) == nullptr) GlobalFree(data);
+  CloseClipboard();
+}
+
+void PasteText(Window control, std::u16string_view text) {
+  HWND edit = EditOf(Handle(control));
+  if (edit == nullptr || IsWindowEnabled(Handle(control)) == FALSE) return;
+  SetClipboardText(text);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, WM_PASTE, 0, 0);
   Settle();
 }
 

@@ -20,8 +20,13 @@ bool TakesClickFocus(Window control);
 // kill-focus notification first.
 void ClickFocus(Window control);
 // Selects the whole text of an edit field (or a combo box's edit field) and types `text`
-// over it, one character message per byte (Latin-1); empty text deletes the selection.
-void TypeText(Window control, std::string_view text);
+// over it, one character message (WM_CHAR) per UTF-16 unit; empty text deletes the selection.
+void TypeText(Window control, std::u16string_view text);
+// Puts `text` on the clipboard.
+void SetClipboardText(std::u16string_view text);
+// Selects the whole text of an edit field (or a combo box's edit field) and pastes `text` over
+// it from the clipboard (WM_PASTE).
+void PasteText(Window control, std::u16string_view text);
 // Clicks a button with BM_CLICK (mouse down and up on it).
 void ClickButton(Window control);
 // Selects item `index` of a combo box as the user's choice in its list: the selection

@@ -1,0 +1,25 @@
+#pragma once
+// What the controls of a dialog take from the keyboard and the clipboard beyond what the
+// system's controls do by themselves: the dialog layer's input rule for edit fields and the
+// edit fields of combo boxes (framework/field_input.h). Each is a function of one control's
+// message, whatever hooks the control up.
+
+#include <windows.h>
+
+#include "framework/dialog_template.h"
+
+namespace tqr417::fw::win32 {
+
+// The edit field that takes the user's text in `control` of kind `kind`: the control itself
+// for an edit field, its edit field for a combo box with one, else nullptr.
+HWND FieldEditOf(HWND control, ControlKind kind);
+
+// Puts `message`, bound for edit field `edit` (which takes upper case when `upperCase`),
+// through the input rule. A typed character (WM_CHAR) that the rule refuses is dropped with a
+// beep; one that it changes is changed in `wParam`. A paste (WM_PASTE, and Shift+Insert, which
+// the edit control pastes without that message) inserts what the rule keeps of the first line
+// of the clipboard's text, over the selection, and beeps when it keeps nothing. Returns true
+// when the message has been dealt with and must not reach the control.
+bool TakeFieldInput(HWND edit, UINT message, WPARAM& wParam, bool upperCase);
+
+}  // namespace tqr417::fw::win32
