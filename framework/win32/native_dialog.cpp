@@ -73,10 +73,9 @@ struct NativeDialog::State {
   }
 
   // True for Enter typed into this window when it has no default button: such a window
-  // ignores Enter.
+  // ignores Enter (see win32::IgnoresEnter).
   bool IgnoresEnter(const MSG& message) const {
-    return message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
-           !DialogHasDefaultButton(dialogTemplate) && IsChild(window, message.hwnd);
+    return win32::IgnoresEnter(dialogTemplate, window, message);
   }
 
   void Initialise();

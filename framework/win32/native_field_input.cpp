@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "framework/field_input.h"
+#include "framework/win32/native_input.h"
 
 namespace tqr417::fw::win32 {
 namespace {
@@ -49,6 +50,19 @@ bool IsPasteKey(UINT message, WPARAM key) {
          GetKeyState(VK_MENU) >= 0;
 }
 
+bool IsComboBox(HWND window) {
+  wchar_t name[16] = {};
+  return window != nullptr && GetClassNameW(window, name, 16) > 0 &&
+         lstrcmpiW(name, L"ComboBox") == 0;
+}
+
+// True when Enter typed into `target` goes to a combo box whose list is dropped down: the
+// combo box itself (a drop-down list) or its edit field.
+bool EnterClosesDroppedList(HWND target) {
+  HWND combo = IsComboBox(target) ? target : GetParent(target);
+  return IsComboBox(combo) && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
 }  // namespace
 
 HWND FieldEditOf(HWND control, ControlKind kind) {
@@ -74,6 +88,12 @@ bool TakeFieldInput(HWND edit, UINT message, WPARAM& wParam, bool upperCase) {
   }
   wParam = (*kept)[0];
   return false;
+}
+
+bool IgnoresEnter(const DialogTemplate& dialogTemplate, HWND dialog, const MSG& message) {
+  return message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+         !DialogHasDefaultButton(dialogTemplate) && IsChild(dialog, message.hwnd) != FALSE &&
+         !EnterClosesDroppedList(message.hwnd);
 }
 
 }  // namespace tqr417::fw::win32

@@ -1,8 +1,8 @@
 #pragma once
 // What the controls of a dialog take from the keyboard and the clipboard beyond what the
 // system's controls do by themselves: the dialog layer's input rule for edit fields and the
-// edit fields of combo boxes (framework/field_input.h). Each is a function of one control's
-// message, whatever hooks the control up.
+// edit fields of combo boxes (framework/field_input.h), and Enter in a window without a default
+// button. Each is a function of one control's message, whatever hooks the control up.
 
 #include <windows.h>
 
@@ -21,5 +21,10 @@ HWND FieldEditOf(HWND control, ControlKind kind);
 // of the clipboard's text, over the selection, and beeps when it keeps nothing. Returns true
 // when the message has been dealt with and must not reach the control.
 bool TakeFieldInput(HWND edit, UINT message, WPARAM& wParam, bool upperCase);
+
+// True when the dialog window `dialog`, made from `dialogTemplate`, ignores key message
+// `message`: Enter typed into one of its controls when it has no default button. Enter still
+// reaches a combo box whose list is dropped down, which closes the list and takes its item.
+bool IgnoresEnter(const DialogTemplate& dialogTemplate, HWND dialog, const MSG& message);
 
 }  // namespace tqr417::fw::win32

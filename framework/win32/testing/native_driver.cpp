@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "framework/win32/native_field_input.h"
 #include "framework/win32/native_input.h"
 
 namespace tqr417::fw::win32::testing {
@@ -145,7 +146,11 @@ void PressKey(Window dialog, const DialogTemplate& dialogTemplate, int key, int 
   if (target == nullptr || (target != window && IsChild(window, target) == FALSE)) {
     target = window;
   }
-  if (key == VK_RETURN && !DialogHasDefaultButton(dialogTemplate) && target != window) return;
+  MSG down{};
+  down.hwnd = target;
+  down.message = WM_KEYDOWN;
+  down.wParam = static_cast<WPARAM>(key);
+  if (IgnoresEnter(dialogTemplate, window, down)) return;
   HeldModifiers held(modifiers);
   BYTE state[256];
   GetKeyboardState(state);
@@ -163,6 +168,10 @@ void PressKey(Window dialog, const DialogTemplate& dialogTemplate, int key, int 
             static_cast<WPARAM>(key));
   }
   Settle();
+}
+
+bool ListDropped(Window combo) {
+  return combo != nullptr && SendMessageW(Handle(combo), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
 }
 
 void CloseBox(Window dialog) {

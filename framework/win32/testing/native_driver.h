@@ -35,9 +35,12 @@ void ChooseItem(Window dialog, Window combo, int controlId, int index);
 // A click on scroll bar `bar`: the request `code` reaches the dialog as WM_VSCROLL, then
 // SB_ENDSCROLL as when the mouse button is released. Nothing when the bar is disabled.
 void ScrollRequest(Window dialog, Window bar, unsigned code);
+// True while the list of combo box `combo` is dropped down.
+bool ListDropped(Window combo);
 // Presses and releases virtual key `key` with the modifiers held (MK_SHIFT, MK_CONTROL
 // bits as below), sent to the control with the focus through the dialog manager of `dialog`
-// as the dialog's modal loop would: a window without a default button ignores Enter.
+// as the dialog's modal loop would, which first drops what the dialog ignores (Enter in a
+// window without a default button, see win32::IgnoresEnter).
 inline constexpr int kShift = 1;
 inline constexpr int kControl = 2;
 inline constexpr int kAlt = 4;

@@ -1,6 +1,7 @@
 // The main window as Windows builds it from template 102: every control is the standard one
 // with its styles, stands where its dialog units say by the dialog's own conversion, and the
 // window uses the 8-point "MS Sans Serif"; its system menu and icon are the system's own.
+// Then what only the system's own controls do: a list dropped down and closed with Enter.
 
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "framework/win32/dialog_window.h"
 #include "framework/win32/testing/native_driver.h"
 #include "resources/resource_ids.h"
+#include "support/row_name.h"
 #include "tests/ui/setup_window_fixture.h"
 
 namespace tqr417::ui::testing {
@@ -23,6 +25,9 @@ constexpr unsigned long kWsBorder = 0x00800000;
 constexpr unsigned long kEsAutoHScroll = 0x0080;
 constexpr unsigned long kBsLeftText = 0x0020;
 constexpr unsigned long kWsExClientEdge = 0x0200;  // the 3-D form of WS_BORDER
+// Virtual keys (winuser.h).
+constexpr int kVkDown = 0x28;
+constexpr int kVkF4 = 0x73;
 
 struct KindRule {
   ControlKind kind;
@@ -59,6 +64,12 @@ class SetupWindowsTemplateTest : public SetupWindowTest {
   fw::win32::Window Control(std::size_t index) {
     auto* window = dynamic_cast<fw::DialogWindow*>(Dlg().Peer());
     return window != nullptr ? window->Native().ControlHandle(static_cast<int>(index)) : nullptr;
+  }
+  fw::win32::Window ControlWithId(int id) {
+    for (std::size_t i = 0; i < Template().controls.size(); ++i) {
+      if (Template().controls[i].id == id) return Control(i);
+    }
+    return nullptr;
   }
 };
 
@@ -125,6 +136,40 @@ TEST_F(SetupWindowsTemplateTest, SystemMenuEndsWithAboutWhichOpensTheAboutBox) {
 TEST_F(SetupWindowsTemplateTest, WindowCarriesTheApplicationIcon) {
   EXPECT_TRUE(native::HasWindowIcons(Window()));
 }
+
+// ---- A list dropped down in a window that ignores Enter ---------------------------------
+
+struct DroppedListCase {
+  const char* description;
+  int controlId;
+  const char* taken;  // the item after the one shown
+};
+
+class DroppedListTest : public SetupWindowsTemplateTest,
+                        public ::testing::WithParamInterface<DroppedListCase> {};
+
+TEST_P(DroppedListTest, EnterClosesTheListAndTakesItsItem) {
+  const DroppedListCase& c = GetParam();
+  config_.functionTable.relay[1] = "R01";
+  Dlg().RefreshFromConfig();
+  fw::win32::Window list = ControlWithId(c.controlId);
+  Driver().Focus(c.controlId);
+  Driver().Key(kVkF4);
+  ASSERT_TRUE(native::ListDropped(list));
+  Driver().Key(kVkDown);
+  Driver().Enter();
+  EXPECT_FALSE(native::ListDropped(list));
+  EXPECT_EQ(Text(c.controlId), c.taken);
+  EXPECT_FALSE(Dlg().HasEnded());
+  EXPECT_TRUE(runner_.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, DroppedListTest,
+    ::testing::Values(DroppedListCase{"Relay", GridId(grid::kRelay, 1), "R02"},
+                      DroppedListCase{"RelayGroup", GridId(grid::kGroup, 1), "2"},
+                      DroppedListCase{"PttFrequency", res::setup::IDC_PTT_FREQUENCY, "2300"}),
+    tqr417::test_support::RowName{});
 
 }  // namespace
 }  // namespace tqr417::ui::testing
