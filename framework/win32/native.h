@@ -114,6 +114,20 @@ struct MenuItem {
 // devices), else it is 8-bit Latin-1. Returns IDOK, IDCANCEL, IDYES or IDNO.
 int ShowMessageBox(Window owner, const CString& text, bool utf8, const CString& caption,
                    unsigned type);
+// What the open or save chooser is asked for (the strings and flags of its OPENFILENAMEW):
+// the filter list ("label\0pattern\0" entries, then another \0), the name it starts with,
+// the extension it appends to a name typed without one, and the OFN_ flags.
+struct FileChooserRequest {
+  std::wstring filters;
+  std::wstring initialFile;
+  std::wstring defaultExt;
+  unsigned long flags = 0;
+};
+// The request for a chooser asked for with the arguments of ChooseFile: the save chooser asks
+// before it replaces a file when `flags` hold OFN_OVERWRITEPROMPT; the open chooser takes a
+// name whether its file exists or not.
+FileChooserRequest ChooserRequest(bool open, const CString& defaultExt, const CString& initialName,
+                                  unsigned long flags, const CString& filter);
 // The open or save chooser; the chosen path in UTF-8, nullopt when cancelled.
 std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaultExt,
                                   const CString& initialName, unsigned long flags,

@@ -59,17 +59,16 @@ int ShowMessageBox(Window owner, const CString& text, bool utf8, const CString& 
   return MessageBoxW(OwnerOrActive(owner), wide.c_str(), WideFromLatin1(caption).c_str(), type);
 }
 
-std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaultExt,
-                                  const CString& initialName, unsigned long flags,
-                                  const CString& filter) {
+FileChooserRequest ChooserRequest(bool open, const CString& defaultExt, const CString& initialName,
+                                  unsigned long flags, const CString& filter) {
+  FileChooserRequest request;
   // The filter list: the caller's own, then the initial name's pattern ("*.417"), then all
   // files; each entry is "label\0pattern\0", the list ends with another \0.
-  std::wstring filters;
-  const auto add = [&filters](const std::wstring& label, const std::wstring& pattern) {
-    filters += label;
-    filters.push_back(L'\0');
-    filters += pattern;
-    filters.push_back(L'\0');
+  const auto add = [&request](const std::wstring& label, const std::wstring& pattern) {
+    request.filters += label;
+    request.filters.push_back(L'\0');
+    request.filters += pattern;
+    request.filters.push_back(L'\0');
   };
   const std::wstring initial = WideFromUtf8OrLatin1(initialName);
   const bool pattern = initial.find_first_of(L"*?") != std::wstring::npos;
@@ -80,23 +79,33 @@ std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaul
     add(L"*." + WideFromLatin1(defaultExt), L"*." + WideFromLatin1(defaultExt));
   }
   add(L"All files (*.*)", L"*.*");
-  filters.push_back(L'\0');
+  request.filters.push_back(L'\0');
 
+  if (!pattern) request.initialFile = initial;
+  request.defaultExt = WideFromLatin1(defaultExt);
+  // An open name need not exist (no OFN_FILEMUSTEXIST): the load reports a missing file.
+  request.flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  if ((flags & OFN_HIDEREADONLY) != 0) request.flags |= OFN_HIDEREADONLY;
+  if (!open && (flags & OFN_OVERWRITEPROMPT) != 0) request.flags |= OFN_OVERWRITEPROMPT;
+  return request;
+}
+
+std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaultExt,
+                                  const CString& initialName, unsigned long flags,
+                                  const CString& filter) {
+  const FileChooserRequest asked = ChooserRequest(open, defaultExt, initialName, flags, filter);
   std::wstring file(MAX_PATH * 4, L'\0');
-  if (!pattern) initial.copy(file.data(), file.size() - 1);
-  const std::wstring extension = WideFromLatin1(defaultExt);
+  asked.initialFile.copy(file.data(), file.size() - 1);
 
   OPENFILENAMEW request{};
   request.lStructSize = sizeof(request);
   request.hwndOwner = OwnerOrActive(owner);
-  request.lpstrFilter = filters.c_str();
+  request.lpstrFilter = asked.filters.c_str();
   request.nFilterIndex = 1;
   request.lpstrFile = file.data();
   request.nMaxFile = static_cast<DWORD>(file.size());
-  request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-  request.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-  if ((flags & OFN_HIDEREADONLY) != 0) request.Flags |= OFN_HIDEREADONLY;
-  if (!open && (flags & OFN_OVERWRITEPROMPT) != 0) request.Flags |= OFN_OVERWRITEPROMPT;
+  request.lpstrDefExt = asked.defaultExt.empty() ? nullptr : asked.defaultExt.c_str();
+  request.Flags = asked.flags;
   const BOOL chosen = open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
   if (chosen == FALSE) return std::nullopt;
   file.resize(file.find(L'\0'));

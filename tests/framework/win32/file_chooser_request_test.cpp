@@ -1,0 +1,59 @@
+// What the Win32 file chooser is asked for, for the load's and the save's CFileDialog: the
+// extension it appends, whether it asks before replacing a file, whether an open name must
+// exist, and the names it lists at first.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "framework/win32/native.h"
+#include "framework/win_types.h"
+#include "support/row_name.h"
+
+namespace {
+
+using tqr417::fw::win32::ChooserRequest;
+using tqr417::fw::win32::FileChooserRequest;
+
+constexpr unsigned long kOfnFileMustExist = 0x1000;  // OFN_FILEMUSTEXIST (commdlg.h)
+
+struct RequestCase {
+  const char* description;
+  bool open;
+  const char* initialName;
+  unsigned long set;     // OFN_ flags the chooser is given
+  unsigned long notSet;  // and flags it is not
+  std::wstring_view initialFile;
+  std::wstring_view filters;  // "label\0pattern\0" entries, then another \0
+};
+
+class FileChooserRequestTest : public ::testing::TestWithParam<RequestCase> {};
+
+TEST_P(FileChooserRequestTest, AsksForWhatTheCommandNeeds) {
+  const RequestCase& c = GetParam();
+  const FileChooserRequest request =
+      ChooserRequest(c.open, "417", c.initialName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "");
+  EXPECT_EQ(request.defaultExt, L"417") << "a name typed without an extension gets \".417\"";
+  EXPECT_EQ(request.flags & c.set, c.set);
+  EXPECT_EQ(request.flags & c.notSet, 0u);
+  EXPECT_EQ(request.initialFile, std::wstring(c.initialFile));
+  EXPECT_EQ(request.filters, std::wstring(c.filters));
+}
+
+using namespace std::string_view_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FileChooserRequestTest,
+    ::testing::Values(RequestCase{"save asks before it replaces a file", false, "*.417",
+                                  OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, kOfnFileMustExist, L"",
+                                  L"*.417\0*.417\0All files (*.*)\0*.*\0\0"sv},
+                      RequestCase{"open takes a name that need not exist", true, "*.417",
+                                  OFN_HIDEREADONLY, OFN_OVERWRITEPROMPT | kOfnFileMustExist, L"",
+                                  L"*.417\0*.417\0All files (*.*)\0*.*\0\0"sv},
+                      RequestCase{"a plain initial name is the name offered", false, "site.417",
+                                  OFN_OVERWRITEPROMPT, kOfnFileMustExist, L"site.417",
+                                  L"*.417\0*.417\0All files (*.*)\0*.*\0\0"sv}),
+    tqr417::test_support::RowName{});
+
+}  // namespace
