@@ -74,6 +74,32 @@ TEST(GroupText, WrapsToEightBitsForLargeAndNegativeGroups) {
 
 // ---- Relay text --------------------------------------------------------------------------
 
+struct TableRelayCase {
+  const char* description;
+  const char* relay;
+  const char* shown;  // and stored back
+};
+
+class TableRelayTest : public SetupWindowTest,
+                       public ::testing::WithParamInterface<TableRelayCase> {};
+
+TEST_P(TableRelayTest, ShownAsTheFirstListItemItBeginsWithAndStoredAsShown) {
+  const TableRelayCase& c = GetParam();
+  config_.functionTable.relay[1] = c.relay;
+  Dlg().RefreshFromConfig();
+  EXPECT_EQ(Text(GridId(grid::kRelay, 1)), c.shown);
+  Dlg().StoreRows();
+  EXPECT_EQ(config_.functionTable.relay[1], c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, TableRelayTest,
+                         ::testing::Values(TableRelayCase{"LowerCase", "r01", "R01"},
+                                           TableRelayCase{"LetterOnly", "R", "R01"},
+                                           TableRelayCase{"SecondItem", "r02", "R02"},
+                                           TableRelayCase{"NoItem", "R03", "R03"},
+                                           TableRelayCase{"Empty", "", ""}),
+                         tqr417::test_support::RowName{});
+
 struct RelayInputCase {
   const char* description;
   bool paste;  // else typed, character by character

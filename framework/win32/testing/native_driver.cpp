@@ -170,6 +170,30 @@ void PressKey(Window dialog, const DialogTemplate& dialogTemplate, int key, int 
   Settle();
 }
 
+void DragThumb(Window bar, int y) {
+  HWND control = Handle(bar);
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  if (!TakesClickFocus(bar) || GetScrollBarInfo(control, OBJID_CLIENT, &info) == FALSE) return;
+  RECT area{};
+  GetClientRect(control, &area);
+  const int x = area.right / 2;
+  const int grab = (info.xyThumbTop + info.xyThumbBottom) / 2;
+  const int to = y < 0 ? 0 : (y >= area.bottom ? area.bottom - 1 : y);
+  // From the button press on, the bar follows the mouse in a message loop of its own: the move
+  // and the release wait in the queue for that loop.
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, grab));
+  PostMessageW(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, to));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, to));
+  Settle();
+}
+
+int HeightOf(Window control) {
+  RECT area{};
+  if (control == nullptr || GetClientRect(Handle(control), &area) == FALSE) return 0;
+  return area.bottom - area.top;
+}
+
 bool ListDropped(Window combo) {
   return combo != nullptr && SendMessageW(Handle(combo), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
 }

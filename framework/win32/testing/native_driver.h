@@ -35,6 +35,12 @@ void ChooseItem(Window dialog, Window combo, int controlId, int index);
 // A click on scroll bar `bar`: the request `code` reaches the dialog as WM_VSCROLL, then
 // SB_ENDSCROLL as when the mouse button is released. Nothing when the bar is disabled.
 void ScrollRequest(Window dialog, Window bar, unsigned code);
+// Drags the thumb of scroll bar `bar` with the mouse, grabbed in its middle, to `y` pixels
+// below the top of the bar, and releases it there: the bar itself sends its owner the drag
+// (SB_THUMBTRACK), the release (SB_THUMBPOSITION) and the end (SB_ENDSCROLL).
+void DragThumb(Window bar, int y);
+// The height of `control` in pixels.
+int HeightOf(Window control);
 // True while the list of combo box `combo` is dropped down.
 bool ListDropped(Window combo);
 // Presses and releases virtual key `key` with the modifiers held (MK_SHIFT, MK_CONTROL

@@ -1,7 +1,8 @@
 // The main window as Windows builds it from template 102: every control is the standard one
 // with its styles, stands where its dialog units say by the dialog's own conversion, and the
 // window uses the 8-point "MS Sans Serif"; its system menu and icon are the system's own.
-// Then what only the system's own controls do: a list dropped down and closed with Enter.
+// Then what only the system's own controls do: a list dropped down and closed with Enter, and
+// the scroll bar's thumb dragged with the mouse.
 
 #include <vector>
 
@@ -170,6 +171,49 @@ INSTANTIATE_TEST_SUITE_P(
                       DroppedListCase{"RelayGroup", GridId(grid::kGroup, 1), "2"},
                       DroppedListCase{"PttFrequency", res::setup::IDC_PTT_FREQUENCY, "2300"}),
     tqr417::test_support::RowName{});
+
+// ---- The thumb dragged with the mouse -------------------------------------------------
+
+constexpr int kInside = -1;  // somewhere strictly between the ends of the range
+
+struct ThumbDragCase {
+  const char* description;
+  bool dual;
+  int startThumb;
+  double to;  // where the mouse lets go, as a part of the bar's height from its top
+  int top;    // the thumb, windowTop and the entry in row 1 afterwards
+};
+
+class ThumbDragTest : public SetupWindowsTemplateTest,
+                      public ::testing::WithParamInterface<ThumbDragCase> {};
+
+TEST_P(ThumbDragTest, RowsStoreAndFollowTheThumbTheBarReports) {
+  const ThumbDragCase& c = GetParam();
+  if (c.dual) ClickDual();
+  Scroll(SB_THUMBPOSITION, static_cast<UINT>(c.startThumb));
+  TypeCell(grid::kDigitalOutput, 1, "33");
+  const int entry = state_.windowTop;
+  fw::win32::Window bar = ControlWithId(res::setup::IDC_SCROLLBAR);
+  native::DragThumb(bar, static_cast<int>(c.to * (native::HeightOf(bar) - 1)));
+  EXPECT_EQ(config_.functionTable.digitalOutput[static_cast<std::size_t>(entry)], 33);
+  int minPos = 0;
+  int maxPos = 0;
+  Range(minPos, maxPos);
+  if (c.top == kInside) {
+    EXPECT_GT(Thumb(), minPos);
+    EXPECT_LT(Thumb(), maxPos);
+  }
+  ExpectGridAt(c.top == kInside ? Thumb() : c.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drags, ThumbDragTest,
+                         ::testing::Values(ThumbDragCase{"ToTheBottomInSingle", false, 1, 1.0, 7},
+                                           ThumbDragCase{"ToTheTopInSingle", false, 6, 0.0, 1},
+                                           ThumbDragCase{"ToTheBottomInDual", true, 0, 1.0, 90},
+                                           ThumbDragCase{"ToTheMiddleInDual", true, 0, 0.5,
+                                                         kInside},
+                                           ThumbDragCase{"ToTheTopInDual", true, 85, 0.0, 0}),
+                         tqr417::test_support::RowName{});
 
 }  // namespace
 }  // namespace tqr417::ui::testing
