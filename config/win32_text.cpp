@@ -25,6 +25,13 @@ std::string Utf8FromWide(std::wstring_view text) {
   return utf8;
 }
 
+std::vector<std::string> Utf8FromWideArguments(int count, const wchar_t* const* arguments) {
+  std::vector<std::string> utf8;
+  utf8.reserve(count > 0 ? static_cast<size_t>(count) : 0);
+  for (int i = 0; i < count; ++i) utf8.push_back(Utf8FromWide(arguments[i]));
+  return utf8;
+}
+
 std::string SystemErrorText(unsigned long code) {
   wchar_t* buffer = nullptr;
   const DWORD length = FormatMessageW(

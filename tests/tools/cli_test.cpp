@@ -55,6 +55,21 @@ TEST_F(CliTest, UnframeWritesTheDecodedConfiguration) {
   EXPECT_EQ(loaded, expected);
 }
 
+// --output replaces an older file with exactly what standard output would carry.
+TEST_F(CliFilesTest, FrameOutputWritesTheFrameFile) {
+  std::ofstream(Path("f.bin")) << "older contents";
+  const CliRun raw = Cli("frame a.417 --output f.bin");
+  EXPECT_EQ(raw.exitCode, 0) << Err();
+  EXPECT_EQ(raw.out, "");
+  EXPECT_EQ(Slurp(Path("f.bin")), Slurp(Path("a.bin")));
+
+  const CliRun hex = Cli("frame --hex a.417 --output f.txt");
+  EXPECT_EQ(hex.exitCode, 0) << Err();
+  EXPECT_EQ(hex.out, "");
+  EXPECT_EQ(Slurp(Path("f.txt")), Cli("frame --hex a.417").out);
+  EXPECT_NE(Slurp(Path("f.txt")).find("0928  "), std::string::npos);
+}
+
 TEST_F(CliTest, UnframeRefusesADamagedOrShortFrameAndWritesNothing) {
   ConfigFrame bytes = EncodeFrame(StartupConfig()).bytes;
   bytes[500] ^= 1;
@@ -125,6 +140,7 @@ TEST_F(CliTest, FailuresAreToldOnStandardErrorWithStatusTwo) {
       {"unframe " + missing + " " + Path("b.417"), "missing.417"},
       {"unframe " + dir_.string() + " " + Path("b.417"), "a folder"},
       {"frame " + Path("a.417") + " >/dev/full", "standard output"},
+      {"frame " + Path("a.417") + " --output " + dir_.string(), "a folder"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.command);

@@ -7,6 +7,7 @@
 
 #include "config/defaults.h"
 #include "file/config_file.h"
+#include "file/safe_file.h"
 
 namespace tqr417::cli {
 
@@ -21,6 +22,17 @@ int SaveFile(const std::string& path, const UnitConfig& config) {
   const Status status = SaveConfigFile(path, config);
   if (status.ok()) return kExitOk;
   std::cerr << status.message() << "\n";
+  return kExitError;
+}
+
+int WriteResult(const std::string& outputPath, std::string_view contents) {
+  if (outputPath.empty()) {
+    std::fwrite(contents.data(), 1, contents.size(), stdout);
+    return kExitOk;
+  }
+  const Status written = ReplaceFileContents(outputPath, contents);
+  if (written.ok()) return kExitOk;
+  std::cerr << written.message() << "\n";
   return kExitError;
 }
 

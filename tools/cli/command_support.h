@@ -3,6 +3,7 @@
 // with any failure told on standard error.
 
 #include <string>
+#include <string_view>
 
 #include "config/unit_config.h"
 
@@ -19,6 +20,10 @@ bool LoadFile(const std::string& path, UnitConfig& config);
 // Saves `config` to `path` through the safe save: kExitOk, or kExitError with the reason on
 // standard error.
 int SaveFile(const std::string& path, const UnitConfig& config);
+
+// Writes `contents` to the file at `outputPath` through the safe save, or to standard output
+// when `outputPath` is empty: kExitOk, or kExitError with the reason on standard error.
+int WriteResult(const std::string& outputPath, std::string_view contents);
 
 // Flushes standard output: kExitError with a message on standard error when anything written
 // to it was lost (a full disk, a closed pipe), else `exitCode`.

@@ -29,14 +29,7 @@ int Refuse(const std::string& heading, const std::vector<std::string>& problems)
 int Export(const std::string& path, const std::string& outputPath) {
   UnitConfig config;
   if (!LoadFile(path, config)) return kExitError;
-  const std::string json = ConfigToJson(config);
-  if (outputPath.empty()) {
-    std::cout << json;
-    return kExitOk;
-  }
-  const Status written = ReplaceFileContents(outputPath, json);
-  if (!written.ok()) std::cerr << written.message() << "\n";
-  return written.ok() ? kExitOk : kExitError;
+  return WriteResult(outputPath, ConfigToJson(config));
 }
 
 int Import(const std::string& jsonPath, const std::string& path, bool strict) {

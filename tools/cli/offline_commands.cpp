@@ -11,6 +11,7 @@
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/config_sources.h"
+#include "tools/cli/console_edge.h"
 #include "tools/cli/field_words.h"
 
 namespace tqr417::cli {
@@ -52,18 +53,37 @@ void PrintTable(const UnitConfig& config) {
   }
 }
 
-void WriteHex(const ConfigFrame& bytes) {
+std::string HexDump(const ConfigFrame& bytes) {
+  std::string dump;
+  char text[16];
   for (int row = 0; row < FRAME_SIZE; row += 16) {
-    std::printf("%04d ", row);
-    for (int i = row; i < row + 16 && i < FRAME_SIZE; ++i) std::printf(" %02X", bytes[i]);
-    std::printf("\n");
+    std::snprintf(text, sizeof text, "%04d ", row);
+    dump += text;
+    for (int i = row; i < row + 16 && i < FRAME_SIZE; ++i) {
+      std::snprintf(text, sizeof text, " %02X", bytes[i]);
+      dump += text;
+    }
+    dump += "\n";
   }
+  return dump;
+}
+
+// Writes the frame of `config`, raw or as a hex dump, to `outputPath` or standard output.
+int WriteFrame(const UnitConfig& config, bool hex, const std::string& outputPath) {
+  const ConfigFrame bytes = EncodeFrame(config).bytes;
+  if (hex) return WriteResult(outputPath, HexDump(bytes));
+  if (outputPath.empty() && !SetBinaryStandardOutput()) {
+    std::cerr << "Cannot write the frame to standard output unchanged (it cannot be put in "
+                 "binary mode); name a file with --output instead.\n";
+    return kExitError;
+  }
+  return WriteResult(outputPath, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace
 
 void AddOfflineCommands(CLI::App& app, int& exitCode) {
-  static std::string file, frameFile;
+  static std::string file, frameFile, outputPath;
   static bool hex = false;
 
   auto* create = app.add_subcommand(
@@ -99,16 +119,11 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
       "frame", "Write the 936 bytes an upload of FILE sends after the command byte.");
   frame->add_option("FILE", file, "configuration file to read")->required();
   frame->add_flag("--hex", hex, "print a hex dump with decimal offsets instead of raw bytes");
+  frame->add_option("--output", outputPath, "write the frame to this file instead")
+      ->option_text("PATH");
   frame->callback([&exitCode] {
-    exitCode = OnFile(file, [](const UnitConfig& config) {
-      const EncodedFrame encoded = EncodeFrame(config);
-      if (hex) {
-        WriteHex(encoded.bytes);
-      } else {
-        std::fwrite(encoded.bytes.data(), 1, FRAME_SIZE, stdout);
-      }
-      return kExitOk;
-    });
+    exitCode =
+        OnFile(file, [](const UnitConfig& config) { return WriteFrame(config, hex, outputPath); });
   });
 
   auto* unframe = app.add_subcommand(
