@@ -133,6 +133,29 @@ show_run() {
   sed 's/^/    unit: /' "$work/sim.log"
 }
 
+echo "== The companion's file names and frame output under Wine =="
+# bash hands Wine the names as UTF-8, and Wine hands them on as the wide command line; a path
+# starting with "/" is one on Wine's drive Z: (the root), not an option. Wine converts names
+# with the locale's character set: UTF-8, whatever the machine's locale.
+folder="$work/Büro Ω"
+named="$folder/é site.417"
+mkdir -p "$folder" && "$linux_cli" new "$named" || exit 1
+wcli() { LC_ALL=C.UTF-8 wine "$cli_exe" "$@" >"$work/out" 2>"$work/err"; }
+told() { echo "    standard error: $(tr '\n' ' ' <"$work/err")"; }
+wcli show "$(winpath "$named")" && says "Morse Code Frequency (morseFreq)" out
+check $? "show Z:\\...\\Büro Ω\\é site.417 (accents, blanks, Greek)" || told
+wcli set "$named" morseFreq=1000 && [ "$("$linux_cli" get "$named" morseFreq)" = 1000 ]
+check $? "set writes /.../Büro Ω/é site.417 (a path starting with \"/\")" || told
+wcli frame "$named" --output "$folder/ω frame.bin" &&
+  "$linux_cli" frame "$named" | cmp -s - "$folder/ω frame.bin"
+check $? "frame --output \".../ω frame.bin\" writes the frame's 936 bytes" || told
+# Standard output in text mode would turn each 0x0A into 0x0D 0x0A.
+LC_ALL=C.UTF-8 wine "$cli_exe" frame "$named" >"$work/out.bin" 2>"$work/err"
+status=$?
+size=$(stat -c %s "$work/out.bin")
+[ "$status" = 0 ] && [ "$size" = 936 ] && wcli unframe "$work/out.bin" "$folder/unframed.417"
+check $? "frame FILE > out.bin: exit $status, $size bytes (936), and unframe takes them" || told
+
 echo "== Transfers under Wine against the simulated unit =="
 "$linux_cli" new "$work/startup.417" || exit 1
 # A configuration of its own: relay labels on two entries and a Morse text.
@@ -189,6 +212,14 @@ status=$?
 check $? "recv from a silent unit: the time-out message, no file written"
 timed upload
 timed download
+
+start_sim --paced --late 160
+run_cli send "$sent"
+status=$?
+[ "$status" = 1 ] && says "Error in Data sent to TQR-417" err &&
+  sim_logged '^upload: checksum 0x[0-9A-F]* matches; configuration kept'
+check $? "send to a unit answering 160 ms late: \"Error in Data sent to TQR-417\", exit 1" ||
+  show_run "$status"
 
 start_sim --paced --stop-after 400
 run_cli recv "$received"
