@@ -207,9 +207,9 @@ status=$?
 check $? "send to a silent unit: \"Error in Data sent to TQR-417\", exit 1"
 run_cli recv "$received"
 status=$?
-[ "$status" = 1 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
+[ "$status" = 2 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
   [ ! -e "$work/received.417" ]
-check $? "recv from a silent unit: the time-out message, no file written"
+check $? "recv from a silent unit: the time-out message, exit 2, no file written"
 timed upload
 timed download
 
@@ -224,9 +224,9 @@ check $? "send to a unit answering 160 ms late: \"Error in Data sent to TQR-417\
 start_sim --paced --stop-after 400
 run_cli recv "$received"
 status=$?
-[ "$status" = 1 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
+[ "$status" = 2 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
   [ ! -e "$work/received.417" ] && sim_logged 'sent 400 of 936 bytes'
-check $? "recv from a unit that stops after 400 bytes: the time-out message, no file written" ||
+check $? "recv from a unit that stops after 400 bytes: the time-out message, exit 2, no file written" ||
   show_run "$status"
 timed download
 stop_sim

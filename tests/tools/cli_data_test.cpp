@@ -318,6 +318,31 @@ TEST_F(CliFilesTest, RefusedLongValueIsQuotedInPart) {
       << Err();
 }
 
+// Every command that writes a file refuses a read-only one (exit 1, the file as it was), and
+// with --force replaces it and leaves it read-only.
+class CliReadOnlyTest : public CliFilesTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(CliReadOnlyTest, RefusesUnlessForcedAndKeepsTheFileReadOnly) {
+  ASSERT_EQ(Cli("export a.417 --output x.json").exitCode, 0);
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(Path("b.417"), readOnly);
+  const std::string before = Slurp(Path("b.417"));
+  EXPECT_EQ(Cli(GetParam()).exitCode, 1);
+  EXPECT_NE(Err().find("Cannot save \"b.417\": the file is read-only."), std::string::npos)
+      << Err();
+  EXPECT_EQ(Slurp(Path("b.417")), before);
+  EXPECT_EQ(Cli(std::string(GetParam()) + " --force").exitCode, 0) << Err();
+  EXPECT_NE(Slurp(Path("b.417")), before);
+  EXPECT_EQ(fs::status(Path("b.417")).permissions() & fs::perms::owner_write, fs::perms::none);
+  fs::permissions(Path("b.417"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+INSTANTIATE_TEST_SUITE_P(WritingCommands, CliReadOnlyTest,
+                         testing::Values("new b.417", "unframe a.bin b.417", "import x.json b.417",
+                                         "set b.417 callTimeoutMin=30",
+                                         "export a.417 --output b.417",
+                                         "frame a.417 --output b.417"));
+
 TEST_F(CliFilesTest, SetChangesTheFileInPlace) {
   ASSERT_EQ(Cli("set b.417 callTimeoutMin=30 relayDurationMs=1000 --entry f07").exitCode, 0)
       << Err();

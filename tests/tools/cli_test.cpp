@@ -75,13 +75,13 @@ TEST_F(CliTest, UnframeRefusesADamagedOrShortFrameAndWritesNothing) {
   bytes[500] ^= 1;
   std::ofstream(Path("bad.bin"), std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()), FRAME_SIZE);
-  EXPECT_EQ(Cli("unframe " + Path("bad.bin") + " " + Path("b.417")).exitCode, 1);
+  EXPECT_EQ(Cli("unframe " + Path("bad.bin") + " " + Path("b.417")).exitCode, 2);
   EXPECT_NE(Err().find("damaged"), std::string::npos);
   EXPECT_FALSE(fs::exists(Path("b.417")));
 
   std::ofstream(Path("short.bin"), std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()), FRAME_SIZE - 1);
-  EXPECT_EQ(Cli("unframe " + Path("short.bin") + " " + Path("b.417")).exitCode, 1);
+  EXPECT_EQ(Cli("unframe " + Path("short.bin") + " " + Path("b.417")).exitCode, 2);
   EXPECT_NE(Err().find("935 bytes"), std::string::npos);
   EXPECT_FALSE(fs::exists(Path("b.417")));
 }
@@ -186,6 +186,7 @@ struct FaultCase {
   const char* command;
   sim::UnitBehaviour behaviour;
   const char* message;
+  int exitCode;  // 1 the unit did not take the upload, 2 the download failed
 };
 
 class CliPtyFaultTest : public CliPtyTest, public testing::WithParamInterface<FaultCase> {};
@@ -195,7 +196,7 @@ TEST_P(CliPtyFaultTest, ReportsTheMessageFailsAndWritesNothing) {
   ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
   const std::string target = std::string(GetParam().command) == "send" ? "a.417" : "b.417";
   const CliRun run = Cli(std::string(GetParam().command) + " " + Path(target.c_str()) + Device());
-  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.exitCode, GetParam().exitCode);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(Err().find(GetParam().message), std::string::npos) << Err();
   EXPECT_FALSE(fs::exists(Path("b.417")));
@@ -204,20 +205,23 @@ TEST_P(CliPtyFaultTest, ReportsTheMessageFailsAndWritesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, CliPtyFaultTest,
     testing::Values(
-        FaultCase{"SilentUnitUpload", "send", {.silent = true}, "Error in Data sent to TQR-417"},
-        FaultCase{"RefusingUnit", "send", {.refuse = true}, "Error in Data sent to TQR-417"},
+        FaultCase{"SilentUnitUpload", "send", {.silent = true}, "Error in Data sent to TQR-417", 1},
+        FaultCase{"RefusingUnit", "send", {.refuse = true}, "Error in Data sent to TQR-417", 1},
         FaultCase{"SilentUnitDownload",
                   "recv",
                   {.silent = true},
-                  "Timeout receiving Data from TQR-417, Check Cables"},
+                  "Timeout receiving Data from TQR-417, Check Cables",
+                  2},
         FaultCase{"UnitStopsPartWay",
                   "recv",
                   {.stopAfterBytes = 400},
-                  "Timeout receiving Data from TQR-417, Check Cables"},
+                  "Timeout receiving Data from TQR-417, Check Cables",
+                  2},
         FaultCase{"DamagedFrame",
                   "recv",
                   {.wrongChecksum = true},
-                  "Error in Data Received from TQR-417"}),
+                  "Error in Data Received from TQR-417",
+                  2}),
     tqr417::test_support::RowName{});
 
 TEST_F(CliTest, MissingPortIsAnErrorNamingIt) {

@@ -18,11 +18,31 @@ bool LoadFile(const std::string& path, UnitConfig& config) {
   return status.ok();
 }
 
-int SaveFile(const std::string& path, const UnitConfig& config) {
-  const Status status = SaveConfigFile(path, config);
+namespace {
+
+bool g_forced = false;
+
+ReadOnlyFile ReadOnlyRule() { return g_forced ? ReadOnlyFile::kReplace : ReadOnlyFile::kRefuse; }
+
+// The save's outcome as an exit code, its message (a warning too) on standard error.
+int Saved(const Status& status) {
+  if (!status.message().empty()) std::cerr << status.message() << "\n";
   if (status.ok()) return kExitOk;
-  std::cerr << status.message() << "\n";
-  return kExitError;
+  return status.code() == StatusCode::kRefused ? kExitNegative : kExitError;
+}
+
+}  // namespace
+
+void AddForceFlag(CLI::App& command, const std::string& also) {
+  command.add_flag("--force", g_forced,
+                   (also.empty() ? std::string() : also + "; ") +
+                       "replace a read-only file (it stays read-only)");
+}
+
+bool Forced() { return g_forced; }
+
+int SaveFile(const std::string& path, const UnitConfig& config) {
+  return Saved(SaveConfigFile(path, config, ReadOnlyRule()));
 }
 
 int WriteResult(const std::string& outputPath, std::string_view contents) {
@@ -30,10 +50,7 @@ int WriteResult(const std::string& outputPath, std::string_view contents) {
     std::fwrite(contents.data(), 1, contents.size(), stdout);
     return kExitOk;
   }
-  const Status written = ReplaceFileContents(outputPath, contents);
-  if (written.ok()) return kExitOk;
-  std::cerr << written.message() << "\n";
-  return kExitError;
+  return Saved(ReplaceFileContents(outputPath, contents, ReadOnlyRule()));
 }
 
 int FinishOutput(int exitCode) {

@@ -57,6 +57,7 @@ void AddCompareCommands(CLI::App& app, int& exitCode) {
   AddPortOptions(*verify, verifyOptions);
   verify->add_option("--save", savePath, "also keep what the unit sent in this .417 file")
       ->option_text("PATH");
+  AddForceFlag(*verify);
   verify->callback([&exitCode] { exitCode = Verify(verifyPath, verifyOptions, savePath); });
 }
 

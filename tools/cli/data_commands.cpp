@@ -167,7 +167,7 @@ int Set(const std::string& path, const std::vector<std::string>& assignments,
 void AddDataCommands(CLI::App& app, int& exitCode) {
   static std::string file, jsonFile, outputPath, name, entryLabel, setEntry;
   static std::vector<std::string> assignments;
-  static bool strict = false, force = false;
+  static bool strict = false;
 
   auto* exportCommand = app.add_subcommand(
       "export",
@@ -176,6 +176,7 @@ void AddDataCommands(CLI::App& app, int& exitCode) {
   exportCommand->add_option("FILE", file, "configuration file to read")->required();
   exportCommand->add_option("--output", outputPath, "write the JSON to this file instead")
       ->option_text("PATH");
+  AddForceFlag(*exportCommand);
   exportCommand->callback([&exitCode] { exitCode = Export(file, outputPath); });
 
   auto* importCommand = app.add_subcommand(
@@ -187,6 +188,7 @@ void AddDataCommands(CLI::App& app, int& exitCode) {
   importCommand->add_option("FILE", file, "configuration file to write (.417)")->required();
   importCommand->add_flag("--strict", strict,
                           "also refuse values their editing window would not accept");
+  AddForceFlag(*importCommand);
   importCommand->callback([&exitCode] { exitCode = Import(jsonFile, file, strict); });
 
   auto* get = app.add_subcommand("get", "Print the value of one field.");
@@ -204,8 +206,8 @@ void AddDataCommands(CLI::App& app, int& exitCode) {
   set->add_option("ASSIGNMENTS", assignments, "NAME=VALUE, one or more")->required();
   set->add_option("--entry", setEntry, "the entry, F00 to F99, for fields of the table")
       ->option_text("F05");
-  set->add_flag("--force", force, "set values their editing window would not accept");
-  set->callback([&exitCode] { exitCode = Set(file, assignments, setEntry, force); });
+  AddForceFlag(*set, "set values their editing window would not accept");
+  set->callback([&exitCode] { exitCode = Set(file, assignments, setEntry, Forced()); });
 }
 
 }  // namespace tqr417::cli

@@ -44,16 +44,17 @@ ComPort PortOf(const PortOptions& options) {
 // Prints the application's message for the outcome, on standard output for the two OK
 // messages and on standard error for the others, followed by the reason when the port did
 // not open or the line failed part-way. Gives the exit code: 0 only for the two OK messages,
-// 2 when the port failed, 1 for the unit's negative answers.
+// 1 for an upload the unit did not take, 2 when the port or the line failed (a download that
+// timed out or came damaged among them).
 int Report(const TransferResult& result) {
   if (Succeeded(result.outcome)) {
     std::cout << MessageFor(result.outcome).text << "\n";
     return kExitOk;
   }
   std::cerr << MessageFor(result.outcome).text << "\n";
-  if (result.reason.ok()) return kExitNegative;
-  std::cerr << result.reason.message() << "\n";
-  return kExitError;
+  if (!result.reason.ok()) std::cerr << result.reason.message() << "\n";
+  const bool unitRefused = result.outcome == TransferOutcome::kUploadRefused && result.reason.ok();
+  return unitRefused ? kExitNegative : kExitError;
 }
 
 int Send(const std::string& path, const PortOptions& options, bool verify) {
@@ -125,6 +126,7 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
 
   CLI::App* recv = app.add_subcommand("recv", "Download the unit's configuration to a .417 file");
   recv->add_option("FILE", recvPath, "File to write; written only for an intact frame")->required();
+  AddForceFlag(*recv);
   AddPortOptions(*recv, recvOptions);
   recv->callback([&exitCode] { exitCode = Receive(recvPath, recvOptions); });
 

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("tqr417-cli ") + tqr417::kVersion);
   app.set_help_all_flag("--help-all", "Print the help of every command and exit");
   app.require_subcommand(1);
+  app.footer(tqr417::cli::kExitCodesHelp);
   int exitCode = 0;
   tqr417::cli::AddOfflineCommands(app, exitCode);
   tqr417::cli::AddCompareCommands(app, exitCode);

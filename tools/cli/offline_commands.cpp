@@ -89,6 +89,7 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
   auto* create = app.add_subcommand(
       "new", "Write the configuration the application holds right after it starts.");
   create->add_option("FILE", file, "configuration file to write (.417)")->required();
+  AddForceFlag(*create);
   create->callback([&exitCode] { exitCode = SaveFile(file, StartupConfig()); });
 
   auto* show = app.add_subcommand("show", "Print every setting and the 100 function entries.");
@@ -121,22 +122,26 @@ void AddOfflineCommands(CLI::App& app, int& exitCode) {
   frame->add_flag("--hex", hex, "print a hex dump with decimal offsets instead of raw bytes");
   frame->add_option("--output", outputPath, "write the frame to this file instead")
       ->option_text("PATH");
+  AddForceFlag(*frame);
   frame->callback([&exitCode] {
     exitCode =
         OnFile(file, [](const UnitConfig& config) { return WriteFrame(config, hex, outputPath); });
   });
 
   auto* unframe = app.add_subcommand(
-      "unframe", "Decode a 936-byte frame and write it as a configuration file.");
+      "unframe",
+      "Decode a 936-byte frame and write it as a configuration file; a damaged frame is "
+      "refused (exit 2) and nothing is written.");
   unframe->add_option("FRAME", frameFile, "frame file (936 bytes)")->required();
   unframe->add_option("FILE", file, "configuration file to write")->required();
+  AddForceFlag(*unframe);
   unframe->callback([&exitCode] {
     UnitConfig decoded;
     if (const Status read = ReadFrameFile(frameFile, decoded); !read.ok()) {
       std::cerr << read.message();
       if (read.code() != StatusCode::kIoError) std::cerr << " Nothing was written.";
       std::cerr << "\n";
-      exitCode = read.code() == StatusCode::kIoError ? kExitError : kExitNegative;
+      exitCode = kExitError;  // a frame file that cannot be read or is damaged
       return;
     }
     exitCode = SaveFile(file, decoded);
