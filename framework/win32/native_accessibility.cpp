@@ -2,17 +2,17 @@
 // accessibility services (IAccPropServices from oleacc), which then answer get_accName for
 // the control's client object with it instead of the name guessed from the window's text.
 // Where the system lacks those services (Wine 8 answers E_NOTIMPL), the control answers
-// WM_GETOBJECT itself with the system's own object for it, wrapped so that only get_accName
-// changes.
+// WM_GETOBJECT itself, through its hook (native_subclass.h), with the system's own object for
+// it, wrapped so that only get_accName changes.
 
 #include <windows.h>
-// commctrl.h and oleacc.h need <windows.h> first.
-#include <commctrl.h>
+// oleacc.h needs <windows.h> first.
 #include <oleacc.h>
 
 #include <string>
 
 #include "framework/win32/native.h"
+#include "framework/win32/native_subclass.h"
 #include "framework/win32/win32_text.h"
 
 namespace tqr417::fw::win32 {
@@ -171,68 +171,42 @@ class NamedAccessible final : public IAccessible {
   LONG references_ = 1;
 };
 
-// The name a control answers WM_GETOBJECT with, kept with its subclass and found again by
-// a window property (the subclass lookup of comctl32 has no import in MinGW's library).
-struct OwnName {
-  std::wstring name;
-};
+// True once the system's accessibility services have answered that they take no names
+// (Wine 8 answers E_NOTIMPL for every control): they are not asked again.
+thread_local bool g_servicesLackNames = false;
 
-constexpr UINT_PTR kNameSubclass = 2;
-constexpr wchar_t kNameProp[] = L"tqr417.accessible-name";
-
-void ForgetOwnName(HWND control, OwnName* own);
-
-LRESULT CALLBACK AnswerWithOwnName(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR /*id*/, DWORD_PTR data) {
-  auto* own = reinterpret_cast<OwnName*>(data);
-  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-    IAccessible* system = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, kAccessibleInterface,
-                                            reinterpret_cast<void**>(&system)))) {
-      auto* named = new NamedAccessible(system, own->name);
-      const LRESULT result = LresultFromObject(kAccessibleInterface, wParam, named);
-      named->Release();  // the result holds its own reference
-      return result;
-    }
-  }
-  if (message == WM_NCDESTROY) ForgetOwnName(control, own);
-  return DefSubclassProc(control, message, wParam, lParam);
-}
-
-void ForgetOwnName(HWND control, OwnName* own) {
-  RemoveWindowSubclass(control, &AnswerWithOwnName, kNameSubclass);
-  RemovePropW(control, kNameProp);
-  delete own;
-}
-
-// Makes `control` answer WM_GETOBJECT with `name` (none: the system's object as it is).
-void AnswerWithName(HWND control, const std::wstring& name) {
-  if (auto* own = static_cast<OwnName*>(GetPropW(control, kNameProp))) {
-    if (name.empty()) {
-      ForgetOwnName(control, own);
-    } else {
-      own->name = name;
-    }
+// Makes `control` answer WM_GETOBJECT with `name` (none: the system's object as it is). The
+// name is kept with the control's hook, in the program's own memory.
+void AnswerWithName(HWND control, std::wstring name) {
+  if (name.empty()) {
+    if (ControlHook* hook = FindHook(control)) hook->name.clear();
     return;
   }
-  if (name.empty()) return;
-  auto* own = new OwnName{name};
-  if (SetWindowSubclass(control, &AnswerWithOwnName, kNameSubclass,
-                        reinterpret_cast<DWORD_PTR>(own)) == FALSE) {
-    delete own;
-    return;
-  }
-  SetPropW(control, kNameProp, own);
+  if (ControlHook* hook = HookControl(control)) hook->name = std::move(name);
 }
 
 }  // namespace
 
+bool AnswerWithOwnName(HWND control, const std::wstring& name, WPARAM wParam, LPARAM lParam,
+                       LRESULT& result) {
+  if (static_cast<LONG>(lParam) != OBJID_CLIENT) return false;
+  IAccessible* system = nullptr;
+  if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kAccessibleInterface,
+                                       reinterpret_cast<void**>(&system)))) {
+    return false;
+  }
+  auto* named = new NamedAccessible(system, name);
+  result = LresultFromObject(kAccessibleInterface, wParam, named);
+  named->Release();  // the result holds its own reference
+  return true;
+}
+
 long SetAccessibleName(Window control, const CString& name) {
   if (control == nullptr) return E_HANDLE;
   HWND window = static_cast<HWND>(control);
-  IAccPropServices* services = Services();
+  IAccPropServices* services = g_servicesLackNames ? nullptr : Services();
   const auto object = static_cast<DWORD>(OBJID_CLIENT);
-  HRESULT result = E_NOINTERFACE;
+  HRESULT result = g_servicesLackNames ? E_NOTIMPL : E_NOINTERFACE;
   if (services != nullptr && name.IsEmpty()) {
     // No name of its own: the one the system derives from the window's text applies again.
     MSAAPROPID property = kNameProperty;
@@ -241,6 +215,7 @@ long SetAccessibleName(Window control, const CString& name) {
     result = services->SetHwndPropStr(window, object, CHILDID_SELF, kNameProperty,
                                       WideFromLatin1(name).c_str());
   }
+  if (result == E_NOTIMPL) g_servicesLackNames = true;
   AnswerWithName(window, SUCCEEDED(result) ? std::wstring() : WideFromLatin1(name));
   return result;
 }

@@ -5,13 +5,12 @@
 // controls' notifications to its owner.
 
 #include <windows.h>
-// The common controls need <windows.h> first.
-#include <commctrl.h>
 
 #include "framework/modal_scope.h"
 #include "framework/win32/native.h"
 #include "framework/win32/native_field_input.h"
 #include "framework/win32/native_input.h"
+#include "framework/win32/native_subclass.h"
 #include "framework/win32/template_builder.h"
 #include "framework/win32/win32_text.h"
 
@@ -132,30 +131,33 @@ bool TakesFocus(HWND control, ControlKind kind) {
   return (styles & WS_VISIBLE) != 0 && (styles & WS_DISABLED) == 0;
 }
 
+}  // namespace
+
 // Typing and pasting into an edit field, or the edit field of a combo box: the input rule of
 // the dialog layer (see TakeFieldInput). Text the program sets is not changed.
-LRESULT CALLBACK EditTyping(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                            DWORD_PTR upperCase) {
-  if (TakeFieldInput(edit, message, wParam, upperCase != 0)) return 0;
-  return DefSubclassProc(edit, message, wParam, lParam);
+LRESULT EditTyping(WNDPROC previous, bool upperCase, HWND edit, UINT message, WPARAM wParam,
+                   LPARAM lParam) {
+  if (TakeFieldInput(edit, message, wParam, upperCase)) return 0;
+  return CallWindowProcW(previous, edit, message, wParam, lParam);
 }
 
 // A button pressed with the mouse takes the focus first; when that focus move opens a modal
 // window (a field's check answering with its message), that window has taken the press: the
 // button is not left down, and the release that follows does not click it.
-LRESULT CALLBACK ButtonPress(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                             UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+LRESULT ButtonPress(WNDPROC previous, HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) {
-    return DefSubclassProc(button, message, wParam, lParam);
+    return CallWindowProcW(previous, button, message, wParam, lParam);
   }
   const int runsBefore = ModalScope::RunsStarted();
-  const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+  const LRESULT result = CallWindowProcW(previous, button, message, wParam, lParam);
   if (ModalScope::RunsStarted() != runsBefore) {
     if (GetCapture() == button) ReleaseCapture();
     SendMessageW(button, BM_SETSTATE, FALSE, 0);
   }
   return result;
 }
+
+namespace {
 
 bool IsButton(ControlKind kind) {
   return kind == ControlKind::kPushButton || kind == ControlKind::kDefPushButton ||
@@ -181,11 +183,12 @@ void NativeDialog::State::Initialise() {
                      reinterpret_cast<LPARAM>(WideFromLatin1(item).c_str()));
       }
     }
-    if (HWND edit = FieldEditOf(controls[i], control.kind)) {
-      SetWindowSubclass(edit, &EditTyping, 1, (control.flags & style::kUpperCase) != 0);
+    if (ControlHook* hook = HookControl(FieldEditOf(controls[i], control.kind))) {
+      hook->typing = true;
+      hook->upperCase = (control.flags & style::kUpperCase) != 0;
     }
-    if (IsButton(control.kind) && controls[i] != nullptr) {
-      SetWindowSubclass(controls[i], &ButtonPress, 1, 0);
+    if (IsButton(control.kind)) {
+      if (ControlHook* hook = HookControl(controls[i])) hook->press = true;
     }
     if (control.kind == ControlKind::kIcon) {
       const int iconId = std::atoi(control.caption.c_str());
