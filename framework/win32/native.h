@@ -93,7 +93,8 @@ class NativeDialog {
   void GetScrollRange(int index, int& minPos, int& maxPos) const;
   void SetScrollPos(int index, int pos);
   int GetScrollPos(int index) const;
-  // Gives control `index` its accessible name (see win32::SetAccessibleName).
+  // Gives control `index` its accessible name (see win32::SetAccessibleName). Names given
+  // while RunBox's `created` runs are handed to the system once, when it has returned.
   void SetAccessibleName(int index, const CString& name);
   // The window of control `index`, nullptr when there is none.
   Window ControlHandle(int index) const;

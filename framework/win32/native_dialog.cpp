@@ -29,6 +29,10 @@ struct NativeDialog::State {
   bool box = false;               // run by DialogBoxIndirectParamW
   bool ended = false;
   bool dying = false;
+  // While `created` runs, the names given to controls are kept here and handed to the system
+  // once it has returned, so that a control renamed during its start is named only once.
+  bool holdingNames = false;
+  std::vector<std::optional<CString>> heldNames;
 
   State(DialogEvents& e, const DialogTemplate& t) : events(e), dialogTemplate(t) {}
 
@@ -79,6 +83,7 @@ struct NativeDialog::State {
 
   void Initialise();
   void CentreOverOwner();
+  void RunCreated();
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
@@ -92,7 +97,7 @@ INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     state->Initialise();
     if (state->box) {
       state->CentreOverOwner();
-      if (state->created) state->created();
+      state->RunCreated();
       // The focus the dialog layer gave while the window was hidden; the system keeps it
       // when it shows the window.
       if (state->pendingFocus != nullptr && !state->ended) {
@@ -199,6 +204,20 @@ void NativeDialog::State::Initialise() {
         SendMessageW(controls[i], STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
   }
+}
+
+void NativeDialog::State::RunCreated() {
+  if (!created) return;
+  holdingNames = true;
+  heldNames.assign(controls.size(), std::nullopt);
+  created();
+  holdingNames = false;
+  for (std::size_t i = 0; i < heldNames.size() && i < controls.size(); ++i) {
+    if (heldNames[i] && controls[i] != nullptr) {
+      win32::SetAccessibleName(controls[i], *heldNames[i]);
+    }
+  }
+  heldNames.clear();
 }
 
 void NativeDialog::State::CentreOverOwner() {
@@ -597,7 +616,14 @@ int NativeDialog::GetScrollPos(int index) const {
 }
 
 void NativeDialog::SetAccessibleName(int index, const CString& name) {
-  if (HWND control = state_->At(index)) win32::SetAccessibleName(control, name);
+  State& s = *state_;
+  HWND control = s.At(index);
+  if (control == nullptr) return;
+  if (s.holdingNames) {
+    s.heldNames[static_cast<std::size_t>(index)] = name;
+  } else {
+    win32::SetAccessibleName(control, name);
+  }
 }
 
 Window NativeDialog::ControlHandle(int index) const { return state_->At(index); }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "framework/testing/dialog_driver.h"
 #include "framework/win32/dialog_window.h"
@@ -28,6 +29,17 @@ class EndsAtOnceDlg : public test::FormDlg {
   BOOL OnInitDialog() override {
     FormDlg::OnInitDialog();
     EndDialog(kAbortCode);
+    return TRUE;
+  }
+};
+
+// Renames a field twice while it initialises, as the main window names its grid cells.
+class RenamesWhileInitialisingDlg : public test::FormDlg {
+ public:
+  BOOL OnInitDialog() override {
+    FormDlg::OnInitDialog();
+    SetAccessibleName(test::kSigned, "Signed value");
+    SetAccessibleName(test::kSigned, "Relay Duration (ms) F01");
     return TRUE;
   }
 };
@@ -134,6 +146,20 @@ TEST(DialogBoxRunTest, BoxEndedWhileInitialisingReturnsItsCodeWithoutWaitingForI
   });
   EXPECT_EQ(dialog.DoModal(), kAbortCode);
   native::RunQueuedActs();
+}
+
+TEST(DialogBoxRunTest, NamesGivenWhileTheBoxInitialisesAreReadOnceItIsShown) {
+  RenamesWhileInitialisingDlg dialog;
+  std::string renamed;
+  std::string fromTemplate;
+  WhenShown(dialog, [&] {
+    renamed = dialog.GetDlgItem(test::kSigned)->GetAccessibleName().str();
+    fromTemplate = dialog.GetDlgItem(test::kUnsigned)->GetAccessibleName().str();
+    native::PostKey(kVkEscape);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(renamed, "Relay Duration (ms) F01");
+  EXPECT_EQ(fromTemplate, "Unsigned:");
 }
 
 TEST(DialogBoxRunTest, ABoxOverABoxDisablesItsOwnerWhileItRuns) {
