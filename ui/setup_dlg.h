@@ -85,6 +85,8 @@ class CSetupDlg : public CDialog {
   void OnToneModeClicked();
   void OnMonRelayClicked();
   void OnTxFilters();
+  // Enables or disables the six editing controls of row `row` by its Tone Active value.
+  void EnableRowByToneActive(int row);
   // Gives each grid cell the name of its column heading and row label, e.g. "Relay F01".
   void NameGridCells();
   // Shows a transfer's outcome in a message box.

@@ -63,7 +63,16 @@ void CSetupDlg::FillRows(int top) {
   }
   UpdateData(FALSE);
   NameGridCells();
-  for (int row = 1; row <= kGridRows; ++row) EnableRowControls(row);
+  // Each row rule takes the controls in first. Once one of those exchanges has succeeded the
+  // members equal the controls, and enabling changes no value, so the rules after it would
+  // read the same again: they read only until one succeeds. A failing exchange reports its
+  // field and leaves the rest unread, so the next rule reads (and reports) again, once per
+  // rule.
+  bool taken = false;
+  for (int row = 1; row <= kGridRows; ++row) {
+    if (!taken) taken = UpdateData(TRUE) != FALSE;
+    EnableRowByToneActive(row);
+  }
 }
 
 void CSetupDlg::StoreRows() {
@@ -97,6 +106,10 @@ void CSetupDlg::ShareRelaySettings(int row) {
 
 void CSetupDlg::EnableRowControls(int row) {
   UpdateData(TRUE);
+  EnableRowByToneActive(row);
+}
+
+void CSetupDlg::EnableRowByToneActive(int row) {
   const BOOL enable = rows.rowToneActive[RowIndex(row)] != 0 ? TRUE : FALSE;
   for (const tqr417::ui::GridColumn* column : tqr417::ui::kRowEditingColumns) {
     if (CWnd* control = GetDlgItem(GridId(*column, row))) control->EnableWindow(enable);
