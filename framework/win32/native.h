@@ -62,7 +62,8 @@ class NativeDialog {
   void FocusFirstControl();
   void SetTitle(const CString& caption);
   CString GetTitle() const;
-  // Shows icon resource `iconId` as the window's big and small icon.
+  // Shows icon resource `iconId` as the window's big and small icon (nothing when it already
+  // does).
   void SetIcon(int iconId);
   void Corner(int& x, int& y) const;
   void AppendSystemMenuItem(bool separator, unsigned command, const CString& text);

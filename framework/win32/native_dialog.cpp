@@ -23,6 +23,7 @@ struct NativeDialog::State {
   HWND owner = nullptr;
   std::vector<HWND> controls;
   std::vector<HICON> icons;
+  int iconId = 0;  // the icon resource the window shows, 0 for none
   HWND pendingFocus = nullptr;
   std::function<void()> created;  // for a dialog box: called on WM_INITDIALOG
   int quiet = 0;                  // > 0 while the program changes a control
@@ -240,6 +241,7 @@ INT_PTR NativeDialog::State::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
       // The system destroys a dialog box when its run ends; its handles are gone with it.
       window = nullptr;
       pendingFocus = nullptr;
+      iconId = 0;
       controls.assign(controls.size(), nullptr);
       return FALSE;
     case WM_COMMAND: {
@@ -405,7 +407,10 @@ CString NativeDialog::GetTitle() const {
 
 void NativeDialog::SetIcon(int iconId) {
   State& s = *state_;
-  if (s.window == nullptr) return;
+  // Both sizes come from one call: the big and the small icon of the same resource (a window
+  // sets both, one after the other) are loaded once.
+  if (s.window == nullptr || iconId == s.iconId) return;
+  s.iconId = iconId;
   const struct {
     WPARAM which;
     int metric;
