@@ -118,7 +118,11 @@ void CSetupDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CSetupDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
+  // Not the framework's OnInitDialog: its exchange would fill every control from the members,
+  // all 0 or empty, for SetTableDefaults to read the same values straight back and FillRows
+  // to replace them all. Without those two exchanges the window opens the same, each control
+  // set once; the scroll bar is attached here as that first exchange would attach it.
+  AttachControl(ids::IDC_SCROLLBAR, scrollBar);
 
   if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
     const CString about(tqr417::res::LoadResourceString(tqr417::res::IDS_ABOUTBOX));
@@ -144,7 +148,6 @@ BOOL CSetupDlg::OnInitDialog() {
 }
 
 void CSetupDlg::SetTableDefaults() {
-  UpdateData(TRUE);
   state_.scrollMax = config_.main.toneMode == 0 ? 7 : 90;
   tqr417::SetTableDefaults(config_.functionTable);
   UpdateMomentaryEnabling();

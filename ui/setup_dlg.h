@@ -52,7 +52,8 @@ class CSetupDlg : public CDialog {
   void RefreshFromConfig();
   // Momentary time field: disabled for MON relay mode 0 or 1, enabled for 2, else unchanged.
   void UpdateMomentaryEnabling();
-  // The start-up defaults of the function table (takes the controls in first).
+  // The start-up defaults of the function table, with scrollMax for the tone mode and the
+  // momentary field's enabling.
   void SetTableDefaults();
 
   // --- Commands (setup_dlg_commands.cpp).
