@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Start-up time of the application's main window against the same template shown bare.
 
-    bench/startup_time.py windows [--build build-windows] [--runs 15]
-    bench/startup_time.py linux   [--build build]         [--runs 21]
+    bench/startup_time.py windows [--build build-windows] [--runs 21] [--limit 1.3]
+    bench/startup_time.py linux   [--build build]         [--runs 21] [--limit 1.1]
 
 Times, from outside, three programs from their launch to the moment their window is on the
 screen (the X server maps it), taking turns so that a busy machine slows each alike:
@@ -13,7 +13,9 @@ screen (the X server maps it), taking turns so that a busy machine slows each al
   button    a dialog of the same size and font with one button (tqr417_bare_dialog button)
 
 It prints the median and quartiles of each, then the ratios program / template and
-template / button of the medians. With --limit R it exits 1 when program / template is above R.
+template / button of the medians, each with the quartiles of the same ratio taken within
+every round (three launches close together), which shows how steady it is. With --limit R it
+exits 1 when program / template is above R.
 
 It runs its own X server (Xvfb, no window manager) and, for Windows, its own Wine prefix in the
 build folder (wine-bench), kept running between launches as a desktop session would be, with
@@ -174,7 +176,7 @@ class Windows(Platform):
                            stderr=subprocess.DEVNULL, check=False)
         # One session for every launch, as on a desktop; its windows unmanaged.
         subprocess.run(["wineserver", "-p"], env=self.env, check=False)
-        self._wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", os.environ.get("BENCH_MANAGED", "N"),
+        self._wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N",
                    "/f")
 
     def stop(self):
@@ -222,12 +224,12 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("platform", choices=["windows", "linux"])
     parser.add_argument("--build", help="build folder (default build-windows or build)")
-    parser.add_argument("--runs", type=int, help="launches of each program (default 15 or 21)")
+    parser.add_argument("--runs", type=int, default=21, help="launches of each (default 21)")
     parser.add_argument("--limit", type=float, help="exit 1 when program / template is above it")
     args = parser.parse_args()
     windows = args.platform == "windows"
     build = args.build or ("build-windows" if windows else "build")
-    runs = args.runs or (15 if windows else 21)
+    runs = args.runs
 
     server, display = start_xvfb()
     platform = (Windows if windows else Linux)(build, display)
@@ -266,8 +268,12 @@ def main():
         medians[label] = median
         print(f"  {label:9} {median:7.0f}  [{low:.0f} .. {high:.0f}]")
     program_ratio = medians["program"] / medians["template"]
-    print(f"  program / template  {program_ratio:.2f}")
-    print(f"  template / button   {medians['template'] / medians['button']:.2f}")
+    for label, over, ratio in (("program / template", "template", program_ratio),
+                               ("template / button", "button",
+                                medians["template"] / medians["button"])):
+        top = label.split(" / ")[0]
+        low, _, high = quartiles([a / b for a, b in zip(times[top], times[over])])
+        print(f"  {label:18}  {ratio:.2f}  [rounds: {low:.2f} .. {high:.2f}]")
     if args.limit is not None and program_ratio > args.limit:
         print(f"  program / template is above {args.limit}")
         return 1
