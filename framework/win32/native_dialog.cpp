@@ -550,7 +550,21 @@ CString NativeDialog::GetText(int index) const {
 }
 
 void NativeDialog::SetCheck(int index, bool checked) {
-  state_->Send(index, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+  State& s = *state_;
+  HWND control = s.At(index);
+  if (control == nullptr) return;
+  if (!checked || s.KindAt(index) != ControlKind::kRadioButton) {
+    SendMessageW(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    return;
+  }
+  // An automatic radio button told to check itself also clears the rest of its group, which
+  // the system finds by walking the window's controls one by one (under Wine a round trip to
+  // the wineserver for each step: about 300 in the main window). The dialog layer sets every
+  // button of a group itself, so the button takes its check as a plain radio button.
+  const auto buttonStyle = static_cast<WPARAM>(GetWindowLongPtrW(control, GWL_STYLE) & 0xFFFF);
+  SendMessageW(control, BM_SETSTYLE, (buttonStyle & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
+  SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(control, BM_SETSTYLE, buttonStyle, FALSE);
 }
 
 bool NativeDialog::IsChecked(int index) const {
