@@ -28,6 +28,19 @@ bool IsInputMessage(UINT message, WPARAM wParam) {
   return message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE;
 }
 
+// GetOpenFileNameW or GetSaveFileNameW from comdlg32, which is loaded when the first chooser
+// opens rather than with the program: with shell32 and the rest that it loads, it would
+// lengthen every start for a window that most runs never open. nullptr when it cannot be had.
+using ChooserFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+ChooserFunction Chooser(bool open) {
+  static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+  if (library == nullptr) return nullptr;
+  // Through the type that matches every function, as GetProcAddress's own type does not.
+  using AnyFunction = void (*)();
+  return reinterpret_cast<ChooserFunction>(reinterpret_cast<AnyFunction>(
+      GetProcAddress(library, open ? "GetOpenFileNameW" : "GetSaveFileNameW")));
+}
+
 HWND OwnerOrActive(Window owner) {
   return owner != nullptr ? static_cast<HWND>(owner) : GetActiveWindow();
 }
@@ -106,8 +119,8 @@ std::optional<CString> ChooseFile(Window owner, bool open, const CString& defaul
   request.nMaxFile = static_cast<DWORD>(file.size());
   request.lpstrDefExt = asked.defaultExt.empty() ? nullptr : asked.defaultExt.c_str();
   request.Flags = asked.flags;
-  const BOOL chosen = open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
-  if (chosen == FALSE) return std::nullopt;
+  const ChooserFunction choose = Chooser(open);
+  if (choose == nullptr || choose(&request) == FALSE) return std::nullopt;
   file.resize(file.find(L'\0'));
   return Utf8FromWide(file);
 }

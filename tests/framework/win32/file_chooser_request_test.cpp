@@ -1,6 +1,7 @@
 // What the Win32 file chooser is asked for, for the load's and the save's CFileDialog: the
 // extension it appends, whether it asks before replacing a file, whether an open name must
-// exist, and the names it lists at first.
+// exist, and the names it lists at first; and the system's chooser itself, which the program
+// loads only when one opens.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "framework/win32/native.h"
+#include "framework/win32/testing/native_driver.h"
 #include "framework/win_types.h"
 #include "support/row_name.h"
 
@@ -55,5 +57,20 @@ INSTANTIATE_TEST_SUITE_P(
                                   OFN_OVERWRITEPROMPT, kOfnFileMustExist, L"site.417",
                                   L"*.417\0*.417\0All files (*.*)\0*.*\0\0"sv}),
     tqr417::test_support::RowName{});
+
+TEST(FileChooserRunTest, SystemChooserOpensAndEscCancelsIt) {
+  for (const bool open : {true, false}) {
+    tqr417::fw::win32::Window chooser = nullptr;
+    tqr417::fw::win32::testing::WhenLoopRuns([&chooser] {
+      chooser = tqr417::fw::win32::ActiveWindow();
+      constexpr int kVkEscape = 0x1B;
+      tqr417::fw::win32::testing::PostKey(kVkEscape);
+    });
+    EXPECT_EQ(tqr417::fw::win32::ChooseFile(nullptr, open, "417", "*.417", OFN_HIDEREADONLY, ""),
+              std::nullopt);
+    EXPECT_NE(chooser, nullptr) << (open ? "open" : "save") << " chooser shown while it ran";
+    tqr417::fw::win32::testing::RunQueuedActs();
+  }
+}
 
 }  // namespace
