@@ -13,7 +13,8 @@
 
 namespace tqr417::fw::win32 {
 
-// What a subclassed control does besides its class's own handling.
+// What a subclassed control does besides its class's own handling. An edit field types, a
+// button presses: no control does both.
 struct ControlHook {
   WNDPROC previous = nullptr;  // the procedure the control had before
   bool typing = false;         // EditTyping: an edit field (or a combo box's)
