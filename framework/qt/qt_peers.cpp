@@ -199,7 +199,11 @@ CString QtDialogPeer::GetTitle() const {
 }
 
 void QtDialogPeer::SetIcon(HICON icon) {
-  if (!window_.isNull()) window_->setWindowIcon(QtIcon(icon));
+  // The icon is drawn in every size at each call: a window that sets the same icon as its big
+  // and its small one draws it once.
+  if (window_.isNull() || icon.resourceId == iconId_) return;
+  iconId_ = icon.resourceId;
+  window_->setWindowIcon(QtIcon(icon));
 }
 
 ScreenPoint QtDialogPeer::Corner() const {
