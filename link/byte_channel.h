@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "config/status.h"
 
@@ -41,6 +42,11 @@ class ByteChannel {
   // first of them was written. Only then can the wait for a unit's answer begin. Ends early,
   // returning false, when the line fails meanwhile.
   virtual bool WaitUntilSent() = 0;
+
+  // The port and its line settings as read back from it, for a trace of the line, e.g.
+  // "Com1 (/dev/ttyUSB0): 4800 baud, 8 data bits, no parity, 1 stop bit, raw"; empty for a
+  // channel that is no port.
+  virtual std::string Description() const { return {}; }
 
   // The first failure of the line, ok while it works. Its message names the port and device
   // and says what happened, e.g. "Com1 (/dev/ttyUSB0): the device was disconnected".

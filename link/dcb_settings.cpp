@@ -61,4 +61,15 @@ std::string DcbMismatch(const DCB& dcb) {
   return text;
 }
 
+std::string DescribeDcb(const DCB& dcb) {
+  static constexpr const char* kParities[] = {"no parity", "odd parity", "even parity",
+                                              "mark parity", "space parity"};
+  static constexpr const char* kStopBits[] = {"1 stop bit", "1.5 stop bits", "2 stop bits"};
+  std::string text = std::to_string(dcb.BaudRate) + " baud, " + std::to_string(dcb.ByteSize) +
+                     " data bits, " + (dcb.Parity < 5 ? kParities[dcb.Parity] : "parity ?") + ", " +
+                     (dcb.StopBits < 3 ? kStopBits[dcb.StopBits] : "stop bits ?");
+  const std::string mismatch = DcbMismatch(dcb);
+  return text + (mismatch.empty() ? ", raw" : "; not the unit's line: " + mismatch);
+}
+
 }  // namespace tqr417

@@ -19,4 +19,8 @@ void MakeUnitDcb(DCB& dcb);
 // "speed 9600, XON/XOFF output on". Used to check what the port took.
 std::string DcbMismatch(const DCB& dcb);
 
+// The settings in words, e.g. "4800 baud, 8 data bits, no parity, 1 stop bit, raw", followed
+// by what differs from the unit's line settings when anything does.
+std::string DescribeDcb(const DCB& dcb);
+
 }  // namespace tqr417

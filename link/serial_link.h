@@ -44,6 +44,8 @@ class SerialLink : public ByteChannel {
   uint16_t ReadByte() override;
   bool Write(std::span<const uint8_t> bytes) override;
   bool WaitUntilSent() override;
+  // The label and the line settings as read back when the port was opened.
+  std::string Description() const override;
 
   // Releases the exclusive hold and closes the port. Harmless when not open.
   void Close();

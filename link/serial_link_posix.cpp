@@ -31,9 +31,10 @@ using Clock = std::chrono::steady_clock;
 
 struct SerialLink::Port {
   int fd = -1;
-  UucpLock lock;      // the device's lock file, where this process could make one
-  std::string label;  // how messages name the port, e.g. "Com1 (/dev/ttyS0)"
-  LineClock line;     // the bytes written since the last read or wait
+  UucpLock lock;         // the device's lock file, where this process could make one
+  std::string label;     // how messages name the port, e.g. "Com1 (/dev/ttyS0)"
+  std::string settings;  // the line settings as read back at the opening, in words
+  LineClock line;        // the bytes written since the last read or wait
 };
 
 namespace {
@@ -168,11 +169,16 @@ Status SerialLink::Open(const std::string& label, const std::string& device, int
   port_->fd = fd;
   port_->lock = std::move(lock);
   port_->label = label;
+  port_->settings = DescribeLineSettings(applied);
   ForgetFailure();
   return Status::Ok();
 }
 
 bool SerialLink::IsOpen() const { return port_ != nullptr; }
+
+std::string SerialLink::Description() const {
+  return port_ ? port_->label + ": " + port_->settings : std::string();
+}
 
 bool SerialLink::Failed(int error) { return Fail(LineFailed(port_->label, error)); }
 

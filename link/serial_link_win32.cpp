@@ -23,8 +23,9 @@ using Clock = std::chrono::steady_clock;
 
 struct SerialLink::Port {
   HANDLE handle = INVALID_HANDLE_VALUE;
-  std::string label;  // how messages name the port, e.g. "Com1 (COM1)"
-  LineClock line;     // the bytes written since the last read or wait
+  std::string label;     // how messages name the port, e.g. "Com1 (COM1)"
+  std::string settings;  // the line settings as read back at the opening, in words
+  LineClock line;        // the bytes written since the last read or wait
 };
 
 namespace {
@@ -109,8 +110,10 @@ COMMTIMEOUTS UnitTimeouts() {
   return timeouts;
 }
 
-// Sets the line on an open port and checks what it took; ok or the reason.
-Status SetUpLine(HANDLE handle, const std::string& label, int outputQueueSize) {
+// Sets the line on an open port and checks what it took; ok or the reason. `settings` gets
+// what the port took, in words.
+Status SetUpLine(HANDLE handle, const std::string& label, int outputQueueSize,
+                 std::string& settings) {
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
   if (GetFileType(handle) != FILE_TYPE_CHAR || !GetCommState(handle, &dcb)) {
@@ -129,6 +132,7 @@ Status SetUpLine(HANDLE handle, const std::string& label, int outputQueueSize) {
   if (!SetCommState(handle, &dcb) || !GetCommState(handle, &applied)) {
     return SetupFailed("Cannot set the line settings of " + label, GetLastError());
   }
+  settings = DescribeDcb(applied);
   const std::string mismatch = DcbMismatch(applied);
   if (!mismatch.empty()) {
     return Status::Error(StatusCode::kIoError,
@@ -157,18 +161,24 @@ Status SerialLink::Open(const std::string& label, const std::string& device, int
   const HANDLE handle = CreateFileA(DeviceName(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return OpenFailed(label, GetLastError());
-  if (Status status = SetUpLine(handle, label, outputQueueSize); !status.ok()) {
+  std::string settings;
+  if (Status status = SetUpLine(handle, label, outputQueueSize, settings); !status.ok()) {
     CloseHandle(handle);
     return status;
   }
   port_ = std::make_unique<Port>();
   port_->handle = handle;
   port_->label = label;
+  port_->settings = std::move(settings);
   ForgetFailure();
   return Status::Ok();
 }
 
 bool SerialLink::IsOpen() const { return port_ != nullptr; }
+
+std::string SerialLink::Description() const {
+  return port_ ? port_->label + ": " + port_->settings : std::string();
+}
 
 // `error` is a GetLastError code here.
 bool SerialLink::Failed(int error) {

@@ -80,4 +80,20 @@ std::string LineSettingsMismatch(const termios& settings) {
   return problems;
 }
 
+std::string DescribeLineSettings(const termios& settings) {
+  static constexpr std::pair<tcflag_t, const char*> kSizes[] = {
+      {CS5, "5"}, {CS6, "6"}, {CS7, "7"}, {CS8, "8"}};
+  std::string bits = "?";
+  for (const auto& [size, text] : kSizes) {
+    if ((settings.c_cflag & CSIZE) == size) bits = text;
+  }
+  const char* parity = !(settings.c_cflag & PARENB)  ? "no parity"
+                       : (settings.c_cflag & PARODD) ? "odd parity"
+                                                     : "even parity";
+  std::string text = SpeedText(cfgetospeed(&settings)) + " baud, " + bits + " data bits, " +
+                     parity + ", " + ((settings.c_cflag & CSTOPB) ? "2 stop bits" : "1 stop bit");
+  const std::string mismatch = LineSettingsMismatch(settings);
+  return text + (mismatch.empty() ? ", raw" : "; not the unit's line: " + mismatch);
+}
+
 }  // namespace tqr417

@@ -19,4 +19,8 @@ void MakeUnitLineSettings(termios& settings);
 // to check what the application set.
 std::string LineSettingsMismatch(const termios& settings);
 
+// The settings in words, e.g. "4800 baud, 8 data bits, no parity, 1 stop bit, raw", followed
+// by what differs from the unit's line settings when anything does.
+std::string DescribeLineSettings(const termios& settings);
+
 }  // namespace tqr417

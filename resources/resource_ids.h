@@ -136,6 +136,17 @@ inline constexpr int IDC_PTT_TONE_ONLY = 1105;
 inline constexpr int IDC_ERROR_BEEPS = 1114;
 inline constexpr int IDC_PTT_FREQUENCY = 1117;
 
+// The buttons that open a setting dialog, with the template of the dialog each one opens.
+struct DialogButton {
+  int buttonId;
+  int templateId;
+};
+inline constexpr DialogButton kDialogButtons[] = {
+    {IDC_SET_GAINS, IDD_GAIN},      {IDC_COM_PORT, IDD_PORT}, {IDC_MORSE, IDD_MORSE},
+    {IDC_TX_FILTERS, IDD_TX_AUDIO}, {IDC_DUZO, IDD_VOX},      {IDC_DIG5, IDD_DIG5_TONE},
+    {IDC_DIG4, IDD_DIG4_COR},
+};
+
 }  // namespace setup
 
 }  // namespace tqr417::res

@@ -111,6 +111,7 @@ completes() {  # completes LINE EXPECTED: the unpacked completion offers EXPECTE
 }
 check "bash completes the companion's commands" completes "tqr417-cli s" "show set send"
 check "bash completes the port names" completes "tqr417-cli recv --port " "com1 com2"
+check "bash completes the sheet's formats" completes "tqr417-cli report a.417 --format " "html text"
 
 # The unpacked application on an X server of its own: its main window must appear, of the
 # window class the menu entry names (so docks match the two), and the program must still

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-  qt6-base-dev qt6-svg-dev fonts-liberation2 xvfb xauth
+  qt6-base-dev qt6-svg-dev fonts-liberation2 xvfb xauth python3
   clang libclang-rt-14-dev
   "$@"
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows programs under Wine: the core tests (tqr417_core_tests.exe), then the
-# companion's transfers (tqr417-cli.exe send and recv) against the Linux simulated unit,
-# reached through a Wine COM port that points at the simulator's pseudo-terminal, then the
+# companion's transfers (tqr417-cli.exe send and recv, one of them traced) against the Linux
+# simulated unit, reached through a Wine COM port that points at the simulator's
+# pseudo-terminal, and its configuration sheet (report), then the
 # application tqr417.exe under Xvfb: its start-up, and both transfers clicked in its window;
 # last the window and setting dialog tests against the Win32 controls.
 # Builds what is missing first and ends with "N passed, N failed" over all of them.
@@ -231,6 +232,24 @@ check $? "recv from a unit that stops after 400 bytes: the time-out message, exi
 timed download
 stop_sim
 
+# A traced upload: the companion's trace and the unit's hold the same 937 bytes.
+traced_bytes() { awk -v event="$1" '$2 == event { for (i = 4; i <= NF; i++) printf "%s ", $i }' "$2"; }
+start_sim --paced --trace "$work/unit.trace"
+run_cli send "$sent" --trace "$(winpath "$work/send.trace")"
+status=$?
+sim_logged '^upload: checksum'
+for _ in $(seq 60); do grep -q ' close$' "$work/unit.trace" && break; sleep 0.05; done
+sent_bytes=$(traced_bytes sent "$work/send.trace")
+[ "$status" = 0 ] && says "Data Received by TQR-417 OK" out &&
+  grep -qE '^ +0\.000 open +Com1 \(COM9\): 4800 baud, 8 data bits, no parity, 1 stop bit, raw$' \
+    "$work/send.trace" &&
+  grep -qE ' answer +41 \(accepted\)$' "$work/send.trace" &&
+  grep -qE ' answer +41 \(accepted\)$' "$work/unit.trace" &&
+  [ "$(wc -w <<<"$sent_bytes")" = 937 ] && [ "$sent_bytes" = "$(traced_bytes recv "$work/unit.trace")" ]
+check $? "send --trace: the trace holds the opening of COM9 at 4800 8N1, the 937 bytes the unit's own trace holds, and the answer" ||
+  show_run "$status"
+stop_sim
+
 echo "  skip  a port held by another program refuses a second open: Wine does not enforce" \
   "share mode 0 on COM ports (Windows does), so this holds only on Windows"
 
@@ -238,6 +257,19 @@ echo "== Times under Wine, from the open of the port to its close =="
 sed 's/^/  /' "$work/times.log"
 echo "  tqr417-cli.exe: $(stat -c %s "$cli_exe") bytes as built, $(x86_64-w64-mingw32-strip \
   -o "$work/stripped.exe" "$cli_exe" && stat -c %s "$work/stripped.exe") bytes stripped"
+
+echo "== The configuration sheet under Wine =="
+(cd "$work" && wine "$cli_exe" report startup.417 --output sheet.html &&
+  wine "$cli_exe" report startup.417 --format text --output sheet.txt) >"$work/out" 2>"$work/err"
+status=$?
+linux_cli_path=$(realpath "$linux_cli")
+(cd "$work" && "$linux_cli_path" report startup.417 --output linux-sheet.html &&
+  "$linux_cli_path" report startup.417 --format text --output linux-sheet.txt) || exit 1
+[ "$status" = 0 ] && cmp -s "$work/sheet.html" "$work/linux-sheet.html" &&
+  cmp -s "$work/sheet.txt" "$work/linux-sheet.txt"
+check $? "report: the HTML ($(stat -c %s "$work/sheet.html") bytes) and text ($(stat -c %s \
+  "$work/sheet.txt") bytes) sheets of the start-up file are those tqr417-cli gives on Linux" ||
+  show_run "$status"
 
 echo "== The application under Wine =="
 app_exe="$PWD/$win/ui/tqr417.exe"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/defaults.h"
+#include "framework/dialog_template.h"
 #include "framework/modal_runner.h"
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
@@ -130,6 +131,27 @@ INSTANTIATE_TEST_SUITE_P(
                       SettingButtonCase{"Dig5Setup", ids::IDC_DIG5, res::IDD_DIG5_TONE},
                       SettingButtonCase{"Dig4Setup", ids::IDC_DIG4, res::IDD_DIG4_COR}),
     tqr417::test_support::RowName{});
+
+// The table of setting buttons that the configuration sheet orders its sections by: each
+// button the window shows opens the dialog the table names.
+TEST_F(WindowRunTest, EachShownButtonOfTheDialogButtonTableOpensItsDialog) {
+  const fw::DialogTemplate* main = fw::FindTemplate(res::IDD_SETUP_DIALOG);
+  ASSERT_NE(main, nullptr);
+  std::vector<int> expected = {res::IDD_SETUP_DIALOG};
+  for (const ids::DialogButton& button : ids::kDialogButtons) {
+    const fw::ControlTemplate* control = main->FindControl(button.buttonId);
+    ASSERT_NE(control, nullptr) << button.buttonId;
+    if (control->flags & fw::style::kHidden) continue;
+    expected.push_back(button.templateId);
+    runner_.OnDialog(button.templateId, [](fw::DialogDriver& d) { d.Esc(); });
+  }
+  Run([&expected](fw::DialogDriver& d) {
+    for (const ids::DialogButton& button : ids::kDialogButtons) d.Click(button.buttonId);
+    d.Esc();
+  });
+  EXPECT_EQ(runner_.DialogsRun(), expected);
+  EXPECT_EQ(runner_.UnexpectedModals(), 0);
+}
 
 }  // namespace
 }  // namespace tqr417::ui::testing

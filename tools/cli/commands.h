@@ -18,4 +18,7 @@ void AddCompareCommands(CLI::App& app, int& exitCode);
 // send, recv, ports: transfers with a unit on a serial port.
 void AddLinkCommands(CLI::App& app, int& exitCode);
 
+// report: the configuration sheet of a file, as text or as a page for printing.
+void AddReportCommands(CLI::App& app, int& exitCode);
+
 }  // namespace tqr417::cli

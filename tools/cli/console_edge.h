@@ -17,4 +17,8 @@ std::vector<std::string> ArgumentsAsUtf8(int argc, char** argv);
 // False when the system refused.
 bool SetBinaryStandardOutput();
 
+// True when standard output is a terminal (a console window on Windows), where the
+// configuration sheet is shown as text rather than as a page.
+bool StandardOutputIsTerminal();
+
 }  // namespace tqr417::cli

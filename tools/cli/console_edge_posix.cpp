@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include "tools/cli/console_edge.h"
 
 namespace tqr417::cli {
@@ -7,5 +9,7 @@ std::vector<std::string> ArgumentsAsUtf8(int argc, char** argv) {
 }
 
 bool SetBinaryStandardOutput() { return true; }
+
+bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 }  // namespace tqr417::cli

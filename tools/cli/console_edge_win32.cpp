@@ -26,4 +26,6 @@ bool SetBinaryStandardOutput() {
   return _setmode(_fileno(stdout), _O_BINARY) != -1;
 }
 
+bool StandardOutputIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
+
 }  // namespace tqr417::cli

@@ -1,5 +1,6 @@
 // send, recv, ports: the companion's transfers with a unit on a serial port.
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "config/defaults.h"
 #include "link/serial_port_list.h"
 #include "link/serial_port_opener.h"
+#include "link/traced_channel.h"
 #include "link/transfers.h"
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
@@ -57,6 +59,29 @@ int Report(const TransferResult& result) {
   return unitRefused ? kExitNegative : kExitError;
 }
 
+// Runs `transfer` over the ports the options name and tells its outcome. With --trace, the
+// trace file is opened first (its failure ends the command before any port is opened), the
+// transfer goes through a tracing opener, and the trace ends with the outcome.
+int Transfer(const PortOptions& options,
+             const std::function<TransferResult(PortOpener&)>& transfer) {
+  SerialPortOpener ports = PortsFor(options);
+  if (options.tracePath.empty()) return Report(transfer(ports));
+  LineTrace& trace = *options.trace;
+  if (!trace.IsOpen()) {
+    if (const Status opened = trace.Open(options.tracePath); !opened.ok()) {
+      std::cerr << opened.message() << "\n";
+      return kExitError;
+    }
+  }
+  TracingPortOpener traced(ports, trace);
+  const TransferResult result = transfer(traced);
+  trace.Result(std::string(MessageFor(result.outcome).text));
+  const int exitCode = Report(result);
+  if (trace.WriteFailure().ok()) return exitCode;
+  std::cerr << trace.WriteFailure().message() << "\n";
+  return kExitError;
+}
+
 int Send(const std::string& path, const PortOptions& options, bool verify) {
   ConfigSource file;
   if (!LoadFile(path, file.config)) return kExitError;
@@ -96,16 +121,23 @@ void AddPortOptions(CLI::App& command, PortOptions& options) {
           ->capture_default_str();
   command.add_option("--device", options.device, "Serial device to use instead of a Com port")
       ->excludes(port);
+  command
+      .add_option("--trace", options.tracePath,
+                  "Write what goes over the line to this file, one line per event (the "
+                  "manual page gives the format)")
+      ->option_text("PATH");
 }
 
 int UploadToUnit(const UnitConfig& config, const PortOptions& options) {
-  SerialPortOpener ports = PortsFor(options);
-  return Report(Upload(config, ports, PortOf(options)));
+  return Transfer(options, [&config, &options](PortOpener& ports) {
+    return Upload(config, ports, PortOf(options));
+  });
 }
 
 int DownloadFromUnit(UnitConfig& config, const PortOptions& options) {
-  SerialPortOpener ports = PortsFor(options);
-  return Report(Download(config, ports, PortOf(options)));
+  return Transfer(options, [&config, &options](PortOpener& ports) {
+    return Download(config, ports, PortOf(options));
+  });
 }
 
 void AddLinkCommands(CLI::App& app, int& exitCode) {

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   tqr417::cli::AddCompareCommands(app, exitCode);
   tqr417::cli::AddDataCommands(app, exitCode);
   tqr417::cli::AddLinkCommands(app, exitCode);
+  tqr417::cli::AddReportCommands(app, exitCode);
   const std::vector<std::string> arguments = tqr417::cli::ArgumentsAsUtf8(argc, argv);
   // CLI11 takes the program's name first; a program started without one gets its own.
   std::vector<const char*> pointers;

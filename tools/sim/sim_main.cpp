@@ -13,6 +13,7 @@
 
 #include "config/defaults.h"
 #include "file/config_file.h"
+#include "link/line_trace.h"
 #include "tools/sim/simulated_unit.h"
 #include "tools/version.h"
 
@@ -65,7 +66,20 @@ int main(int argc, char** argv) {
       ->check(CLI::NonNegativeNumber)
       ->option_text("N");
   app.add_flag("--paced,--pace", behaviour.paced, "Keep to the timing of a real 4800-baud line");
+  std::string tracePath;
+  app.add_option("--trace", tracePath,
+                 "Write what goes over the line to this file, from the unit's side, in the "
+                 "format of tqr417-cli --trace")
+      ->option_text("PATH");
   CLI11_PARSE(app, argc, argv);
+
+  tqr417::LineTrace trace;
+  if (!tracePath.empty()) {
+    if (const tqr417::Status opened = trace.Open(tracePath); !opened.ok()) {
+      std::cerr << "tqr417-sim: " << opened.message() << "\n";
+      return 2;
+    }
+  }
 
   tqr417::UnitConfig config = tqr417::StartupConfig();
   if (!loadPath.empty()) {
@@ -88,6 +102,7 @@ int main(int argc, char** argv) {
 
   tqr417::sim::SimulatedUnit unit(config, behaviour,
                                   [](const std::string& line) { std::cout << line << std::endl; });
+  if (trace.IsOpen()) unit.TraceTo(&trace);
   const tqr417::Status started = unit.Start();
   if (!started.ok()) {
     std::cerr << "tqr417-sim: " << started.message() << "\n";

@@ -116,12 +116,19 @@ void SimulatedUnit::Serve() {
     if (p[0].revents & POLLIN) {
       uint8_t command = 0;
       if (read(pty_.fd(), &command, 1) == 1) {  // EAGAIN or EIO: look again
-        Transaction t = ServeOne(command, Clock::now());
+        const Clock::time_point commandAt = Clock::now();
+        if (!sessionOpen) TraceOpened();
+        sessionOpen = true;
+        Trace(TraceDirection::kReceived, &command, 1);
+        Transaction t = ServeOne(command, commandAt);
         // When the session has ended meanwhile, tidy the port before the request counts as
         // served, so whoever waits for it finds the port ready for the next session.
         pollfd after{pty_.fd(), POLLIN, 0};
         sessionOpen = !(poll(&after, 1, 0) > 0 && (after.revents & POLLHUP));
-        if (!sessionOpen) DiscardUnread();
+        if (!sessionOpen) {
+          DiscardUnread();
+          TraceClosed();
+        }
         Record(std::move(t));
         continue;
       }
@@ -129,11 +136,32 @@ void SimulatedUnit::Serve() {
     if (p[0].revents & (POLLHUP | POLLERR)) {
       // Nobody has the port open. Once per session, discard what it left unread, then look
       // for the next session now and then (a closed slave keeps signalling).
-      if (sessionOpen) DiscardUnread();
+      if (sessionOpen) {
+        DiscardUnread();
+        TraceClosed();
+      }
       sessionOpen = false;
       pollfd stop{stopPipe_[0], POLLIN, 0};
       poll(&stop, 1, static_cast<int>(kIdlePoll.count()));
     }
+  }
+}
+
+void SimulatedUnit::TraceOpened() {
+  if (trace_ == nullptr) return;
+  termios settings{};
+  const bool read = tcgetattr(pty_.fd(), &settings) == 0;
+  trace_->PortOpened(DevicePath() + ": " +
+                     (read ? DescribeLineSettings(settings) : "line settings unreadable"));
+}
+
+void SimulatedUnit::TraceClosed() {
+  if (trace_ != nullptr) trace_->Closed();
+}
+
+void SimulatedUnit::Trace(TraceDirection direction, const uint8_t* bytes, int count) {
+  if (trace_ != nullptr && count > 0) {
+    trace_->Bytes(direction, std::span<const uint8_t>(bytes, static_cast<size_t>(count)));
   }
 }
 
@@ -207,6 +235,7 @@ void SimulatedUnit::ServeUpload(Transaction& t, const UnitBehaviour& behaviour) 
   Clock::time_point sendAt = t.lineEnd + std::chrono::milliseconds(behaviour.answerDelayMs);
   if (behaviour.paced) sendAt += LineTime(1);
   if (!SleepUntil(sendAt) || !WriteAll(&answer, 1)) return;
+  if (trace_ != nullptr) trace_->Answer(answer);
   t.lastSentAt = Clock::now();
   t.bytesSent = 1;
   t.log += "; answered " + Hex(answer, 2) + " " +
@@ -234,9 +263,11 @@ void SimulatedUnit::ServeDownload(Transaction& t, const UnitBehaviour& behaviour
   if (behaviour.paced) {
     for (int i = 0; i < count; ++i) {
       if (!SleepUntil(start + LineTime(i + 1)) || !WriteAll(&bytes[i], 1)) break;
+      Trace(TraceDirection::kSent, &bytes[i], 1);
       ++t.bytesSent;
     }
   } else if (SleepUntil(start) && WriteAll(bytes.data(), count)) {
+    Trace(TraceDirection::kSent, bytes.data(), count);
     t.bytesSent = count;
   }
   t.lastSentAt = Clock::now();
@@ -258,6 +289,7 @@ int SimulatedUnit::ReadBytes(uint8_t* into, int count, std::chrono::milliseconds
     const ssize_t n = read(pty_.fd(), into + got, static_cast<size_t>(count - got));
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
     if (n <= 0) break;
+    Trace(TraceDirection::kReceived, into + got, static_cast<int>(n));
     got += static_cast<int>(n);
   }
   return got;

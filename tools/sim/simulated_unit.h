@@ -27,6 +27,7 @@
 #include "config/status.h"
 #include "config/unit_config.h"
 #include "link/config_frame.h"
+#include "link/line_trace.h"
 #include "tools/sim/pty_master.h"
 #include "tools/sim/unit_behaviour.h"
 
@@ -62,6 +63,11 @@ class SimulatedUnit {
 
   const std::string& DevicePath() const { return pty_.SlavePath(); }
 
+  // Traces what goes over the line, from the unit's side, to `trace` (which must outlive the
+  // unit); call before Start. A session's opening is traced at its first byte, with the line
+  // settings the application set, and its close when the application has closed the port.
+  void TraceTo(LineTrace* trace) { trace_ = trace; }
+
   UnitConfig Held() const;
   void SetBehaviour(const UnitBehaviour& behaviour);
 
@@ -82,12 +88,17 @@ class SimulatedUnit {
   bool SleepUntil(Clock::time_point when);
   bool Stopping() const;
   void DiscardUnread();
+  // Traces the opening of a session at its first byte, and its close.
+  void TraceOpened();
+  void TraceClosed();
+  void Trace(TraceDirection direction, const uint8_t* bytes, int count);
   void Record(Transaction t);
 
   PtyMaster pty_;
   int stopPipe_[2] = {-1, -1};
   std::thread thread_;
   LogSink log_;
+  LineTrace* trace_ = nullptr;  // used by the serving thread only
 
   mutable std::mutex mutex_;
   mutable std::condition_variable changed_;
