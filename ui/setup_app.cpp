@@ -1,11 +1,14 @@
 #include "ui/setup_app.h"
 
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
+#include "framework/message_box.h"
 #include "link/serial_port_opener.h"
 #include "ui/app_icon.h"
 #include "ui/setup_dlg.h"
+#include "ui/startup_arguments.h"
 
 CSetupApp theApp;
 
@@ -30,6 +33,15 @@ BOOL CSetupApp::InitInstance() {
   tqr417::SerialPortOpener ports(DeviceFromEnvironment("TQR417_COM1"),
                                  DeviceFromEnvironment("TQR417_COM2"));
   CSetupDlg dlg(config, state, ports);
+  const tqr417::ui::StartupRequest request =
+      tqr417::ui::ParseStartupArguments(tqr417::ui::CommandLineArguments());
+  if (!request.usage.empty()) {
+    // Standard error reaches a terminal where there is one; the message box reaches the
+    // technician who started the program from a desktop entry or a script.
+    std::cerr << request.usage << "\n";
+    AfxMessageBoxUtf8(request.usage, MB_ICONEXCLAMATION);
+  }
+  dlg.SetStartupFile(request.file);
   m_pMainWnd = &dlg;
   dlg.DoModal();  // IDCANCEL from "EXIT Application", Esc or the close box
   m_pMainWnd = nullptr;

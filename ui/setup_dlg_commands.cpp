@@ -92,7 +92,13 @@ void CSetupDlg::OnLoadConfig() {
   // Nothing is stored first: what was typed and not yet stored is replaced by the refresh.
   CFileDialog chooser(TRUE, kExtension, kPattern, kChooserFlags);
   if (chooser.DoModal() == IDOK) {
-    ReportFileOutcome(tqr417::LoadConfigFile(chooser.GetPathName(), config_));
+    LoadAndShow(chooser.GetPathName());
+  } else {
+    RefreshFromConfig();
   }
+}
+
+void CSetupDlg::LoadAndShow(const std::string& path) {
+  ReportFileOutcome(tqr417::LoadConfigFile(path, config_));
   RefreshFromConfig();
 }
