@@ -49,6 +49,10 @@ class SetupWindowTest : public ::testing::Test {
   // Closes the window and opens a new one given `startupFile` to load at start, as the
   // program's command line gives it.
   void ReopenWithStartupFile(const std::string& startupFile);
+  // A transfer message as the window shows it: the message, then the port and device tried.
+  std::string OnPort(const std::string& message, ComPort port = ComPort::kCom1) const {
+    return message + "\n\n" + ports_.PortLabel(port);
+  }
   // Number of message boxes shown whose text contains `part`.
   int MessagesContaining(const std::string& part) const;
 
