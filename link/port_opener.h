@@ -4,6 +4,7 @@
 // gives a scripted channel.
 
 #include <memory>
+#include <string>
 
 #include "config/com_port.h"
 #include "config/status.h"
@@ -26,6 +27,10 @@ class PortOpener {
   // transfer (UPLOAD_OUTPUT_QUEUE, DOWNLOAD_OUTPUT_QUEUE) where the platform has one, as
   // Windows has; the POSIX backend ignores it.
   virtual OpenedPort Open(ComPort port, int outputQueueSize) = 0;
+
+  // How messages name `port` and the device it opens, such as "Com1 (/dev/ttyS0)": every
+  // transfer message ends with it, so a technician sees which device was tried.
+  virtual std::string PortLabel(ComPort port) const = 0;
 };
 
 }  // namespace tqr417

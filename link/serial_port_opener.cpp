@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "link/serial_link.h"
+#include "link/serial_port_list.h"
 
 namespace tqr417 {
 
@@ -31,9 +32,16 @@ const std::string& SerialPortOpener::Device(ComPort port) const { return devices
 
 OpenedPort SerialPortOpener::Open(ComPort port, int outputQueueSize) {
   auto link = std::make_unique<SerialLink>();
-  Status status = link->Open(labels_[Index(port)], devices_[Index(port)], outputQueueSize);
-  if (!status.ok()) return {nullptr, std::move(status)};
-  return {std::move(link), Status::Ok()};
+  const std::string& device = devices_[Index(port)];
+  Status status = link->Open(labels_[Index(port)], device, outputQueueSize);
+  if (status.ok()) return {std::move(link), Status::Ok()};
+  if (!SerialPortPresent(device)) {
+    status = Status::Error(status.code(), status.message() + "\n" + HowToChooseAnotherPort(),
+                           status.osError());
+  }
+  return {nullptr, std::move(status)};
 }
+
+std::string SerialPortOpener::PortLabel(ComPort port) const { return labels_[Index(port)]; }
 
 }  // namespace tqr417

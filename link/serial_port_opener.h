@@ -22,7 +22,10 @@ class SerialPortOpener : public PortOpener {
   // The device `port` opens.
   const std::string& Device(ComPort port) const;
 
+  // A device that does not exist is reported with the serial ports that do, and how to
+  // make Com1 or Com2 open one of them.
   OpenedPort Open(ComPort port, int outputQueueSize) override;
+  std::string PortLabel(ComPort port) const override;
 
  private:
   SerialPortOpener() = default;

@@ -18,9 +18,15 @@ tqr417.exe      the setup application: sets up the TQR-417 over its serial line.
 tqr417-cli.exe  the command-line companion (send, recv, ports, ...; run it with --help).
 
 Nothing needs installing: copy the folder anywhere and start tqr417.exe. Connect the unit to
-COM1 or COM2 and choose the port with "Com Port". To use another port, set the environment
-variable TQR417_COM1 or TQR417_COM2 to its name (for example COM5) before starting.
-Configurations are kept in .417 files ("SAVEConfig", "Load Config").
+COM1 or COM2 and choose the port with "Com Port". "tqr417-cli.exe ports" lists the COM ports
+with their names in Device Manager, such as "USB Serial Port (COM5)". To use another port,
+either run "tqr417-cli.exe ports --com1 COM5" once (kept for you in
+%APPDATA%\tqr417\ports.conf), or renumber the adapter to COM1 in Device Manager (the port's
+Properties, Port Settings, Advanced). The environment variables TQR417_COM1 and TQR417_COM2
+name a port for one run and come before the file. Every transfer message ends with the port
+and device tried.
+Configurations are kept in .417 files ("SAVEConfig", "Load Config"); "tqr417.exe FILE", or a
+.417 file dropped on tqr417.exe, opens with FILE loaded.
 TEXT
 sed -i 's/$/\r/' "$stage/README.txt"
 (cd "$win/release" && rm -f ../tqr417-windows-x64.zip && zip -q -r ../tqr417-windows-x64.zip tqr417)

@@ -199,13 +199,32 @@ check $? "three timed uploads and downloads with the paced unit succeed"
 run_cli ports
 [ "$?" = 0 ] && says "Com1 opens COM9 (from TQR417_COM1)" out
 check $? "ports names what Com1 opens"
+# The port settings in %APPDATA%: kept by ports --com2, read by the next run, and a device
+# that does not exist is answered with the ports that do and the two ways to use one.
+wcli ports --com2 COM7 && says 'Kept in C:\users\' out && says '\AppData\Roaming\tqr417\ports.conf' out
+check $? "ports --com2 COM7 keeps it in %APPDATA%\\tqr417\\ports.conf" || told
+wcli ports && says "Com2 opens COM7 (from C:" out
+check $? "ports then shows Com2 opening COM7 from the settings file" || told
+wcli send --port com2 "$sent"
+status=$?
+[ "$status" = 2 ] && says "Cannot open Com2 (COM7)" err && says "Serial ports on this computer:" err &&
+  says "tqr417-cli ports --com1 COMn" err && says "Device Manager" err
+check $? "send to a kept port that does not exist: exit $status, the ports present and how to use one" ||
+  told
+TQR417_COM2=COM9 wine "$cli_exe" ports >"$work/out" 2>"$work/err" &&
+  says "Com2 opens COM9 (from TQR417_COM2)" out
+check $? "TQR417_COM2 comes before the settings file" || told
+printf 'com2=\001\n' >"$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/tqr417/ports.conf"
+wcli ports && says "Com2 opens COM2" out && says "is ignored: line 1" err
+check $? "a malformed settings file is ignored with a warning" || told
+rm -f "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/tqr417/ports.conf"
 
 start_sim --paced --silent
 rm -f "$work/received.417"
 run_cli send "$sent"
 status=$?
-[ "$status" = 1 ] && says "Error in Data sent to TQR-417" err
-check $? "send to a silent unit: \"Error in Data sent to TQR-417\", exit 1"
+[ "$status" = 1 ] && says "Error in Data sent to TQR-417" err && says "Com1 (COM9)" err
+check $? "send to a silent unit: \"Error in Data sent to TQR-417\" naming Com1 (COM9), exit 1"
 run_cli recv "$received"
 status=$?
 [ "$status" = 2 ] && says "Timeout receiving Data from TQR-417, Check Cables" err &&
@@ -298,6 +317,28 @@ else
   echo "  skip  tqr417.exe start-up: xvfb-run or xdotool missing"
 fi
 
+# A file named on the command line, in a folder with accents and Greek, that does not load:
+# the program reaches the load through the wide command line and answers with the message box
+# naming the file (from Wine's message box trace), before its window shows.
+app_start_file() {
+  WINEDEBUG=-all,trace+msgbox wine "$app_exe" "$start_file" >/dev/null 2>"$work/start-file.err" &
+  for _ in $(seq 400); do
+    grep -q 'trace:msgbox' "$work/start-file.err" && break
+    sleep 0.05
+  done
+  wineserver -k >/dev/null 2>&1
+}
+start_file=$(winpath "$folder/missing site.417")
+export start_file work
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+  wineserver -k >/dev/null 2>&1
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f app_start_file); app_start_file" \
+    >/dev/null 2>&1
+  grep 'trace:msgbox' "$work/start-file.err" | grep -q 'missing site.417'
+  check $? "tqr417.exe \"Z:\\...\\Büro Ω\\missing site.417\": the load's message box names the file" ||
+    grep 'trace:msgbox' "$work/start-file.err" | head -n 3
+fi
+
 # The transfers from the application's own window, driven from outside as the technician
 # would: a mouse click on the button, the message box's text from Wine's message box trace,
 # Enter to dismiss the box. Without a window manager X keyboard input goes to the window under
@@ -372,10 +413,11 @@ if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
     xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f app_transfers); app_transfers" \
       >"$work/app-transfers.log" 2>&1
   sed 's/^/        /' "$work/app-transfers.log"
-  grep -qx 'Send to 417: Data Received by TQR-417 OK after [0-9]* ms' "$work/app-transfers.log" &&
+  # Each message ends with the port and device tried.
+  grep -qx 'Send to 417: Data Received by TQR-417 OK\\n\\nCom1 (COM9) after [0-9]* ms' "$work/app-transfers.log" &&
     grep -q '^upload: checksum 0xCF75 matches; configuration kept; answered 0x41' "$work/sim.log"
   check $? "\"Send to 417\" in tqr417.exe: \"Data Received by TQR-417 OK\", the unit took the start-up frame (checksum 0xCF75)"
-  grep -qx 'Recv from 417: Data received from TQR-417 OK after [0-9]* ms' "$work/app-transfers.log" &&
+  grep -qx 'Recv from 417: Data received from TQR-417 OK\\n\\nCom1 (COM9) after [0-9]* ms' "$work/app-transfers.log" &&
     grep -q '^download: sent 936 of 936 bytes' "$work/sim.log" &&
     ! grep -q 'not dismissed' "$work/app-transfers.log"
   check $? "\"Recv from 417\" in tqr417.exe: \"Data received from TQR-417 OK\", both boxes dismissed with Enter"

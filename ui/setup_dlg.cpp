@@ -144,6 +144,7 @@ BOOL CSetupDlg::OnInitDialog() {
   SetAccessibleName(ids::IDC_MON_MOMENTARY_MS, "Momentary time (ms)");
   SetAccessibleName(ids::IDC_PTT_FREQUENCY, "PTT Frequency");
   SetAccessibleName(ids::IDC_SCROLLBAR, "Function table rows");
+  if (!startupFile_.empty()) LoadAndShow(startupFile_);
   return TRUE;
 }
 

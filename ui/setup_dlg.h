@@ -12,6 +12,8 @@
 // back. Commands that read the table store first; the download and the load refresh last.
 
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "config/unit_config.h"
 #include "framework/dialog.h"
@@ -26,6 +28,11 @@ class CSetupDlg : public CDialog {
   // application shell owns it, and it outlives the window.
   CSetupDlg(tqr417::UnitConfig& config, tqr417::AppState& state, tqr417::PortOpener& ports,
             CDialog* parent = nullptr);
+
+  // A file to load as "Load Config" loads a chosen one, once the window has its start-up
+  // configuration and before it shows: on failure the same message, and the start-up
+  // configuration stays. Set before the window is created; empty for none.
+  void SetStartupFile(std::string path) { startupFile_ = std::move(path); }
 
   // --- The grid (setup_dlg_grid.cpp). Rows are numbered 1 to 10 from the top.
 
@@ -90,6 +97,9 @@ class CSetupDlg : public CDialog {
   void EnableRowByToneActive(int row);
   // Gives each grid cell the name of its column heading and row label, e.g. "Relay F01".
   void NameGridCells();
+  // Loads `path` into the configuration, reports a failure or warning naming the file, and
+  // shows the configuration as it then stands.
+  void LoadAndShow(const std::string& path);
   // Shows a transfer's outcome in a message box.
   void ReportOutcome(const tqr417::TransferResult& result);
   // When a transfer lets go of the port: the upload holds it until the technician has seen
@@ -107,4 +117,5 @@ class CSetupDlg : public CDialog {
   tqr417::UnitConfig& config_;
   tqr417::AppState& state_;
   tqr417::PortOpener& ports_;
+  std::string startupFile_;
 };

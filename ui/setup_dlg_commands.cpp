@@ -35,7 +35,10 @@ void CSetupDlg::ReportOutcome(const tqr417::TransferResult& result) {
   // A port that cannot be opened, or a line that fails part-way, is reported with the
   // reason, which names the port and its device, so the technician knows whether to plug in
   // a cable or close another program.
-  if (!result.reason.message().empty()) text += "\n\n" + result.reason.message();
+  // Any other outcome names the port and device tried, so a message from a port that opens
+  // the wrong device says which one it was.
+  text += "\n\n" + (result.reason.message().empty() ? ports_.PortLabel(state_.comPort)
+                                                    : result.reason.message());
   // The reason names the device as the file system spells it, in UTF-8.
   AfxMessageBoxUtf8(text, message.icon == tqr417::MessageIcon::kStop ? MB_ICONHAND : MB_OK);
 }
@@ -92,7 +95,13 @@ void CSetupDlg::OnLoadConfig() {
   // Nothing is stored first: what was typed and not yet stored is replaced by the refresh.
   CFileDialog chooser(TRUE, kExtension, kPattern, kChooserFlags);
   if (chooser.DoModal() == IDOK) {
-    ReportFileOutcome(tqr417::LoadConfigFile(chooser.GetPathName(), config_));
+    LoadAndShow(chooser.GetPathName());
+  } else {
+    RefreshFromConfig();
   }
+}
+
+void CSetupDlg::LoadAndShow(const std::string& path) {
+  ReportFileOutcome(tqr417::LoadConfigFile(path, config_));
   RefreshFromConfig();
 }

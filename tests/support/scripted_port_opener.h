@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -22,6 +23,10 @@ class ScriptedPortOpener : public PortOpener {
     if (held) return {nullptr, Status::Error(StatusCode::kIoError, "The port is in use")};
     held = true;
     return {std::make_unique<Port>(*this), Status::Ok()};
+  }
+
+  std::string PortLabel(ComPort port) const override {
+    return std::string(PortName(port)) + " (scripted line)";
   }
 
   ScriptedChannel channel;               // what every opened port serves and records

@@ -198,7 +198,10 @@ TEST_P(CliPtyFaultTest, ReportsTheMessageFailsAndWritesNothing) {
   const CliRun run = Cli(std::string(GetParam().command) + " " + Path(target.c_str()) + Device());
   EXPECT_EQ(run.exitCode, GetParam().exitCode);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(Err().find(GetParam().message), std::string::npos) << Err();
+  // The device tried, on the line after the message.
+  EXPECT_NE(Err().find(std::string(GetParam().message) + "\n" + unit_->DevicePath()),
+            std::string::npos)
+      << Err();
   EXPECT_FALSE(fs::exists(Path("b.417")));
 }
 
@@ -260,6 +263,41 @@ TEST_F(CliPtyTest, SimulatorServesThroughItsLinkAndStopsCleanly) {
   EXPECT_NE(log.find("download: sent 936 of 936 bytes"), std::string::npos) << log;
   EXPECT_NE(log.find("stopped"), std::string::npos) << log;
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+// ports --com1 keeps a device in the settings folder, which every later run reads: ports
+// shows where it came from, and a transfer on Com1 tries it, naming the ports that exist.
+TEST_F(CliTest, PortsKeepsTheDeviceComOneOpens) {
+  const std::string settings = (dir_ / "config/tqr417/ports.conf").string();
+  const CliRun kept = Cli("ports --com1 /dev/tqr417-absent");
+  EXPECT_EQ(kept.exitCode, 0) << Err();
+  EXPECT_NE(kept.out.find("Kept in " + settings), std::string::npos) << kept.out;
+  ASSERT_EQ(Cli("ports --com2 /dev/ttyUSB7").exitCode, 0) << Err();
+
+  const CliRun shown = Cli("ports");
+  EXPECT_NE(shown.out.find("Com1 opens /dev/tqr417-absent (from " + settings + ") (not present)"),
+            std::string::npos)
+      << shown.out;
+  EXPECT_NE(shown.out.find("Com2 opens /dev/ttyUSB7 (from " + settings + ")"), std::string::npos)
+      << shown.out;
+
+  ASSERT_EQ(Cli("new " + Path("a.417")).exitCode, 0);
+  EXPECT_EQ(Cli("send " + Path("a.417") + " --port com1").exitCode, 2);
+  EXPECT_NE(Err().find("Error Opening Comm Port\nCannot open Com1 (/dev/tqr417-absent)"),
+            std::string::npos)
+      << Err();
+  EXPECT_NE(Err().find("Serial ports on this computer:"), std::string::npos) << Err();
+  EXPECT_NE(Err().find("tqr417-cli ports --com1"), std::string::npos) << Err();
+}
+
+TEST_F(CliTest, MalformedPortSettingsAreIgnoredWithAWarning) {
+  fs::create_directories(dir_ / "config/tqr417");
+  std::ofstream(dir_ / "config/tqr417/ports.conf") << "com1=/dev/ttyUSB0\n\x01\x02garbage\n";
+  const CliRun run = Cli("ports");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("Com1 opens /dev/ttyS0"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("(from "), std::string::npos) << run.out;
+  EXPECT_NE(Err().find("ports.conf is ignored: line 2"), std::string::npos) << Err();
 }
 
 TEST_F(CliTest, PortsNamesWhatComOneAndComTwoOpen) {

@@ -46,8 +46,10 @@ class CliTest : public testing::Test {
   // Runs the companion with `args` in the test's own folder, so that rows can name files
   // without their folder; standard output is captured, standard error kept apart.
   CliRun Cli(const std::string& args) {
-    const std::string command = "cd " + dir_.string() + " && " + std::string(TQR417_CLI) + " " +
-                                args + " 2>" + (dir_ / "stderr.txt").string();
+    // The user's own port settings are never read: the settings folder is the test's.
+    const std::string command =
+        "cd " + dir_.string() + " && XDG_CONFIG_HOME=" + (dir_ / "config").string() + " " +
+        std::string(TQR417_CLI) + " " + args + " 2>" + (dir_ / "stderr.txt").string();
     FILE* pipe = popen(command.c_str(), "r");
     CliRun run{-1, {}};
     if (!pipe) return run;

@@ -34,10 +34,11 @@ class FileCommandsTest : public SetupWindowTest {
     SetupWindowTest::TearDown();
   }
 
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+  // Joined as text, so that a UTF-8 name stays UTF-8 on every platform.
+  std::string PathOf(const std::string& name) const { return folder_.string() + "/" + name; }
 
   // A configuration file in Dual mode with the momentary MON relay and marked entries.
-  std::string WriteDualFile() {
+  std::string WriteDualFile(const std::string& name = "dual.417") {
     UnitConfig file = StartupConfig();
     file.main.toneMode = 1;
     file.main.monRelayMode = 2;
@@ -45,7 +46,7 @@ class FileCommandsTest : public SetupWindowTest {
     file.functionTable.relay[0] = "R02";
     file.functionTable.relayDurationMs[0] = 4321;
     file.functionTable.digitalOutput[55] = 17;
-    const std::string path = PathOf("dual.417");
+    const std::string path = PathOf(name);
     EXPECT_TRUE(SaveConfigFile(path, file).ok());
     loaded_ = file;
     return path;
@@ -139,6 +140,28 @@ TEST_F(FileCommandsTest, FailedLoadReportsAndChangesNothing) {
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)),
             std::to_string(config_.functionTable.digitalOutput[2]));
+}
+
+// A file named on the command line is loaded as "Load Config" loads one, before the window
+// shows; names in any script arrive whole.
+TEST_F(FileCommandsTest, FileGivenAtStartIsLoadedBeforeTheWindowShows) {
+  ReopenWithStartupFile(WriteDualFile("Zürich Ωμέγα.417"));
+  EXPECT_EQ(config_, loaded_);
+  EXPECT_TRUE(runner_.Messages().empty());
+  EXPECT_TRUE(Checked(ids::IDC_DUAL));
+  EXPECT_EQ(Text(GridId(grid::kRelay, 1)), "R02");
+  EXPECT_EQ(Text(ids::IDC_MON_MOMENTARY_MS), "1500");
+  EXPECT_TRUE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+}
+
+TEST_F(FileCommandsTest, FailedLoadAtStartNamesTheFileAndOpensWithTheStartupConfiguration) {
+  ReopenWithStartupFile(PathOf("missing Ωμέγα.417"));
+  ASSERT_EQ(runner_.Messages().size(), 1u);
+  EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
+  EXPECT_NE(runner_.Messages()[0].text.str().find("missing Ωμέγα.417"), std::string::npos);
+  EXPECT_EQ(config_, StartupConfig());
+  EXPECT_TRUE(Checked(ids::IDC_SINGLE));
+  EXPECT_EQ(RowLabel(1), "F01");
 }
 
 // A file the reader cannot take whole, made from a file the save wrote (in Dual mode).

@@ -7,10 +7,21 @@ namespace tqr417::ui::testing {
 
 void SetupWindowTest::SetUp() {
   use_ = std::make_unique<fw::ScopedModalRunner>(runner_);
+  Open({});
+}
+
+void SetupWindowTest::Open(const std::string& startupFile) {
   dlg_ = std::make_unique<CSetupDlg>(config_, state_, ports_);
+  dlg_->SetStartupFile(startupFile);
   ASSERT_TRUE(dlg_->Create());
   driver_ = std::make_unique<fw::DialogDriver>(*dlg_);
   Reactivate();
+}
+
+void SetupWindowTest::ReopenWithStartupFile(const std::string& startupFile) {
+  driver_.reset();
+  dlg_.reset();
+  Open(startupFile);
 }
 
 void SetupWindowTest::TearDown() {

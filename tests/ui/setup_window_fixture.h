@@ -46,6 +46,13 @@ class SetupWindowTest : public ::testing::Test {
   void ClickDual();
   // Brings the window back to the front after a modal run took the activation.
   void Reactivate();
+  // Closes the window and opens a new one given `startupFile` to load at start, as the
+  // program's command line gives it.
+  void ReopenWithStartupFile(const std::string& startupFile);
+  // A transfer message as the window shows it: the message, then the port and device tried.
+  std::string OnPort(const std::string& message, ComPort port = ComPort::kCom1) const {
+    return message + "\n\n" + ports_.PortLabel(port);
+  }
   // Number of message boxes shown whose text contains `part`.
   int MessagesContaining(const std::string& part) const;
 
@@ -55,6 +62,8 @@ class SetupWindowTest : public ::testing::Test {
   fw::ScriptedRunner runner_;
 
  private:
+  void Open(const std::string& startupFile);
+
   std::unique_ptr<fw::ScopedModalRunner> use_;
   std::unique_ptr<CSetupDlg> dlg_;
   std::unique_ptr<fw::DialogDriver> driver_;

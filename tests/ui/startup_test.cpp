@@ -1,4 +1,7 @@
-// The main window right after it has opened, and its system menu.
+// The main window right after it has opened, its system menu, and the command line.
+
+#include <string>
+#include <vector>
 
 #include "config/defaults.h"
 #include "framework/dialog_template.h"
@@ -6,6 +9,7 @@
 #include "link/config_frame.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/setup_window_fixture.h"
+#include "ui/startup_arguments.h"
 
 namespace tqr417::ui::testing {
 namespace {
@@ -110,6 +114,39 @@ TEST_F(MomentaryFieldTest, ModeOutsideTheGroupLeavesTheEnablingAsItWas) {
   EXPECT_FALSE(Checked(ids::IDC_MON_MOMENTARY));
   EXPECT_EQ(config_.main.monRelayMode, -1);
 }
+
+// The program's command line: at most one file; anything else is answered with the usage,
+// and the window still opens (with no file to load).
+struct ArgumentsCase {
+  std::vector<std::string> arguments;
+  std::string file;
+  std::string usageNames;  // a part of the usage message; empty when there is none
+};
+
+class StartupArgumentsTest : public ::testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(StartupArgumentsTest, GiveTheFileOrTheUsage) {
+  const StartupRequest request = ParseStartupArguments(GetParam().arguments);
+  EXPECT_EQ(request.file, GetParam().file);
+  if (GetParam().usageNames.empty()) {
+    EXPECT_EQ(request.usage, "");
+  } else {
+    EXPECT_NE(request.usage.find(GetParam().usageNames), std::string::npos) << request.usage;
+    EXPECT_NE(request.usage.find("Usage: tqr417 [FILE]"), std::string::npos);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StartupArgumentsTest,
+    ::testing::Values(ArgumentsCase{{}, "", ""}, ArgumentsCase{{"site.417"}, "site.417", ""},
+                      ArgumentsCase{{"/tmp/Zürich Ω.417"}, "/tmp/Zürich Ω.417", ""},
+                      ArgumentsCase{{"-"}, "-", ""},
+                      ArgumentsCase{{"--", "-odd.417"}, "-odd.417", ""},
+                      ArgumentsCase{{"a.417", "b.417"}, "", "\"b.417\" was also given"},
+                      ArgumentsCase{{"--verbose"}, "", "Unknown option \"--verbose\""},
+                      ArgumentsCase{{"-x", "a.417"}, "", "Unknown option \"-x\""},
+                      ArgumentsCase{{"--help"}, "", "setup application"},
+                      ArgumentsCase{{""}, "", "empty"}));
 
 }  // namespace
 }  // namespace tqr417::ui::testing

@@ -82,7 +82,7 @@ TEST_F(TransferCommandsTest, UploadSendsWhatTheWindowShows) {
   Driver().Click(ids::IDC_SEND);
 
   const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, "Data Received by TQR-417 OK");
+  EXPECT_EQ(message.text, OnPort("Data Received by TQR-417 OK"));
   EXPECT_EQ(message.icon, 0u);
   EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom1});
   EXPECT_EQ(ports_.queueSizes, std::vector<int>{UPLOAD_OUTPUT_QUEUE});
@@ -104,7 +104,7 @@ TEST_F(TransferCommandsTest, UploadWithAFieldOutOfRangeReportsItAndSendsAllTheSa
   Driver().Click(ids::IDC_SEND);
   ASSERT_EQ(runner_.Messages().size(), 2u);
   EXPECT_NE(runner_.Messages()[0].text.str().find("64"), std::string::npos);
-  EXPECT_EQ(runner_.Messages()[1].text, "Data Received by TQR-417 OK");
+  EXPECT_EQ(runner_.Messages()[1].text, OnPort("Data Received by TQR-417 OK"));
   EXPECT_EQ(Sent().functionTable.ctcssCode[1], 70);
 }
 
@@ -112,7 +112,7 @@ TEST_F(TransferCommandsTest, RefusedUploadShowsTheErrorWithAStopIcon) {
   UnitAnswers(0x4E);
   Driver().Click(ids::IDC_SEND);
   const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, "Error in Data sent to TQR-417");
+  EXPECT_EQ(message.text, OnPort("Error in Data sent to TQR-417"));
   EXPECT_EQ(message.icon, MB_ICONHAND);
 }
 
@@ -133,7 +133,7 @@ TEST_F(TransferCommandsTest, DownloadReplacesTheConfigurationAndRefreshes) {
   Scroll(SB_THUMBPOSITION, 6);
   Driver().Click(ids::IDC_RECV);
   const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, "Data received from TQR-417 OK");
+  EXPECT_EQ(message.text, OnPort("Data received from TQR-417 OK"));
   EXPECT_EQ(message.icon, 0u);
   EXPECT_EQ(config_, ThroughFrame(UnitHeldConfig()));
   EXPECT_EQ(ports_.channel.written, std::vector<uint8_t>{CMD_RECV_CONFIG});
@@ -156,7 +156,7 @@ TEST_F(TransferCommandsTest, DownloadIntoSingleModeWithoutMomentaryTime) {
     state_.comPort = ComPort::kCom2;
     UnitSends(FrameOf(unit));
     Driver().Click(ids::IDC_RECV);
-    EXPECT_EQ(OnlyMessage().text, "Data received from TQR-417 OK");
+    EXPECT_EQ(OnlyMessage().text, OnPort("Data received from TQR-417 OK", ComPort::kCom2));
     EXPECT_EQ(config_, ThroughFrame(unit));
     EXPECT_TRUE(Checked(ids::IDC_SINGLE));
     EXPECT_EQ(state_.scrollMax, 7);
@@ -186,7 +186,7 @@ TEST_F(TransferCommandsTest, FailedOpenStillRefreshesFromTheFirstEntry) {
 TEST_F(TransferCommandsTest, SilentUnitTimesOutAndChangesNothing) {
   Driver().Click(ids::IDC_RECV);
   const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, "Timeout receiving Data from TQR-417, Check Cables");
+  EXPECT_EQ(message.text, OnPort("Timeout receiving Data from TQR-417, Check Cables"));
   EXPECT_EQ(message.icon, MB_ICONHAND);
   EXPECT_EQ(config_, StartupConfig());
 }
@@ -196,7 +196,7 @@ TEST_F(TransferCommandsTest, DamagedFrameIsReportedAndNotTaken) {
   ++frame.back();
   UnitSends(frame);
   Driver().Click(ids::IDC_RECV);
-  EXPECT_EQ(OnlyMessage().text, "Error in Data Received from TQR-417");
+  EXPECT_EQ(OnlyMessage().text, OnPort("Error in Data Received from TQR-417"));
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_EQ(RowLabel(1), "F01");
 }
@@ -235,7 +235,7 @@ TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
   Driver().Click(ids::IDC_RECV);
   EXPECT_EQ(state_.comPort, ComPort::kCom2);
   EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom2});
-  EXPECT_EQ(OnlyMessage().text, "Data received from TQR-417 OK");
+  EXPECT_EQ(OnlyMessage().text, OnPort("Data received from TQR-417 OK", ComPort::kCom2));
 }
 
 // Answers message boxes like the scripted runner, and looks at the port meanwhile.
@@ -267,10 +267,11 @@ TEST_F(TransferCommandsTest, PortIsReleasedInEachTransfersOrder) {
   }
   std::vector<std::string> texts;
   for (const auto& message : probing.Messages()) texts.push_back(message.text.str());
-  EXPECT_EQ(texts, (std::vector<std::string>{"Data Received by TQR-417 OK",
-                                             "Data received from TQR-417 OK",
-                                             "Error in Data sent to TQR-417",
-                                             "Timeout receiving Data from TQR-417, Check Cables"}));
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{
+                OnPort("Data Received by TQR-417 OK"), OnPort("Data received from TQR-417 OK"),
+                OnPort("Error in Data sent to TQR-417"),
+                OnPort("Timeout receiving Data from TQR-417, Check Cables")}));
   EXPECT_EQ(probing.heldDuringMessage, (std::vector<bool>{true, false, true, false}));
   EXPECT_FALSE(ports_.held);
 }

@@ -35,7 +35,7 @@ TEST_F(TransferInputTest, WindowTakesNoInputWhileTheLineIsHeld) {
   EXPECT_TRUE(Dlg().Peer()->IsVisible());
   EXPECT_EQ(Text(GridId(grid::kCtcss, 1)), "0");
   ASSERT_EQ(runner_.Messages().size(), 1u);
-  EXPECT_EQ(runner_.Messages()[0].text, "Data Received by TQR-417 OK");
+  EXPECT_EQ(runner_.Messages()[0].text, OnPort("Data Received by TQR-417 OK"));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/defaults.h"
+#include "link/port_devices.h"
 #include "link/serial_port_list.h"
 #include "link/serial_port_opener.h"
 #include "link/traced_channel.h"
@@ -19,23 +20,12 @@ namespace tqr417::cli {
 
 namespace {
 
-// The variable that names the device of a port, as for the application.
-const char* DeviceVariable(ComPort port) {
-  return port == ComPort::kCom1 ? "TQR417_COM1" : "TQR417_COM2";
-}
-
-// The device the environment gives `port`; empty when it gives none.
-std::string DeviceFromEnvironment(ComPort port) {
-  const char* value = std::getenv(DeviceVariable(port));
-  return value == nullptr ? std::string() : std::string(value);
-}
-
-// The ports as the application opens them (the environment, else the platform's default), or
-// the one device given by --device, which messages then name alone.
+// The ports as the application opens them (the variables, else the settings file, else the
+// platform's default), or the one device given by --device, which messages then name alone.
 SerialPortOpener PortsFor(const PortOptions& options) {
   if (!options.device.empty()) return SerialPortOpener::ForDevice(options.device);
-  return SerialPortOpener(DeviceFromEnvironment(ComPort::kCom1),
-                          DeviceFromEnvironment(ComPort::kCom2));
+  const ChosenDevices chosen = ChooseDevices(PortSettingsPath(), std::cerr);
+  return SerialPortOpener(chosen.com1.device, chosen.com2.device);
 }
 
 // The port --port names.
@@ -45,16 +35,16 @@ ComPort PortOf(const PortOptions& options) {
 
 // Prints the application's message for the outcome, on standard output for the two OK
 // messages and on standard error for the others, followed by the reason when the port did
-// not open or the line failed part-way. Gives the exit code: 0 only for the two OK messages,
-// 1 for an upload the unit did not take, 2 when the port or the line failed (a download that
-// timed out or came damaged among them).
-int Report(const TransferResult& result) {
+// not open or the line failed part-way, else by the port and device tried (`label`). Gives
+// the exit code: 0 only for the two OK messages, 1 for an upload the unit did not take, 2 when
+// the port or the line failed (a download that timed out or came damaged among them).
+int Report(const TransferResult& result, const std::string& label) {
+  const std::string& after = result.reason.message().empty() ? label : result.reason.message();
   if (Succeeded(result.outcome)) {
-    std::cout << MessageFor(result.outcome).text << "\n";
+    std::cout << MessageFor(result.outcome).text << "\n" << after << "\n";
     return kExitOk;
   }
-  std::cerr << MessageFor(result.outcome).text << "\n";
-  if (!result.reason.ok()) std::cerr << result.reason.message() << "\n";
+  std::cerr << MessageFor(result.outcome).text << "\n" << after << "\n";
   const bool unitRefused = result.outcome == TransferOutcome::kUploadRefused && result.reason.ok();
   return unitRefused ? kExitNegative : kExitError;
 }
@@ -65,7 +55,8 @@ int Report(const TransferResult& result) {
 int Transfer(const PortOptions& options,
              const std::function<TransferResult(PortOpener&)>& transfer) {
   SerialPortOpener ports = PortsFor(options);
-  if (options.tracePath.empty()) return Report(transfer(ports));
+  const std::string label = ports.PortLabel(PortOf(options));
+  if (options.tracePath.empty()) return Report(transfer(ports), label);
   LineTrace& trace = *options.trace;
   if (!trace.IsOpen()) {
     if (const Status opened = trace.Open(options.tracePath); !opened.ok()) {
@@ -76,7 +67,7 @@ int Transfer(const PortOptions& options,
   TracingPortOpener traced(ports, trace);
   const TransferResult result = transfer(traced);
   trace.Result(std::string(MessageFor(result.outcome).text));
-  const int exitCode = Report(result);
+  const int exitCode = Report(result, label);
   if (trace.WriteFailure().ok()) return exitCode;
   std::cerr << trace.WriteFailure().message() << "\n";
   return kExitError;
@@ -95,18 +86,57 @@ int Receive(const std::string& path, const PortOptions& options) {
   return exitCode == kExitOk ? SaveFile(path, config) : exitCode;
 }
 
-int Ports() {
-  const std::vector<std::string> devices = ListSerialPorts();
+// The devices `ports --com1 DEVICE --com2 DEVICE` keeps; empty for one not given.
+struct KeptDevices {
+  std::string com1;
+  std::string com2;
+};
+
+// Keeps the devices given in the settings file, the other port's device as the file had it.
+int KeepDevices(const KeptDevices& given, const std::string& path) {
+  PortSettings settings = ReadPortSettings(path, std::cerr);
+  if (!given.com1.empty()) settings.com1 = given.com1;
+  if (!given.com2.empty()) settings.com2 = given.com2;
+  if (const Status status = WritePortSettings(path, settings); !status.ok()) {
+    std::cerr << status.message() << "\n";
+    return kExitError;
+  }
+  std::cout << "Kept in " << path << "\n";
+  return kExitOk;
+}
+
+std::string SourceOf(const ChosenDevices& chosen, ComPort port) {
+  switch (chosen.Of(port).source) {
+    case DeviceSource::kVariable:
+      return std::string(" (from ") + DeviceVariable(port) + ")";
+    case DeviceSource::kSettingsFile:
+      return " (from " + chosen.settingsPath + ")";
+    case DeviceSource::kDefault:
+      break;
+  }
+  return {};
+}
+
+int Ports(const KeptDevices& given) {
+  if (!given.com1.empty() || !given.com2.empty()) {
+    if (const int kept = KeepDevices(given, PortSettingsPath()); kept != kExitOk) return kept;
+  }
+  const std::vector<SerialPortInfo> found = DescribeSerialPorts();
   std::cout << "Serial ports:";
-  if (devices.empty()) std::cout << " none";
+  if (found.empty()) std::cout << " none";
   std::cout << "\n";
-  for (const std::string& device : devices) std::cout << "  " << device << "\n";
-  const SerialPortOpener ports = PortsFor(PortOptions{});
+  for (const SerialPortInfo& port : found) {
+    std::cout << "  " << port.device;
+    if (!port.stableName.empty()) std::cout << "  " << port.stableName;
+    if (!port.description.empty()) std::cout << "  " << port.description;
+    if (!port.hasHardware) std::cout << "  (no serial port behind it)";
+    std::cout << "\n";
+  }
+  const ChosenDevices chosen = ChooseDevices(PortSettingsPath(), std::cerr);
+  const SerialPortOpener ports(chosen.com1.device, chosen.com2.device);
   for (ComPort port : {ComPort::kCom1, ComPort::kCom2}) {
     const std::string& device = ports.Device(port);
-    const bool fromEnvironment = !DeviceFromEnvironment(port).empty();
-    std::cout << PortName(port) << " opens " << device
-              << (fromEnvironment ? std::string(" (from ") + DeviceVariable(port) + ")" : "")
+    std::cout << PortName(port) << " opens " << device << SourceOf(chosen, port)
               << (SerialPortPresent(device) ? "" : " (not present)") << "\n";
   }
   return kExitOk;
@@ -162,9 +192,16 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
   AddPortOptions(*recv, recvOptions);
   recv->callback([&exitCode] { exitCode = Receive(recvPath, recvOptions); });
 
-  CLI::App* ports =
-      app.add_subcommand("ports", "List the serial devices and what Com1 and Com2 open");
-  ports->callback([&exitCode] { exitCode = Ports(); });
+  static KeptDevices keptDevices;
+  CLI::App* ports = app.add_subcommand(
+      "ports", "List the serial ports, with what identifies each, and what Com1 and Com2 open");
+  ports
+      ->add_option("--com1", keptDevices.com1,
+                   "Keep DEVICE as what Com1 opens, for the application and this tool")
+      ->option_text("DEVICE");
+  ports->add_option("--com2", keptDevices.com2, "Keep DEVICE as what Com2 opens")
+      ->option_text("DEVICE");
+  ports->callback([&exitCode] { exitCode = Ports(keptDevices); });
 }
 
 }  // namespace tqr417::cli
