@@ -36,9 +36,14 @@ ls -l "$win/tqr417-windows-x64.zip"
 
 # The installer. Its product code follows from the upgrade code and the version, and wixl
 # runs on a clock stopped at the last commit, with its package code set afterwards from
-# the files it holds, so that the same sources give the same .msi.
+# the files it holds, so that the same sources give the same .msi; its cabinet keeps the
+# files' times, so they are the commit's too.
 epoch="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
-frozen() { TZ=UTC faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" "$@"; }
+# In the release folder: wixl finds files by paths relative to where it runs, and leaves a
+# copy of the icon there.
+frozen() {
+  (cd "$win/release" && TZ=UTC faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" "$@")
+}
 uuid() {  # uuid NAMESPACE NAME: the name-based UUID, in capitals as MSI writes them
   python3 -c 'import sys, uuid as u; print(str(u.uuid5(u.UUID(sys.argv[1]), sys.argv[2])).upper())' "$@"
 }
@@ -47,8 +52,9 @@ name=$(cache TQR417_PRODUCT_NAME)
 vendor=$(cache TQR417_VENDOR)
 msi="$PWD/$win/tqr417-$version-x64.msi"
 cp "$win/ui/tqr417.ico" "$win/release/tqr417.ico"
-frozen wixl -a x64 -o "$msi" packaging/tqr417.wxs -D Stage="$stage" \
-  -D Icon="$win/release/tqr417.ico" -D Version="$version" -D ProductName="$name" \
+touch -d "@$epoch" "$stage"/* "$win/release/tqr417.ico"
+frozen wixl -a x64 -o "$msi" "$PWD/packaging/tqr417.wxs" -D Stage=tqr417 \
+  -D Icon=tqr417.ico -D Version="$version" -D ProductName="$name" \
   -D Vendor="$vendor" -D MimeType="$(cache TQR417_MIME_TYPE)" -D UpgradeCode="$upgrade" \
   -D ProductCode="$(uuid "$upgrade" "product $version")"
 contents=$(cat "$stage"/* "$win/release/tqr417.ico" | sha256sum | cut -d' ' -f1)
