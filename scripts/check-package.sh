@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user gets it: builds it (scripts/package.sh), unpacks it
 # into an empty folder, runs the unpacked companion, starts the unpacked application under
-# Xvfb and waits for its main window from outside, and runs lintian, desktop-file-validate
-# and appstreamcli on it. Ends with "package: N checks passed" or the failures it found.
+# Xvfb and waits for its main window from outside, checks that the .417 file type it
+# declares opens with its menu entry, and runs lintian, desktop-file-validate and
+# appstreamcli on it. Ends with "package: N checks passed" or the failures it found.
 # Usage: scripts/check-package.sh [build folder]
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 dir="${1:-build}"
 
 scripts/install-deps.sh lintian desktop-file-utils appstream xvfb xauth xdotool x11-utils \
-  bash-completion ||
+  bash-completion shared-mime-info libglib2.0-bin ||
   exit 1
 deb=$(scripts/package.sh "$dir" | tail -n 1) || { echo "package: not built"; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
 appId=$(sed -n 's/^TQR417_APP_ID:STRING=//p' "$dir/CMakeCache.txt")
+mimeType=$(sed -n 's/^TQR417_MIME_TYPE:STRING=//p' "$dir/CMakeCache.txt")
 echo "Checking $deb"
 
 work=$(mktemp -d)
@@ -43,6 +45,7 @@ share="$root/usr/share"
 expected=(
   usr/bin/tqr417 usr/bin/tqr417-cli usr/bin/tqr417-sim
   "usr/share/applications/$appId.desktop" "usr/share/metainfo/$appId.metainfo.xml"
+  "usr/share/mime/packages/$appId.xml"
   "usr/share/icons/hicolor/scalable/apps/$appId.svg"
   usr/share/man/man1/tqr417.1.gz usr/share/man/man1/tqr417-cli.1.gz
   usr/share/man/man1/tqr417-sim.1.gz
@@ -139,6 +142,29 @@ comes_up() {
       exit $status' comes_up "$bin/tqr417" "$work/app.log" "$wmClass"
 }
 check "the unpacked tqr417 shows its main window under Xvfb" comes_up
+
+# The .417 file type, as a desktop sees it once the package is installed: with the caches
+# that dpkg's triggers build on installing, made here in a copy of the unpacked tree, the
+# MIME database names the type of a .417 file, and GLib (as file managers use it) picks the
+# unpacked menu entry to open it.
+opens_417_files() {
+  local type handler data="$work/data"
+  local desktop=(env PATH="$bin:$PATH" XDG_DATA_DIRS="$data:/usr/share"
+    XDG_DATA_HOME="$work/home" XDG_CONFIG_HOME="$work/config")
+  cp -r "$share" "$data" &&
+    "${desktop[@]}" update-mime-database "$data/mime" &&
+    update-desktop-database "$data/applications" || return 1
+  type=$("${desktop[@]}" gio info -a standard::content-type "$file" |
+    sed -n 's/^ *standard::content-type: //p')
+  [ "$type" = "$mimeType" ] || { echo "$file is of type \"$type\", not $mimeType"; return 1; }
+  handler=$("${desktop[@]}" gio mime "$mimeType" | sed -n 's/^Default application for .*: //p')
+  [ "$handler" = "$appId.desktop" ] || {
+    echo "$mimeType opens with \"$handler\", not $appId.desktop:"
+    "${desktop[@]}" gio mime "$mimeType"
+    return 1
+  }
+}
+check "a .417 file is of type $mimeType and opens with the menu entry" opens_417_files
 
 # The validators.
 check "lintian finds no errors" lintian --fail-on error "$deb"

@@ -8,6 +8,10 @@ dir="${1:-build}"
 # help2man writes the manual pages; dpkg-shlibdeps (dpkg-dev) and file find the
 # package's dependencies from the programs' shared libraries.
 scripts/install-deps.sh help2man dpkg-dev file
+# Dates in the package (its members' times, the manual pages) are those of the last commit,
+# so the same commit gives the same package.
+SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
+export SOURCE_DATE_EPOCH
 scripts/build.sh "$dir"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
 out="$PWD/$dir/package"
