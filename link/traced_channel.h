@@ -45,6 +45,7 @@ class TracingPortOpener : public PortOpener {
 
   // A port that does not open is traced as a failure with its reason.
   OpenedPort Open(ComPort port, int outputQueueSize) override;
+  std::string PortLabel(ComPort port) const override { return inner_.PortLabel(port); }
 
  private:
   PortOpener& inner_;
