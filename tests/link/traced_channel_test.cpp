@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "config/defaults.h"
 #include "link/config_frame.h"
@@ -31,16 +32,20 @@ class TracedTransferTest : public testing::Test {
              ("tqr417-trace-" +
               std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".txt"))
                 .string();
-    ASSERT_TRUE(trace_.Open(path_).ok());
+    ASSERT_TRUE(trace_->Open(path_).ok());
   }
-  void TearDown() override { fs::remove(path_); }
+  // The trace is closed first: Windows does not remove an open file.
+  void TearDown() override {
+    trace_.reset();
+    fs::remove(path_);
+  }
 
   std::vector<test_support::TraceLine> Lines() { return ReadTrace(path_); }
 
   std::string path_;
-  LineTrace trace_;
+  std::unique_ptr<LineTrace> trace_ = std::make_unique<LineTrace>();
   ScriptedPortOpener ports_;
-  TracingPortOpener traced_{ports_, trace_};
+  TracingPortOpener traced_{ports_, *trace_};
 };
 
 TEST_F(TracedTransferTest, UploadTracesCommandFrameAndAnswerInOrder) {
@@ -60,7 +65,7 @@ TEST_F(TracedTransferTest, UploadTracesCommandFrameAndAnswerInOrder) {
   EXPECT_EQ(lines[lines.size() - 2].details, "41 (accepted)");
   EXPECT_EQ(lines.back().event, "close");
   EXPECT_TRUE(TracedBytes(lines, "recv").empty());
-  EXPECT_TRUE(trace_.WriteFailure().ok());
+  EXPECT_TRUE(trace_->WriteFailure().ok());
 }
 
 TEST_F(TracedTransferTest, DownloadThatStopsTracesItsBytesThenTheTimeOut) {
@@ -96,7 +101,7 @@ TEST_F(TracedTransferTest, PortThatDoesNotOpenIsTracedAsAFailure) {
   ports_.refusal = Status::Error(StatusCode::kIoError, "Cannot open Com1 (/dev/none): gone");
   UnitConfig config = StartupConfig();
   EXPECT_EQ(Download(config, traced_, ComPort::kCom1).outcome, TransferOutcome::kOpenFailed);
-  trace_.Result("Error Opening Comm Port");
+  trace_->Result("Error Opening Comm Port");
 
   const auto lines = Lines();
   EXPECT_EQ(TraceEvents(lines), (Events{"failed", "result"}));
