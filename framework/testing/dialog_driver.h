@@ -3,7 +3,8 @@
 // the way the technician would: typing, clicking, keys. Each step ends with the events it
 // caused processed, so focus-loss handlers and nested modal runs have happened when it
 // returns. The input itself is the toolkit's: each backend implements this class
-// (framework/qt/testing/ for Qt), and key codes are the toolkit's (Qt::Key_F1, ...).
+// (framework/qt/testing/, framework/win32/testing/), and key codes are the toolkit's; tests
+// that run on every toolkit name keys and modifiers through `keys`.
 
 #include <functional>
 #include <string>
@@ -18,6 +19,10 @@ namespace tqr417::fw {
 // Keys of the toolkit by name, for tests that run on every toolkit (each driver defines them).
 namespace keys {
 extern const int kF1;
+extern const int kUp;
+extern const int kDown;
+extern const int kLeft;
+extern const int kRight;
 }  // namespace keys
 
 class DialogDriver {
@@ -79,6 +84,12 @@ class DialogDriver {
   CString Text(int controlId);
   // True when the control's edit text is entirely selected.
   bool TextSelected(int controlId);
+  // What the control itself shows, read from the toolkit's control: whether a check box or
+  // radio button is checked, the list index a combo box has selected (-1: none) and where
+  // the thumb of a scroll bar stands.
+  bool Checked(int controlId);
+  int Selection(int controlId);
+  int ThumbPos(int controlId);
   bool Ended() const;
   int EndCode() const;
 

@@ -6,23 +6,9 @@
 
 #include "framework/data_exchange.h"
 #include "framework/ddx.h"
-#include "framework/qt/qt_text.h"
 #include "test_dialogs.h"
 
 namespace {
-
-std::string EveryByte() {
-  std::string bytes;
-  for (int value = 1; value < 256; ++value) bytes += static_cast<char>(value);
-  return bytes;
-}
-
-TEST(CStringBytes, EveryByteSurvivesTheQtRoundTrip) {
-  const CString original(EveryByte());
-  const QString shown = tqr417::fw::ToQString(original);
-  EXPECT_EQ(shown.size(), 255);
-  EXPECT_EQ(tqr417::fw::FromQString(shown), original);
-}
 
 TEST(CStringBytes, EveryByteSurvivesAnEditField) {
   tqr417::fw::test::FormDlg dialog;
@@ -34,10 +20,6 @@ TEST(CStringBytes, EveryByteSurvivesAnEditField) {
   ASSERT_NE(field, nullptr);
   field->SetWindowText(CString(printable));
   EXPECT_EQ(field->GetWindowText().str(), printable);
-}
-
-TEST(CStringBytes, CharactersBeyondLatin1BecomeQuestionMarks) {
-  EXPECT_EQ(tqr417::fw::FromQString(QString::fromUtf8("a\u20acb")), "a?b");
 }
 
 TEST(CStringCase, MakeUpperChangesOnlyAsciiLetters) {

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QWheelEvent>
-
-#include "framework/qt/qt_access.h"
+#include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
 #include "support/row_name.h"
 #include "test_dialogs.h"
@@ -35,14 +31,15 @@ TEST_P(ComboExchangeTest, FollowsThePrefixRule) {
   const ComboCase& c = GetParam();
   test::FormDlg dialog;
   ASSERT_TRUE(dialog.Create());
-  auto* combo = qobject_cast<QComboBox*>(tqr417::fw::QtWidget(dialog.GetDlgItem(c.controlId)));
+  tqr417::fw::DialogDriver driver(dialog);
+  CWnd* combo = dialog.GetDlgItem(c.controlId);
   ASSERT_NE(combo, nullptr);
-  combo->setCurrentIndex(c.selectedBefore);
+  combo->SetCurSel(c.selectedBefore);
 
   CString& member = c.controlId == test::kRelay ? dialog.relay : dialog.frequency;
   member = c.member;
   dialog.UpdateData(FALSE);
-  EXPECT_EQ(combo->currentIndex(), c.selectedAfter) << c.description;
+  EXPECT_EQ(driver.Selection(c.controlId), c.selectedAfter) << c.description;
   EXPECT_EQ(dialog.GetDlgItem(c.controlId)->GetWindowText(), c.shown) << c.description;
 
   member = "unchanged";
@@ -84,33 +81,6 @@ TEST(ComboTyping, EditComboReadsWhatWasTyped) {
   EXPECT_EQ(dialog.relay, "7x");
   EXPECT_EQ(dialog.frequency, "2175");
   EXPECT_EQ(runner.UnexpectedModals(), 0);
-}
-
-TEST(ComboWheel, WheelChangesAClosedComboOnlyWhileItHasTheFocus) {
-  tqr417::fw::ScriptedRunner runner;
-  tqr417::fw::ScopedModalRunner use(runner);
-  test::FormDlg dialog;
-  dialog.frequency = "2175";
-  test::ShowActive(dialog);
-  const auto turn = [&dialog](int id, int delta) {
-    QWidget* combo = tqr417::fw::QtWidget(dialog.GetDlgItem(id));
-    const QPointF centre(combo->width() / 2.0, combo->height() / 2.0);
-    QWheelEvent wheel(centre, combo->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(combo, &wheel);
-  };
-  for (const int id : {test::kRelay, test::kFrequency}) {
-    dialog.AddHandler(id, CBN_SELCHANGE, [&dialog, id] { dialog.Record(id, CBN_SELCHANGE); });
-    for (const int delta : {-120, 120, 120}) turn(id, delta);
-  }
-  EXPECT_EQ(dialog.GetDlgItem(test::kRelay)->GetWindowText(), "");
-  EXPECT_EQ(dialog.GetDlgItem(test::kFrequency)->GetWindowText(), "2175");
-  EXPECT_TRUE(dialog.notifications.empty());
-
-  dialog.GetDlgItem(test::kFrequency)->SetFocus();  // a focused box follows the wheel
-  turn(test::kFrequency, -120);
-  EXPECT_EQ(dialog.GetDlgItem(test::kFrequency)->GetWindowText(), "2300");
-  EXPECT_EQ(dialog.notifications.size(), 1u);
 }
 
 }  // namespace

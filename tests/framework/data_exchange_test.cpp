@@ -3,13 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QTest>
 #include <algorithm>
 #include <memory>
 
-#include "framework/qt/qt_access.h"
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
 #include "framework/win_app.h"
@@ -41,9 +37,7 @@ class DataExchangeTest : public ::testing::Test {
 
   void SetText(int id, const char* text) { dialog.GetDlgItem(id)->SetWindowText(text); }
   CString Text(int id) { return dialog.GetDlgItem(id)->GetWindowText(); }
-  bool Checked(int id) {
-    return qobject_cast<QAbstractButton*>(tqr417::fw::QtWidget(dialog.GetDlgItem(id)))->isChecked();
-  }
+  bool Checked(int id) { return driver->Checked(id); }
 
   ScriptedRunner runner;
   tqr417::fw::ScopedModalRunner use{runner};
@@ -139,12 +133,8 @@ TEST_F(DataExchangeTest, UpperCaseEditTurnsTypedLettersUpper) {
 }
 
 TEST_F(DataExchangeTest, TypingTakesOnlyCharactersTheMemberCanHold) {
-  auto* edit = qobject_cast<QLineEdit*>(tqr417::fw::QtWidget(dialog.GetDlgItem(test::kName)));
-  edit->setFocus();
-  const QString euro(QChar(0x20AC));
-  QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, euro, Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, euro, Qt::NoModifier);
-  EXPECT_EQ(edit->text(), "ab") << "shown as it will be stored";
+  driver->Type(test::kName, u"\u20ac");
+  EXPECT_EQ(Text(test::kName), "ab") << "shown as it will be stored";
   EXPECT_EQ(dialog.UpdateData(TRUE), TRUE);
   EXPECT_EQ(dialog.name, "ab");
 }
@@ -234,17 +224,17 @@ TEST_F(DataExchangeTest, ClickingARadioButtonClearsOnlyItsGroup) {
 TEST_F(DataExchangeTest, ArrowKeysSelectTheNeighbourInTheSameRadioGroup) {
   dialog.AddHandler(test::kRadioB, BN_CLICKED, [this] { dialog.Record(test::kRadioB, 0); });
   driver->Click(test::kRadioA);
-  driver->Key(Qt::Key_Down);
+  driver->Key(tqr417::fw::keys::kDown);
   EXPECT_EQ(driver->FocusedId(), test::kRadioB);
   EXPECT_TRUE(Checked(test::kRadioB));
   EXPECT_FALSE(Checked(test::kRadioA));
   EXPECT_EQ(dialog.notifications.size(), 1u) << "selected as by a click";
-  driver->Key(Qt::Key_Right);  // over the edit field inside the group
+  driver->Key(tqr417::fw::keys::kRight);  // over the edit field inside the group
   EXPECT_EQ(driver->FocusedId(), test::kRadioC);
-  driver->Key(Qt::Key_Down);  // round to the first button, not into the next group
+  driver->Key(tqr417::fw::keys::kDown);  // round to the first button, not into the next group
   EXPECT_EQ(driver->FocusedId(), test::kRadioA);
-  driver->Key(Qt::Key_Up);
-  driver->Key(Qt::Key_Left);
+  driver->Key(tqr417::fw::keys::kUp);
+  driver->Key(tqr417::fw::keys::kLeft);
   EXPECT_EQ(driver->FocusedId(), test::kRadioB);
   EXPECT_TRUE(Checked(test::kRadioD)) << "the next group is left alone";
   ASSERT_EQ(dialog.UpdateData(TRUE), TRUE);

@@ -3,12 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QDialog>
-
 #include "framework/message_box.h"
-#include "framework/qt/qt_access.h"
 #include "framework/testing/scripted_runner.h"
 #include "framework/win_app.h"
 #include "support/row_name.h"
@@ -39,7 +34,7 @@ TEST_P(DialogEndTest, EndsWithTheExpectedCode) {
   runner.OnDialog(test::kFormTemplate, GetParam().act);
   EXPECT_EQ(dialog.DoModal(), GetParam().code) << GetParam().description;
   EXPECT_EQ(runner.UnexpectedModals(), 0);
-  EXPECT_EQ(tqr417::fw::QtWindow(dialog), nullptr) << "the window is gone after DoModal";
+  EXPECT_EQ(dialog.Peer(), nullptr) << "the window is gone after DoModal";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,46 +126,12 @@ TEST_F(DialogRunTest, NestedDialogTakesItsOwnScript) {
 
 TEST_F(DialogRunTest, HelpKeyReachesTheHelpVirtual) {
   runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
-    d.Key(Qt::Key_F1);
+    d.Key(tqr417::fw::keys::kF1);
     EXPECT_FALSE(d.Ended());
     d.Esc();
   });
   dialog.DoModal();
   EXPECT_EQ(dialog.helpRequests, 1);
-}
-
-constexpr UINT kExtraCommand = 16;
-
-TEST_F(DialogRunTest, SystemMenuOpensWithAltSpaceAndCarriesAppendedItems) {
-  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
-    CMenu* menu = d.Dialog().GetSystemMenu(FALSE);
-    menu->AppendMenu(MF_SEPARATOR);
-    menu->AppendMenu(MF_STRING, kExtraCommand, "&Extra...");
-    d.Key(Qt::Key_Space, Qt::AltModifier);
-    EXPECT_FALSE(d.Ended());
-    d.Key(Qt::Key_Space, Qt::AltModifier);  // Close this time
-  });
-  runner.ChooseMenuCommand(kExtraCommand);
-  runner.ChooseMenuCommand(SC_CLOSE);
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  ASSERT_EQ(runner.MenusOpened().size(), 2u);
-  EXPECT_EQ(runner.MenusOpened()[0], (std::vector<UINT>{SC_CLOSE, kExtraCommand}));
-  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{kExtraCommand, SC_CLOSE}));
-  EXPECT_EQ(runner.UnexpectedModals(), 0);
-}
-
-TEST_F(DialogRunTest, RightClickOnTheBackgroundOpensTheSystemMenu) {
-  runner.OnDialog(test::kFormTemplate, [](DialogDriver& d) {
-    QDialog* window = tqr417::fw::QtWindow(d.Dialog());
-    const QPoint background(window->width() - 3, window->height() - 3);
-    QContextMenuEvent onBackground(QContextMenuEvent::Mouse, background,
-                                   window->mapToGlobal(background));
-    QCoreApplication::sendEvent(window, &onBackground);
-    d.Esc();
-  });
-  runner.ChooseMenuCommand(0);
-  dialog.DoModal();
-  EXPECT_EQ(runner.MenusOpened().size(), 1u);
 }
 
 TEST_F(DialogRunTest, MessageBoxCarriesTheApplicationNameAndItsAnswer) {

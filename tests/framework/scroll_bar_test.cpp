@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QScrollBar>
-#include <QTest>
-
-#include "framework/qt/qt_access.h"
 #include "framework/testing/dialog_driver.h"
 #include "support/row_name.h"
 #include "test_dialogs.h"
@@ -16,10 +12,8 @@ namespace {
 
 namespace test = tqr417::fw::test;
 
-// The scroll bar control (id 40) of a test dialog's window.
-QScrollBar* Bar(test::ScrollDlg& dialog) {
-  return qobject_cast<QScrollBar*>(tqr417::fw::QtWidget(dialog.GetDlgItem(40)));
-}
+// The scroll bar control of the test dialog.
+constexpr int kBar = 40;
 
 struct ClampCase {
   const char* description;
@@ -48,7 +42,7 @@ TEST_P(ScrollClampTest, PositionStaysInsideTheRange) {
   EXPECT_EQ(minPos, c.newMin);
   EXPECT_EQ(maxPos, c.newMax);
   if (attached) {
-    EXPECT_EQ(Bar(dialog)->value(), c.posAfterRange);
+    EXPECT_EQ(tqr417::fw::DialogDriver(dialog).ThumbPos(kBar), c.posAfterRange);
     dialog.DestroyWindow();
     EXPECT_FALSE(bar.IsAttached());
     EXPECT_EQ(bar.GetScrollPos(), c.posAfterRange) << "kept after the window is gone";
@@ -69,11 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
 class ScrollCodeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dialog.Create());
+    test::ShowActive(dialog);  // a bar takes clicks only while it is shown
     dialog.bar.SetScrollRange(0, 90);
     dialog.bar.SetScrollPos(50);
-    control = Bar(dialog);
-    ASSERT_NE(control, nullptr);
   }
   std::vector<UINT> Codes() const {
     std::vector<UINT> codes;
@@ -82,69 +74,30 @@ class ScrollCodeTest : public ::testing::Test {
   }
 
   test::ScrollDlg dialog;
-  QScrollBar* control = nullptr;
+  tqr417::fw::DialogDriver driver{dialog};
 };
 
 struct ActionCase {
   const char* description;
-  QAbstractSlider::SliderAction action;
   UINT code;
 };
 
 class ScrollActionTest : public ScrollCodeTest, public ::testing::WithParamInterface<ActionCase> {};
 
 TEST_P(ScrollActionTest, SendsItsCodeThenEndScrollAndDoesNotMoveByItself) {
-  control->triggerAction(GetParam().action);
+  driver.ScrollBar(kBar, GetParam().code);
   EXPECT_EQ(Codes(), (std::vector<UINT>{GetParam().code, SB_ENDSCROLL})) << GetParam().description;
   EXPECT_TRUE(dialog.scrolls.front().isMember) << "the handler gets the bound member";
   EXPECT_EQ(dialog.bar.GetScrollPos(), 50) << "only SetScrollPos moves the thumb";
-  EXPECT_EQ(control->sliderPosition(), 50);
+  EXPECT_EQ(driver.ThumbPos(kBar), 50);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ScrollActionTest,
-    ::testing::Values(ActionCase{"line up", QAbstractSlider::SliderSingleStepSub, SB_LINEUP},
-                      ActionCase{"line down", QAbstractSlider::SliderSingleStepAdd, SB_LINEDOWN},
-                      ActionCase{"page up", QAbstractSlider::SliderPageStepSub, SB_PAGEUP},
-                      ActionCase{"page down", QAbstractSlider::SliderPageStepAdd, SB_PAGEDOWN},
-                      ActionCase{"top", QAbstractSlider::SliderToMinimum, SB_TOP},
-                      ActionCase{"bottom", QAbstractSlider::SliderToMaximum, SB_BOTTOM}),
+    ::testing::Values(ActionCase{"line up", SB_LINEUP}, ActionCase{"line down", SB_LINEDOWN},
+                      ActionCase{"page up", SB_PAGEUP}, ActionCase{"page down", SB_PAGEDOWN},
+                      ActionCase{"top", SB_TOP}, ActionCase{"bottom", SB_BOTTOM}),
     tqr417::test_support::RowName{});
-
-TEST_F(ScrollCodeTest, DragSendsTrackPositionsThenThePositionAndEnd) {
-  control->setSliderDown(true);
-  control->setSliderPosition(60);
-  control->setSliderPosition(61);
-  control->setSliderDown(false);
-  EXPECT_EQ(Codes(),
-            (std::vector<UINT>{SB_THUMBTRACK, SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}));
-  EXPECT_EQ(dialog.scrolls[0].pos, 60u);
-  EXPECT_EQ(dialog.scrolls[1].pos, 61u);
-  EXPECT_EQ(dialog.scrolls[2].pos, 61u);
-  EXPECT_EQ(dialog.bar.GetScrollPos(), 50);
-}
-
-TEST_F(ScrollCodeTest, ThumbReleasedWithoutAMoveStaysWhereItStands) {
-  control->setSliderDown(true);
-  control->setSliderPosition(70);
-  control->setSliderDown(false);  // the handler left the thumb at 50
-  dialog.scrolls.clear();
-
-  control->setSliderDown(true);
-  control->setSliderDown(false);
-  EXPECT_EQ(Codes(), (std::vector<UINT>{SB_THUMBPOSITION, SB_ENDSCROLL}));
-  EXPECT_EQ(dialog.scrolls[0].pos, 50u) << "not where an earlier drag ended";
-}
-
-TEST_F(ScrollCodeTest, ClickBelowTheThumbOfASmallRangePagesDown) {
-  // The bar has a range and no page: its thumb does not cover a share of the shaft.
-  dialog.bar.SetScrollRange(1, 7);
-  dialog.bar.SetScrollPos(1);
-  test::ShowActive(dialog);
-  QTest::mouseClick(control, Qt::LeftButton, {},
-                    QPoint(control->width() / 2, control->height() / 2));
-  EXPECT_EQ(Codes(), (std::vector<UINT>{SB_PAGEDOWN, SB_ENDSCROLL}));
-}
 
 TEST_F(ScrollCodeTest, HandlerMovesTheThumbWithSetScrollPos) {
   struct Mover : test::ScrollDlg {
@@ -154,14 +107,15 @@ TEST_F(ScrollCodeTest, HandlerMovesTheThumbWithSetScrollPos) {
       test::ScrollDlg::OnVScroll(code, pos, scrollBar);
     }
   } mover;
-  ASSERT_TRUE(mover.Create());
+  test::ShowActive(mover);
   mover.bar.SetScrollRange(0, 90);
   mover.bar.SetScrollPos(85);
-  Bar(mover)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  tqr417::fw::DialogDriver moverDriver(mover);
+  moverDriver.ScrollBar(kBar, SB_LINEDOWN);
   EXPECT_EQ(mover.bar.GetScrollPos(), 86);
-  Bar(mover)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  moverDriver.ScrollBar(kBar, SB_PAGEDOWN);
   EXPECT_EQ(mover.bar.GetScrollPos(), 90) << "clamped into the range";
-  EXPECT_EQ(Bar(mover)->sliderPosition(), 90);
+  EXPECT_EQ(moverDriver.ThumbPos(kBar), 90);
 }
 
 TEST(ScrollNewControl, StartsWithAnEmptyRange) {

@@ -1,69 +1,57 @@
+// The wait cursor, the user's input dropped while it lasts, and the painting that goes on.
+
 #include "framework/wait_cursor.h"
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <chrono>
 #include <thread>
 
-#include "framework/message_box.h"
+#include "framework/testing/dialog_driver.h"
 #include "framework/testing/scripted_runner.h"
+#include "test_dialogs.h"
 
 namespace {
 
-TEST(WaitCursor, DropsInputWhileItLastsAndRestoresAfter) {
-  QPushButton button("Send");
+namespace test = tqr417::fw::test;
+
+TEST(WaitCursor, DropsTheUsersInputWhileItLastsAndTakesItAfter) {
+  tqr417::fw::ScriptedRunner runner;
+  tqr417::fw::ScopedModalRunner use(runner);
+  test::FormDlg dialog;
   int clicks = 0;
-  QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
-  button.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+  dialog.AddHandler(test::kEnabled, BN_CLICKED, [&] { ++clicks; });
+  test::ShowActive(dialog);
+  tqr417::fw::DialogDriver driver(dialog);
   const int droppedBefore = CWaitCursor::DroppedInputEvents();
   {
     CWaitCursor wait;
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    QTest::mouseClick(&button, Qt::LeftButton);
-    QTest::keyClick(&button, Qt::Key_Space);
+    driver.UserClick(test::kEnabled);
+    driver.UserChar(test::kName, 'x');
+    driver.UserCloseBox();
     CWaitCursor::KeepPainting();
     EXPECT_EQ(clicks, 0);
   }
   EXPECT_GT(CWaitCursor::DroppedInputEvents(), droppedBefore);
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  QTest::mouseClick(&button, Qt::LeftButton);
+  tqr417::fw::DialogDriver::Settle();
+  EXPECT_EQ(clicks, 0) << "nothing dropped comes back once the wait is over";
+  EXPECT_EQ(driver.Text(test::kName), "");
+  EXPECT_FALSE(driver.Ended());
+  driver.UserClick(test::kEnabled);
+  tqr417::fw::DialogDriver::Settle();
   EXPECT_EQ(clicks, 1);
 }
 
 TEST(WaitCursor, RunKeepsPaintingAndReturnsTheResult) {
   CWaitCursor wait;
   int painted = 0;
-  QTimer::singleShot(0, [&] { ++painted; });  // stands for a pending repaint
+  tqr417::fw::DialogDriver::Later(0, [&] { ++painted; });  // stands for a pending repaint
   const int result = CWaitCursor::Run([] {
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
     return 53109;
   });
   EXPECT_EQ(result, 53109);
   EXPECT_EQ(painted, 1);
-}
-
-TEST(WaitCursor, MessageBoxDuringTheCommandShowsTheNormalCursor) {
-  tqr417::fw::ScriptedRunner runner;
-  tqr417::fw::ScopedModalRunner use(runner);
-  CWaitCursor wait;
-  Qt::CursorShape during = Qt::WaitCursor;
-  struct Probe : tqr417::fw::ScriptedRunner {
-    Qt::CursorShape* seen;
-    int ShowMessage(const tqr417::fw::MessageRequest& r, CDialog* owner) override {
-      *seen = QGuiApplication::overrideCursor()->shape();
-      return ScriptedRunner::ShowMessage(r, owner);
-    }
-  } probe;
-  probe.seen = &during;
-  tqr417::fw::ScopedModalRunner useProbe(probe);
-  AfxMessageBox("Data Received by TQR-417 OK");
-  EXPECT_EQ(during, Qt::ArrowCursor);
-  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 }  // namespace
