@@ -9,6 +9,7 @@
 #include "framework/dialog_template.h"
 #include "framework/win32/dialog_window.h"
 #include "framework/win32/testing/native_driver.h"
+#include "framework/win32/testing/system_keys.h"
 #include "framework/wnd.h"
 
 namespace tqr417::fw {
@@ -102,6 +103,8 @@ void DialogDriver::ScrollBar(int controlId, unsigned code) {
 void DialogDriver::Key(int key, int modifiers) {
   if (dialog_.Template() == nullptr) return;
   native::PressKey(WindowHandle(dialog_), *dialog_.Template(), key, modifiers);
+  native::AfterKeyPress(key);
+  Settle();
 }
 
 void DialogDriver::Tab() { Key(kVkTab); }
