@@ -18,60 +18,73 @@ class RangeMessageTest : public SetupWindowTest {
   int DurationMessages() const { return MessagesContaining("30000"); }
 };
 
-TEST_F(RangeMessageTest, ScrollReportsStoresAndMovesOn) {
-  TypeCell(grid::kDuration, 1, "30001");
-  Scroll(SB_LINEDOWN);
-  EXPECT_EQ(DurationMessages(), 1);
-  EXPECT_EQ(config_.functionTable.relayDurationMs[1], 30001);
-  EXPECT_EQ(RowLabel(1), "F02");
+using RangeMessageRunTest = InEachWindowRun<RangeMessageTest>;
 
-  runner_.ClearRecords();
-  Dlg().OnVScroll(SB_LINEUP, 0, &Dlg().scrollBar);
-  EXPECT_EQ(Text(GridId(grid::kDuration, 1)), "30001");
-  // Shown unchecked, then reported once by each of the ten row rules of the fill.
-  EXPECT_EQ(DurationMessages(), kGridRows);
-  // The end of the scroll action stores the rows once more.
-  Dlg().OnVScroll(SB_ENDSCROLL, 0, &Dlg().scrollBar);
-  EXPECT_EQ(DurationMessages(), kGridRows + 1);
-  ASSERT_FALSE(runner_.Messages().empty());
-  EXPECT_EQ(runner_.Messages().front().icon, MB_ICONEXCLAMATION);
+TEST_P(RangeMessageRunTest, ScrollReportsStoresAndMovesOn) {
+  Act([&] {
+    TypeCell(grid::kDuration, 1, "30001");
+    Scroll(SB_LINEDOWN);
+    EXPECT_EQ(DurationMessages(), 1);
+    EXPECT_EQ(config_.functionTable.relayDurationMs[1], 30001);
+    EXPECT_EQ(RowLabel(1), "F02");
+
+    runner_.ClearRecords();
+    Dlg().OnVScroll(SB_LINEUP, 0, &Dlg().scrollBar);
+    EXPECT_EQ(Text(GridId(grid::kDuration, 1)), "30001");
+    // Shown unchecked, then reported once by each of the ten row rules of the fill.
+    EXPECT_EQ(DurationMessages(), kGridRows);
+    // The end of the scroll action stores the rows once more.
+    Dlg().OnVScroll(SB_ENDSCROLL, 0, &Dlg().scrollBar);
+    EXPECT_EQ(DurationMessages(), kGridRows + 1);
+    ASSERT_FALSE(runner_.Messages().empty());
+    EXPECT_EQ(runner_.Messages().front().icon, MB_ICONEXCLAMATION);
+  });
 }
 
-TEST_F(RangeMessageTest, FocusLossReportsOncePerFocusChange) {
-  TypeCell(grid::kDuration, 1, "30001");
-  Driver().Focus(GridId(grid::kDuration, 2));
-  EXPECT_EQ(DurationMessages(), 1);
-  EXPECT_EQ(Driver().FocusedId(), GridId(grid::kDuration, 1));
-  EXPECT_TRUE(Driver().TextSelected(GridId(grid::kDuration, 1)));
+TEST_P(RangeMessageRunTest, FocusLossReportsOncePerFocusChange) {
+  Act([&] {
+    TypeCell(grid::kDuration, 1, "30001");
+    Driver().Focus(GridId(grid::kDuration, 2));
+    EXPECT_EQ(DurationMessages(), 1);
+    EXPECT_EQ(Driver().FocusedId(), GridId(grid::kDuration, 1));
+    EXPECT_TRUE(Driver().TextSelected(GridId(grid::kDuration, 1)));
 
-  Driver().Focus(GridId(grid::kGroup, 3));
-  EXPECT_EQ(DurationMessages(), 2);
-  EXPECT_EQ(Driver().FocusedId(), GridId(grid::kDuration, 1));
+    Driver().Focus(GridId(grid::kGroup, 3));
+    EXPECT_EQ(DurationMessages(), 2);
+    EXPECT_EQ(Driver().FocusedId(), GridId(grid::kDuration, 1));
+  });
 }
 
-TEST_F(RangeMessageTest, FailingGridFieldKeepsDualFromReachingItsMember) {
-  TypeCell(grid::kDigitalOutput, 3, "64");  // a field without a focus-loss handler
-  ClickDual();
-  EXPECT_EQ(MessagesContaining("63"), 1);
-  EXPECT_EQ(config_.main.toneMode, 0);
-  int minPos = 0;
-  int maxPos = 0;
-  Range(minPos, maxPos);
-  EXPECT_EQ(maxPos, 7);
+TEST_P(RangeMessageRunTest, FailingGridFieldKeepsDualFromReachingItsMember) {
+  Act([&] {
+    TypeCell(grid::kDigitalOutput, 3, "64");  // a field without a focus-loss handler
+    ClickDual();
+    EXPECT_EQ(MessagesContaining("63"), 1);
+    EXPECT_EQ(config_.main.toneMode, 0);
+    int minPos = 0;
+    int maxPos = 0;
+    Range(minPos, maxPos);
+    EXPECT_EQ(maxPos, 7);
+  });
 }
 
-TEST_F(RangeMessageTest, FailingGridFieldLeavesMomentaryEnablingAsItWas) {
-  TypeCell(grid::kCtcss, 1, "65");
-  Driver().Click(ids::IDC_MON_MOMENTARY);
-  EXPECT_EQ(MessagesContaining("64"), 1);
-  EXPECT_FALSE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+TEST_P(RangeMessageRunTest, FailingGridFieldLeavesMomentaryEnablingAsItWas) {
+  Act([&] {
+    TypeCell(grid::kCtcss, 1, "65");
+    Driver().Click(ids::IDC_MON_MOMENTARY);
+    EXPECT_EQ(MessagesContaining("64"), 1);
+    EXPECT_FALSE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+  });
 }
 
-TEST_F(RangeMessageTest, NonNumericTextKeepsThePreviousValue) {
-  TypeCell(grid::kDigitalOutput, 2, "x9");
-  Dlg().StoreRows();
-  EXPECT_EQ(runner_.Messages().size(), 1u);
-  EXPECT_EQ(config_.functionTable.digitalOutput[2], StartupConfig().functionTable.digitalOutput[2]);
+TEST_P(RangeMessageRunTest, NonNumericTextKeepsThePreviousValue) {
+  Act([&] {
+    TypeCell(grid::kDigitalOutput, 2, "x9");
+    Dlg().StoreRows();
+    EXPECT_EQ(runner_.Messages().size(), 1u);
+    EXPECT_EQ(config_.functionTable.digitalOutput[2],
+              StartupConfig().functionTable.digitalOutput[2]);
+  });
 }
 
 // ---- Order of the exchange list --------------------------------------------------------
@@ -138,6 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"ToneActiveComesAfterEveryGridField", &grid::kDigitalOutput, 9, "64",
                   &grid::kToneActive, 1, false}),
     tqr417::test_support::RowName{});
+
+INSTANTIATE_TEST_SUITE_P(Runs, RangeMessageRunTest, kEachWindowRun, WindowRunName{});
 
 }  // namespace
 }  // namespace tqr417::ui::testing

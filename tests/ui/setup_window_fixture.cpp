@@ -1,9 +1,29 @@
 #include "tests/ui/setup_window_fixture.h"
 
 #include "config/entry_label.h"
+#include "framework/toolkit.h"
 #include "resources/resource_ids.h"
 
 namespace tqr417::ui::testing {
+namespace {
+
+// Calls `act` from the event loop that runs once `dialog`'s window is shown.
+void WhenShown(CDialog& dialog, std::function<void()> act) {
+  fw::DialogDriver::Later(0, [&dialog, act = std::move(act)]() mutable {
+    if (dialog.Peer() != nullptr && dialog.Peer()->IsVisible()) {
+      act();
+    } else {
+      WhenShown(dialog, std::move(act));
+    }
+  });
+}
+
+}  // namespace
+
+int WindowRunner::RunModal(CDialog& dialog) {
+  if (&dialog == real_) return fw::toolkit::ProductionRunner().RunModal(dialog);
+  return ScriptedRunner::RunModal(dialog);
+}
 
 void SetupWindowTest::SetUp() {
   use_ = std::make_unique<fw::ScopedModalRunner>(runner_);
@@ -22,6 +42,27 @@ void SetupWindowTest::ReopenWithStartupFile(const std::string& startupFile) {
   driver_.reset();
   dlg_.reset();
   Open(startupFile);
+}
+
+void SetupWindowTest::RunWindow(WindowRun run, const std::function<void()>& steps) {
+  if (run == WindowRun::kCreated) {
+    steps();
+    return;
+  }
+  driver_.reset();
+  dlg_.reset();
+  dlg_ = std::make_unique<CSetupDlg>(config_, state_, ports_);
+  driver_ = std::make_unique<fw::DialogDriver>(*dlg_);
+  runner_.RunForReal(dlg_.get());
+  bool acted = false;
+  WhenShown(*dlg_, [&] {
+    acted = true;
+    steps();
+    if (!dlg_->HasEnded()) dlg_->EndDialog(IDCANCEL);
+  });
+  dlg_->DoModal();
+  runner_.RunForReal(nullptr);
+  EXPECT_TRUE(acted) << "the modal run ended before its window was shown";
 }
 
 void SetupWindowTest::TearDown() {

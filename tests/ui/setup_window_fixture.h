@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,22 @@
 #include "ui/setup_dlg.h"
 
 namespace tqr417::ui::testing {
+
+// How the window runs while a test acts on it: created and driven from the test, or run as the
+// program runs it, by the toolkit's own modal run (on Windows the system's dialog box), with
+// the test's steps taken from inside that run's event loop.
+enum class WindowRun { kCreated, kModalRun };
+
+// Scripted modal runs, except the one of the dialog given to RunForReal: that one is the
+// toolkit's production run.
+class WindowRunner : public fw::ScriptedRunner {
+ public:
+  void RunForReal(const CDialog* dialog) { real_ = dialog; }
+  int RunModal(CDialog& dialog) override;
+
+ private:
+  const CDialog* real_ = nullptr;
+};
 
 class SetupWindowTest : public ::testing::Test {
  protected:
@@ -55,11 +72,15 @@ class SetupWindowTest : public ::testing::Test {
   }
   // Number of message boxes shown whose text contains `part`.
   int MessagesContaining(const std::string& part) const;
+  // Takes `steps` on the window run as `run` says. For kModalRun a new window on the same
+  // configuration is run modally, the steps run once it is shown and the window is ended after
+  // them (message boxes, choosers and other dialogs stay scripted).
+  void RunWindow(WindowRun run, const std::function<void()>& steps);
 
   UnitConfig config_;
   AppState state_;
   ScriptedPortOpener ports_;  // the window's serial ports: a scripted channel
-  fw::ScriptedRunner runner_;
+  WindowRunner runner_;
 
  private:
   void Open(const std::string& startupFile);
@@ -67,6 +88,22 @@ class SetupWindowTest : public ::testing::Test {
   std::unique_ptr<fw::ScopedModalRunner> use_;
   std::unique_ptr<CSetupDlg> dlg_;
   std::unique_ptr<fw::DialogDriver> driver_;
+};
+
+// A window fixture whose tests run once for each way of running the window.
+template <class Fixture>
+class InEachWindowRun : public Fixture, public ::testing::WithParamInterface<WindowRun> {
+ protected:
+  void Act(const std::function<void()>& steps) { this->RunWindow(this->GetParam(), steps); }
+};
+
+inline const auto kEachWindowRun = ::testing::Values(WindowRun::kCreated, WindowRun::kModalRun);
+
+// Test name suffix of a window run.
+struct WindowRunName {
+  std::string operator()(const ::testing::TestParamInfo<WindowRun>& info) const {
+    return info.param == WindowRun::kCreated ? "Created" : "ModalRun";
+  }
 };
 
 }  // namespace tqr417::ui::testing

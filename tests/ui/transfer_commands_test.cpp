@@ -68,174 +68,198 @@ class TransferCommandsTest : public SetupWindowTest {
   }
 };
 
-TEST_F(TransferCommandsTest, UploadSendsWhatTheWindowShows) {
-  UnitAnswers(REPLY_ACCEPTED);
-  TypeCell(grid::kRelay, 2, "R02");
-  TypeCell(grid::kDuration, 2, "1500");
-  TypeCell(grid::kDigitalOutput, 4, "21");
-  Driver().Click(ids::IDC_AUDIO_LOOPBACK);
-  Driver().Click(ids::IDC_MON_MOMENTARY);
-  Driver().Type(ids::IDC_MON_MOMENTARY_MS, "900");
-  Scroll(SB_LINEDOWN);               // entry 1's row moves away; the table keeps it
-  TypeCell(grid::kCtcss, 10, "12");  // entry 11, shown but not yet stored
+using TransferCommandsRunTest = InEachWindowRun<TransferCommandsTest>;
 
-  Driver().Click(ids::IDC_SEND);
+TEST_P(TransferCommandsRunTest, UploadSendsWhatTheWindowShows) {
+  Act([&] {
+    UnitAnswers(REPLY_ACCEPTED);
+    TypeCell(grid::kRelay, 2, "R02");
+    TypeCell(grid::kDuration, 2, "1500");
+    TypeCell(grid::kDigitalOutput, 4, "21");
+    Driver().Click(ids::IDC_AUDIO_LOOPBACK);
+    Driver().Click(ids::IDC_MON_MOMENTARY);
+    Driver().Type(ids::IDC_MON_MOMENTARY_MS, "900");
+    Scroll(SB_LINEDOWN);               // entry 1's row moves away; the table keeps it
+    TypeCell(grid::kCtcss, 10, "12");  // entry 11, shown but not yet stored
 
-  const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, OnPort("Data Received by TQR-417 OK"));
-  EXPECT_EQ(message.icon, 0u);
-  EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom1});
-  EXPECT_EQ(ports_.queueSizes, std::vector<int>{UPLOAD_OUTPUT_QUEUE});
-  EXPECT_FALSE(ports_.held);
-  const UnitConfig held = Sent();
-  EXPECT_EQ(held, ThroughFrame(config_));
-  EXPECT_EQ(held.functionTable.relay[2], "R02");
-  EXPECT_EQ(held.functionTable.relayDurationMs[2], 1500);
-  EXPECT_EQ(held.functionTable.digitalOutput[4], 21);
-  EXPECT_EQ(held.functionTable.ctcssCode[11], 12);
-  EXPECT_EQ(held.main.audioLoopback, 1);
-  EXPECT_EQ(held.main.monRelayMode, 2);
-  EXPECT_EQ(held.main.monMomentaryMs, 900);
+    Driver().Click(ids::IDC_SEND);
+
+    const auto message = OnlyMessage();
+    EXPECT_EQ(message.text, OnPort("Data Received by TQR-417 OK"));
+    EXPECT_EQ(message.icon, 0u);
+    EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom1});
+    EXPECT_EQ(ports_.queueSizes, std::vector<int>{UPLOAD_OUTPUT_QUEUE});
+    EXPECT_FALSE(ports_.held);
+    const UnitConfig held = Sent();
+    EXPECT_EQ(held, ThroughFrame(config_));
+    EXPECT_EQ(held.functionTable.relay[2], "R02");
+    EXPECT_EQ(held.functionTable.relayDurationMs[2], 1500);
+    EXPECT_EQ(held.functionTable.digitalOutput[4], 21);
+    EXPECT_EQ(held.functionTable.ctcssCode[11], 12);
+    EXPECT_EQ(held.main.audioLoopback, 1);
+    EXPECT_EQ(held.main.monRelayMode, 2);
+    EXPECT_EQ(held.main.monMomentaryMs, 900);
+  });
 }
 
-TEST_F(TransferCommandsTest, UploadWithAFieldOutOfRangeReportsItAndSendsAllTheSame) {
-  UnitAnswers(REPLY_ACCEPTED);
-  TypeCell(grid::kCtcss, 1, "70");
-  Driver().Click(ids::IDC_SEND);
-  ASSERT_EQ(runner_.Messages().size(), 2u);
-  EXPECT_NE(runner_.Messages()[0].text.str().find("64"), std::string::npos);
-  EXPECT_EQ(runner_.Messages()[1].text, OnPort("Data Received by TQR-417 OK"));
-  EXPECT_EQ(Sent().functionTable.ctcssCode[1], 70);
+TEST_P(TransferCommandsRunTest, UploadWithAFieldOutOfRangeReportsItAndSendsAllTheSame) {
+  Act([&] {
+    UnitAnswers(REPLY_ACCEPTED);
+    TypeCell(grid::kCtcss, 1, "70");
+    Driver().Click(ids::IDC_SEND);
+    ASSERT_EQ(runner_.Messages().size(), 2u);
+    EXPECT_NE(runner_.Messages()[0].text.str().find("64"), std::string::npos);
+    EXPECT_EQ(runner_.Messages()[1].text, OnPort("Data Received by TQR-417 OK"));
+    EXPECT_EQ(Sent().functionTable.ctcssCode[1], 70);
+  });
 }
 
-TEST_F(TransferCommandsTest, RefusedUploadShowsTheErrorWithAStopIcon) {
-  UnitAnswers(0x4E);
-  Driver().Click(ids::IDC_SEND);
-  const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, OnPort("Error in Data sent to TQR-417"));
-  EXPECT_EQ(message.icon, MB_ICONHAND);
+TEST_P(TransferCommandsRunTest, RefusedUploadShowsTheErrorWithAStopIcon) {
+  Act([&] {
+    UnitAnswers(0x4E);
+    Driver().Click(ids::IDC_SEND);
+    const auto message = OnlyMessage();
+    EXPECT_EQ(message.text, OnPort("Error in Data sent to TQR-417"));
+    EXPECT_EQ(message.icon, MB_ICONHAND);
+  });
 }
 
-TEST_F(TransferCommandsTest, UploadWithoutAPortStoresTheRowsAndReports) {
-  NoPortAttached();
-  TypeCell(grid::kDigitalOutput, 1, "9");
-  Driver().Click(ids::IDC_SEND);
-  const auto message = OnlyMessage();
-  const std::string& text = message.text.str();
-  EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
-  EXPECT_EQ(message.icon, MB_ICONHAND);
-  EXPECT_EQ(config_.functionTable.digitalOutput[1], 9);
-  EXPECT_TRUE(ports_.channel.written.empty());
+TEST_P(TransferCommandsRunTest, UploadWithoutAPortStoresTheRowsAndReports) {
+  Act([&] {
+    NoPortAttached();
+    TypeCell(grid::kDigitalOutput, 1, "9");
+    Driver().Click(ids::IDC_SEND);
+    const auto message = OnlyMessage();
+    const std::string& text = message.text.str();
+    EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
+    EXPECT_EQ(message.icon, MB_ICONHAND);
+    EXPECT_EQ(config_.functionTable.digitalOutput[1], 9);
+    EXPECT_TRUE(ports_.channel.written.empty());
+  });
 }
 
-TEST_F(TransferCommandsTest, DownloadReplacesTheConfigurationAndRefreshes) {
-  UnitSends(FrameOf(UnitHeldConfig()));
-  Scroll(SB_THUMBPOSITION, 6);
-  Driver().Click(ids::IDC_RECV);
-  const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, OnPort("Data received from TQR-417 OK"));
-  EXPECT_EQ(message.icon, 0u);
-  EXPECT_EQ(config_, ThroughFrame(UnitHeldConfig()));
-  EXPECT_EQ(ports_.channel.written, std::vector<uint8_t>{CMD_RECV_CONFIG});
-  EXPECT_EQ(ports_.queueSizes, std::vector<int>{DOWNLOAD_OUTPUT_QUEUE});
-  EXPECT_TRUE(Checked(ids::IDC_DUAL));
-  EXPECT_EQ(RowLabel(1), "F00");
-  EXPECT_EQ(Text(GridId(grid::kRelay, 1)), "R01");
-  EXPECT_EQ(Text(GridId(grid::kDuration, 1)), "700");
-  EXPECT_FALSE(Enabled(GridId(grid::kDuration, 4)));
-  EXPECT_TRUE(Enabled(ids::IDC_MON_MOMENTARY_MS));
-  EXPECT_EQ(Thumb(), 6);
-}
-
-TEST_F(TransferCommandsTest, DownloadIntoSingleModeWithoutMomentaryTime) {
-  for (int monRelayMode : {0, 1}) {
-    SCOPED_TRACE(monRelayMode);
-    UnitConfig unit = UnitHeldConfig();
-    unit.main.toneMode = 0;
-    unit.main.monRelayMode = monRelayMode;
-    state_.comPort = ComPort::kCom2;
-    UnitSends(FrameOf(unit));
+TEST_P(TransferCommandsRunTest, DownloadReplacesTheConfigurationAndRefreshes) {
+  Act([&] {
+    UnitSends(FrameOf(UnitHeldConfig()));
+    Scroll(SB_THUMBPOSITION, 6);
     Driver().Click(ids::IDC_RECV);
-    EXPECT_EQ(OnlyMessage().text, OnPort("Data received from TQR-417 OK", ComPort::kCom2));
-    EXPECT_EQ(config_, ThroughFrame(unit));
-    EXPECT_TRUE(Checked(ids::IDC_SINGLE));
-    EXPECT_EQ(state_.scrollMax, 7);
+    const auto message = OnlyMessage();
+    EXPECT_EQ(message.text, OnPort("Data received from TQR-417 OK"));
+    EXPECT_EQ(message.icon, 0u);
+    EXPECT_EQ(config_, ThroughFrame(UnitHeldConfig()));
+    EXPECT_EQ(ports_.channel.written, std::vector<uint8_t>{CMD_RECV_CONFIG});
+    EXPECT_EQ(ports_.queueSizes, std::vector<int>{DOWNLOAD_OUTPUT_QUEUE});
+    EXPECT_TRUE(Checked(ids::IDC_DUAL));
+    EXPECT_EQ(RowLabel(1), "F00");
+    EXPECT_EQ(Text(GridId(grid::kRelay, 1)), "R01");
+    EXPECT_EQ(Text(GridId(grid::kDuration, 1)), "700");
+    EXPECT_FALSE(Enabled(GridId(grid::kDuration, 4)));
+    EXPECT_TRUE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+    EXPECT_EQ(Thumb(), 6);
+  });
+}
+
+TEST_P(TransferCommandsRunTest, DownloadIntoSingleModeWithoutMomentaryTime) {
+  Act([&] {
+    for (int monRelayMode : {0, 1}) {
+      SCOPED_TRACE(monRelayMode);
+      UnitConfig unit = UnitHeldConfig();
+      unit.main.toneMode = 0;
+      unit.main.monRelayMode = monRelayMode;
+      state_.comPort = ComPort::kCom2;
+      UnitSends(FrameOf(unit));
+      Driver().Click(ids::IDC_RECV);
+      EXPECT_EQ(OnlyMessage().text, OnPort("Data received from TQR-417 OK", ComPort::kCom2));
+      EXPECT_EQ(config_, ThroughFrame(unit));
+      EXPECT_TRUE(Checked(ids::IDC_SINGLE));
+      EXPECT_EQ(state_.scrollMax, 7);
+      EXPECT_EQ(RowLabel(1), "F01");
+      EXPECT_FALSE(Enabled(ids::IDC_MON_MOMENTARY_MS));
+      EXPECT_EQ(state_.comPort, ComPort::kCom2);
+      runner_.ClearRecords();
+    }
+  });
+}
+
+TEST_P(TransferCommandsRunTest, FailedOpenStillRefreshesFromTheFirstEntry) {
+  Act([&] {
+    NoPortAttached();
+    Scroll(SB_THUMBPOSITION, 5);
+    TypeCell(grid::kDigitalOutput, 3, "60");
+    Driver().Click(ids::IDC_RECV);
+    const auto message = OnlyMessage();
+    const std::string& text = message.text.str();
+    EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
+    EXPECT_EQ(message.icon, MB_ICONHAND);
+    EXPECT_EQ(config_, StartupConfig());
+    EXPECT_EQ(state_.windowTop, 1);
     EXPECT_EQ(RowLabel(1), "F01");
-    EXPECT_FALSE(Enabled(ids::IDC_MON_MOMENTARY_MS));
-    EXPECT_EQ(state_.comPort, ComPort::kCom2);
-    runner_.ClearRecords();
-  }
+    EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 3)),
+              std::to_string(config_.functionTable.digitalOutput[3]));
+  });
 }
 
-TEST_F(TransferCommandsTest, FailedOpenStillRefreshesFromTheFirstEntry) {
-  NoPortAttached();
-  Scroll(SB_THUMBPOSITION, 5);
-  TypeCell(grid::kDigitalOutput, 3, "60");
-  Driver().Click(ids::IDC_RECV);
-  const auto message = OnlyMessage();
-  const std::string& text = message.text.str();
-  EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
-  EXPECT_EQ(message.icon, MB_ICONHAND);
-  EXPECT_EQ(config_, StartupConfig());
-  EXPECT_EQ(state_.windowTop, 1);
-  EXPECT_EQ(RowLabel(1), "F01");
-  EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 3)),
-            std::to_string(config_.functionTable.digitalOutput[3]));
+TEST_P(TransferCommandsRunTest, SilentUnitTimesOutAndChangesNothing) {
+  Act([&] {
+    Driver().Click(ids::IDC_RECV);
+    const auto message = OnlyMessage();
+    EXPECT_EQ(message.text, OnPort("Timeout receiving Data from TQR-417, Check Cables"));
+    EXPECT_EQ(message.icon, MB_ICONHAND);
+    EXPECT_EQ(config_, StartupConfig());
+  });
 }
 
-TEST_F(TransferCommandsTest, SilentUnitTimesOutAndChangesNothing) {
-  Driver().Click(ids::IDC_RECV);
-  const auto message = OnlyMessage();
-  EXPECT_EQ(message.text, OnPort("Timeout receiving Data from TQR-417, Check Cables"));
-  EXPECT_EQ(message.icon, MB_ICONHAND);
-  EXPECT_EQ(config_, StartupConfig());
-}
-
-TEST_F(TransferCommandsTest, DamagedFrameIsReportedAndNotTaken) {
-  std::vector<uint8_t> frame = FrameOf(UnitHeldConfig());
-  ++frame.back();
-  UnitSends(frame);
-  Driver().Click(ids::IDC_RECV);
-  EXPECT_EQ(OnlyMessage().text, OnPort("Error in Data Received from TQR-417"));
-  EXPECT_EQ(config_, StartupConfig());
-  EXPECT_EQ(RowLabel(1), "F01");
+TEST_P(TransferCommandsRunTest, DamagedFrameIsReportedAndNotTaken) {
+  Act([&] {
+    std::vector<uint8_t> frame = FrameOf(UnitHeldConfig());
+    ++frame.back();
+    UnitSends(frame);
+    Driver().Click(ids::IDC_RECV);
+    EXPECT_EQ(OnlyMessage().text, OnPort("Error in Data Received from TQR-417"));
+    EXPECT_EQ(config_, StartupConfig());
+    EXPECT_EQ(RowLabel(1), "F01");
+  });
 }
 
 // A line that fails part-way: the outcome's message, then the reason naming port and device.
-TEST_F(TransferCommandsTest, LineFailingPartWayIsReportedWithTheReason) {
-  UnitAnswers(REPLY_ACCEPTED);
-  ports_.channel.fault = ScriptedChannel::Fault::kWait;
-  Driver().Click(ids::IDC_SEND);
-  Reactivate();
-  ports_.channel = ScriptedChannel();
-  UnitSends(FrameOf(UnitHeldConfig()));
-  ports_.channel.fault = ScriptedChannel::Fault::kRead;
-  ports_.channel.faultAt = 300;
-  Driver().Click(ids::IDC_RECV);
+TEST_P(TransferCommandsRunTest, LineFailingPartWayIsReportedWithTheReason) {
+  Act([&] {
+    UnitAnswers(REPLY_ACCEPTED);
+    ports_.channel.fault = ScriptedChannel::Fault::kWait;
+    Driver().Click(ids::IDC_SEND);
+    Reactivate();
+    ports_.channel = ScriptedChannel();
+    UnitSends(FrameOf(UnitHeldConfig()));
+    ports_.channel.fault = ScriptedChannel::Fault::kRead;
+    ports_.channel.faultAt = 300;
+    Driver().Click(ids::IDC_RECV);
 
-  ASSERT_EQ(runner_.Messages().size(), 2u);
-  EXPECT_EQ(runner_.Messages()[0].text,
-            std::string("Error in Data sent to TQR-417\n\n") + ScriptedChannel::kFailure);
-  EXPECT_EQ(runner_.Messages()[1].text,
-            std::string("Timeout receiving Data from TQR-417, Check Cables\n\n") +
-                ScriptedChannel::kFailure);
-  EXPECT_EQ(runner_.Messages()[1].icon, MB_ICONHAND);
-  EXPECT_EQ(config_, StartupConfig());
-  EXPECT_FALSE(ports_.held);
+    ASSERT_EQ(runner_.Messages().size(), 2u);
+    EXPECT_EQ(runner_.Messages()[0].text,
+              std::string("Error in Data sent to TQR-417\n\n") + ScriptedChannel::kFailure);
+    EXPECT_EQ(runner_.Messages()[1].text,
+              std::string("Timeout receiving Data from TQR-417, Check Cables\n\n") +
+                  ScriptedChannel::kFailure);
+    EXPECT_EQ(runner_.Messages()[1].icon, MB_ICONHAND);
+    EXPECT_EQ(config_, StartupConfig());
+    EXPECT_FALSE(ports_.held);
+  });
 }
 
-TEST_F(TransferCommandsTest, PortChosenInThePortDialogIsTheOneOpened) {
-  UnitSends(FrameOf(UnitHeldConfig()));
-  runner_.OnDialog(res::IDD_PORT, [](fw::DialogDriver& d) {
-    d.Click(res::IDC_PORT_COM2);
-    d.Enter();
+TEST_P(TransferCommandsRunTest, PortChosenInThePortDialogIsTheOneOpened) {
+  Act([&] {
+    UnitSends(FrameOf(UnitHeldConfig()));
+    runner_.OnDialog(res::IDD_PORT, [](fw::DialogDriver& d) {
+      d.Click(res::IDC_PORT_COM2);
+      d.Enter();
+    });
+    Driver().Click(ids::IDC_COM_PORT);
+    Reactivate();
+    Driver().Click(ids::IDC_RECV);
+    EXPECT_EQ(state_.comPort, ComPort::kCom2);
+    EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom2});
+    EXPECT_EQ(OnlyMessage().text, OnPort("Data received from TQR-417 OK", ComPort::kCom2));
   });
-  Driver().Click(ids::IDC_COM_PORT);
-  Reactivate();
-  Driver().Click(ids::IDC_RECV);
-  EXPECT_EQ(state_.comPort, ComPort::kCom2);
-  EXPECT_EQ(ports_.opened, std::vector<ComPort>{ComPort::kCom2});
-  EXPECT_EQ(OnlyMessage().text, OnPort("Data received from TQR-417 OK", ComPort::kCom2));
 }
 
 // Answers message boxes like the scripted runner, and looks at the port meanwhile.
@@ -254,27 +278,31 @@ class PortProbingRunner : public fw::ScriptedRunner {
 
 // The upload holds the port until its result has been seen; the download has closed it
 // before its result is shown. Neither keeps it afterwards.
-TEST_F(TransferCommandsTest, PortIsReleasedInEachTransfersOrder) {
-  PortProbingRunner probing(ports_);
-  {
-    fw::ScopedModalRunner use(probing);
-    UnitAnswers(REPLY_ACCEPTED);
-    Dlg().OnSendConfig();
-    UnitSends(FrameOf(UnitHeldConfig()));
-    Dlg().OnRecvConfig();
-    Dlg().OnSendConfig();  // a silent unit
-    Dlg().OnRecvConfig();
-  }
-  std::vector<std::string> texts;
-  for (const auto& message : probing.Messages()) texts.push_back(message.text.str());
-  EXPECT_EQ(texts,
-            (std::vector<std::string>{
-                OnPort("Data Received by TQR-417 OK"), OnPort("Data received from TQR-417 OK"),
-                OnPort("Error in Data sent to TQR-417"),
-                OnPort("Timeout receiving Data from TQR-417, Check Cables")}));
-  EXPECT_EQ(probing.heldDuringMessage, (std::vector<bool>{true, false, true, false}));
-  EXPECT_FALSE(ports_.held);
+TEST_P(TransferCommandsRunTest, PortIsReleasedInEachTransfersOrder) {
+  Act([&] {
+    PortProbingRunner probing(ports_);
+    {
+      fw::ScopedModalRunner use(probing);
+      UnitAnswers(REPLY_ACCEPTED);
+      Dlg().OnSendConfig();
+      UnitSends(FrameOf(UnitHeldConfig()));
+      Dlg().OnRecvConfig();
+      Dlg().OnSendConfig();  // a silent unit
+      Dlg().OnRecvConfig();
+    }
+    std::vector<std::string> texts;
+    for (const auto& message : probing.Messages()) texts.push_back(message.text.str());
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{
+                  OnPort("Data Received by TQR-417 OK"), OnPort("Data received from TQR-417 OK"),
+                  OnPort("Error in Data sent to TQR-417"),
+                  OnPort("Timeout receiving Data from TQR-417, Check Cables")}));
+    EXPECT_EQ(probing.heldDuringMessage, (std::vector<bool>{true, false, true, false}));
+    EXPECT_FALSE(ports_.held);
+  });
 }
+
+INSTANTIATE_TEST_SUITE_P(Runs, TransferCommandsRunTest, kEachWindowRun, WindowRunName{});
 
 }  // namespace
 }  // namespace tqr417::ui::testing
