@@ -18,8 +18,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# Test programs run under Wine on the build machine.
+# Test programs run under Wine on the build machine, in a prefix of the build's own (made by
+# the tests' fixture, scripts/wine-session.sh), never in the user's ~/.wine.
 find_program(TQR417_WINE wine)
 if(TQR417_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TQR417_WINE})
+  set(TQR417_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix CACHE PATH "Wine prefix of the tests")
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${TQR417_WINE_PREFIX})
 endif()

@@ -43,13 +43,18 @@ class CliTest : public testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
+  // The command that starts the companion under test: the built program here, the Windows
+  // one under Wine in the Wine tests.
+  virtual std::string Program() { return TQR417_CLI; }
+
   // Runs the companion with `args` in the test's own folder, so that rows can name files
   // without their folder; standard output is captured, standard error kept apart.
-  CliRun Cli(const std::string& args) {
+  CliRun Cli(const std::string& args) { return Run(Program(), args); }
+  CliRun Run(const std::string& program, const std::string& args) {
     // The user's own port settings are never read: the settings folder is the test's.
-    const std::string command =
-        "cd " + dir_.string() + " && XDG_CONFIG_HOME=" + (dir_ / "config").string() + " " +
-        std::string(TQR417_CLI) + " " + args + " 2>" + (dir_ / "stderr.txt").string();
+    const std::string command = "cd " + dir_.string() +
+                                " && XDG_CONFIG_HOME=" + (dir_ / "config").string() + " " +
+                                program + " " + args + " 2>" + (dir_ / "stderr.txt").string();
     FILE* pipe = popen(command.c_str(), "r");
     CliRun run{-1, {}};
     if (!pipe) return run;
