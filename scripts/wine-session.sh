@@ -2,8 +2,9 @@
 # Starts or stops the Wine session the Windows tests run in (the CTest fixture wine_session).
 # start: makes the prefix once, starts an Xvfb on a free display and a persistent wineserver
 # (each test's wine then starts in a fraction of a second, and the COM links a test makes
-# are not replaced, as Wine does when a session starts), and leaves the windows unmanaged:
-# without a window manager Wine waits up to 2 s for one whenever a managed window is hidden.
+# are not replaced, as Wine does when a session starts) with its desktop, and leaves the
+# windows unmanaged: without a window manager Wine waits up to 2 s for one whenever a managed
+# window is hidden.
 # The display goes to PREFIX/test-session.env, which cmake/wine-run.sh reads.
 # Usage: scripts/wine-session.sh start|stop PREFIX
 set -u
@@ -18,7 +19,7 @@ stop() {
     . "$session"
     kill "$XVFB_PID" 2>/dev/null
   fi
-  rm -f "$session"
+  rm -f "$session" "$WINEPREFIX/keeper.in"
 }
 
 if [ "$action" = stop ]; then
@@ -49,4 +50,9 @@ fi
 printf 'export DISPLAY=:%s\nXVFB_PID=%s\n' "$display" "$xvfb_pid" >"$session"
 . "$session"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+# A console program that waits for input on a pipe nobody writes keeps the desktop process
+# (explorer.exe) up, which each window test would otherwise start anew and wait for at its end.
+rm -f "$WINEPREFIX/keeper.in"
+mkfifo "$WINEPREFIX/keeper.in"
+setsid wine cmd.exe <>"$WINEPREFIX/keeper.in" >/dev/null 2>&1 &
 echo "Wine session of $WINEPREFIX on display :$display"
