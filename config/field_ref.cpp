@@ -22,4 +22,20 @@ const std::string& FieldRef::Text(const UnitConfig& config, int entry) const {
   return Text(const_cast<UnitConfig&>(config), entry);
 }
 
+int& FieldRef::Number(DialogSettings& settings) const {
+  return settings.*std::get<DialogNumber>(member_);
+}
+
+int FieldRef::Number(const DialogSettings& settings) const {
+  return settings.*std::get<DialogNumber>(member_);
+}
+
+std::string& FieldRef::Text(DialogSettings& settings) const {
+  return settings.*std::get<DialogText>(member_);
+}
+
+const std::string& FieldRef::Text(const DialogSettings& settings) const {
+  return settings.*std::get<DialogText>(member_);
+}
+
 }  // namespace tqr417

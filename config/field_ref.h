@@ -37,6 +37,11 @@ class FieldRef {
   // Precondition: IsText().
   std::string& Text(UnitConfig& config, int entry = 0) const;
   const std::string& Text(const UnitConfig& config, int entry = 0) const;
+  // The same within the dialog group alone. Precondition: a dialog field.
+  int& Number(DialogSettings& settings) const;
+  int Number(const DialogSettings& settings) const;
+  std::string& Text(DialogSettings& settings) const;
+  const std::string& Text(const DialogSettings& settings) const;
 
  private:
   std::variant<MainNumber, DialogNumber, TableNumber, MainText, DialogText, TableText> member_;

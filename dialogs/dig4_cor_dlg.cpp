@@ -1,10 +1,9 @@
 #include "dialogs/dig4_cor_dlg.h"
 
-#include "dialogs/field_checks.h"
-#include "framework/ddx.h"
 #include "resources/resource_ids.h"
 
 using namespace tqr417::res;
+using tqr417::dialogs::Row;
 
 namespace {
 // Every control but the Enable box, OK and Cancel; the seconds edit is one of them.
@@ -26,16 +25,19 @@ BOOL CDig4CorDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CDig4CorDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Check(pDX, IDC_DIG4_REVERT, dig4RevertF1);
-  DDX_Text(pDX, IDC_DIG4_REVERT_SEC, dig4RevertSec);
-  DDV_Field(pDX, dig4RevertSec, tqr417::Field("dig4RevertSec"));
-  DDX_Check(pDX, IDC_DIG4_ACTIVE_HIGH, dig4ActiveHigh);
-  DDX_Check(pDX, IDC_DIG4_RX_MUTE, dig4RxMute);
-  DDX_Check(pDX, IDC_DIG4_ENABLE, dig4Enable);
-  DDX_Check(pDX, IDC_DIG4_R1, dig4R1);
-  DDX_Check(pDX, IDC_DIG4_R2, dig4R2);
-}
+constexpr tqr417::dialogs::SettingRow<CDig4CorDlg> kRows[] = {
+    Row(&CDig4CorDlg::dig4RevertF1, "dig4RevertF1"),
+    Row(&CDig4CorDlg::dig4RevertSec, "dig4RevertSec"),
+    Row(&CDig4CorDlg::dig4ActiveHigh, "dig4ActiveHigh"),
+    Row(&CDig4CorDlg::dig4RxMute, "dig4RxMute"),
+    Row(&CDig4CorDlg::dig4Enable, "dig4Enable"),
+    Row(&CDig4CorDlg::dig4R1, "dig4R1"),
+    Row(&CDig4CorDlg::dig4R2, "dig4R2"),
+};
+
+std::span<const tqr417::dialogs::SettingRow<CDig4CorDlg>> CDig4CorDlg::Rows() { return kRows; }
+
+void CDig4CorDlg::DoDataExchange(CDataExchange* pDX) { tqr417::dialogs::ExchangeRows(pDX, *this); }
 
 void CDig4CorDlg::ApplyRevertRule() {
   UpdateData(TRUE);

@@ -8,14 +8,18 @@
 // At opening the revert rule runs, then the enable rule; afterwards a click on either box runs
 // its own rule, so the seconds edit follows whichever rule ran last.
 
+#include "dialogs/setting_row.h"
 #include "framework/dialog.h"
 
 class CDig4CorDlg : public CDialog {
  public:
   explicit CDig4CorDlg(CDialog* parent = nullptr);
 
+  // Each member with the field it edits, in the order DoDataExchange reads them.
+  static std::span<const tqr417::dialogs::SettingRow<CDig4CorDlg>> Rows();
+
   BOOL dig4RevertF1 = 0;
-  int dig4RevertSec = 0;  // 0 to 30000
+  int dig4RevertSec = 0;
   BOOL dig4ActiveHigh = 0;
   BOOL dig4RxMute = 0;
   BOOL dig4Enable = 0;

@@ -1,10 +1,9 @@
 #include "dialogs/dig5_tone_dlg.h"
 
-#include "dialogs/field_checks.h"
-#include "framework/ddx.h"
 #include "resources/resource_ids.h"
 
 using namespace tqr417::res;
+using tqr417::dialogs::Row;
 
 namespace {
 // Every control but the Enable box, OK and Cancel.
@@ -26,20 +25,20 @@ BOOL CDig5ToneDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CDig5ToneDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Check(pDX, IDC_DIG5_ACTIVE_HIGH, dig5ActiveHigh);
-  DDX_Check(pDX, IDC_DIG5_ENABLE, dig5Enable);
-  DDX_Text(pDX, IDC_DIG5_FREQ, dig5ToneFreq);
-  DDV_Field(pDX, dig5ToneFreq, tqr417::Field("dig5ToneFreq"));
-  DDX_Text(pDX, IDC_DIG5_LEVEL, dig5ToneLevel);
-  DDV_Field(pDX, dig5ToneLevel, tqr417::Field("dig5ToneLevel"));
-  DDX_Text(pDX, IDC_DIG5_OFF_MS, dig5OffMs);
-  DDV_Field(pDX, dig5OffMs, tqr417::Field("dig5OffMs"));
-  DDX_Text(pDX, IDC_DIG5_ON_MS, dig5OnMs);
-  DDV_Field(pDX, dig5OnMs, tqr417::Field("dig5OnMs"));
-  DDX_Check(pDX, IDC_DIG5_R1, dig5R1);
-  DDX_Check(pDX, IDC_DIG5_R2, dig5R2);
-}
+constexpr tqr417::dialogs::SettingRow<CDig5ToneDlg> kRows[] = {
+    Row(&CDig5ToneDlg::dig5ActiveHigh, "dig5ActiveHigh"),
+    Row(&CDig5ToneDlg::dig5Enable, "dig5Enable"),
+    Row(&CDig5ToneDlg::dig5ToneFreq, "dig5ToneFreq"),
+    Row(&CDig5ToneDlg::dig5ToneLevel, "dig5ToneLevel"),
+    Row(&CDig5ToneDlg::dig5OffMs, "dig5OffMs"),
+    Row(&CDig5ToneDlg::dig5OnMs, "dig5OnMs"),
+    Row(&CDig5ToneDlg::dig5R1, "dig5R1"),
+    Row(&CDig5ToneDlg::dig5R2, "dig5R2"),
+};
+
+std::span<const tqr417::dialogs::SettingRow<CDig5ToneDlg>> CDig5ToneDlg::Rows() { return kRows; }
+
+void CDig5ToneDlg::DoDataExchange(CDataExchange* pDX) { tqr417::dialogs::ExchangeRows(pDX, *this); }
 
 void CDig5ToneDlg::ApplyEnableRule() {
   // The Enable box is read second, before any field that can fail, so the member follows

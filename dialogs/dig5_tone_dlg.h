@@ -6,18 +6,22 @@
 // result ignored) and runs when the dialog opens and on each click of the Enable box.
 // Disabled fields are still read and range-checked on OK.
 
+#include "dialogs/setting_row.h"
 #include "framework/dialog.h"
 
 class CDig5ToneDlg : public CDialog {
  public:
   explicit CDig5ToneDlg(CDialog* parent = nullptr);
 
+  // Each member with the field it edits, in the order DoDataExchange reads them.
+  static std::span<const tqr417::dialogs::SettingRow<CDig5ToneDlg>> Rows();
+
   BOOL dig5ActiveHigh = 0;
   BOOL dig5Enable = 0;
-  int dig5ToneFreq = 0;   // Hz, 300 to 3000
-  int dig5ToneLevel = 0;  // dBm, -40 to 10
-  int dig5OffMs = 0;      // 0 to 65000
-  int dig5OnMs = 0;       // 0 to 65000
+  int dig5ToneFreq = 0;
+  int dig5ToneLevel = 0;
+  int dig5OffMs = 0;
+  int dig5OnMs = 0;
   BOOL dig5R1 = 0;
   BOOL dig5R2 = 0;
 

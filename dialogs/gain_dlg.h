@@ -1,11 +1,15 @@
 #pragma once
-// CGainDlg: the four audio gains in dBm, each -40 to 10 (template 131).
+// CGainDlg: the four audio gains (template 131).
 
+#include "dialogs/setting_row.h"
 #include "framework/dialog.h"
 
 class CGainDlg : public CDialog {
  public:
   explicit CGainDlg(CDialog* parent = nullptr);
+
+  // Each member with the field it edits, in the order DoDataExchange reads them.
+  static std::span<const tqr417::dialogs::SettingRow<CGainDlg>> Rows();
 
   // The dialog's copies of the configuration's gains.
   int ctcssGain = 0;
@@ -14,6 +18,5 @@ class CGainDlg : public CDialog {
   int sidetoneGain = 0;
 
  protected:
-  // Reads the edits from the bottom of the dialog up: CTCSS, line TX, radio TX, sidetone.
   void DoDataExchange(CDataExchange* pDX) override;
 };

@@ -1,12 +1,10 @@
 #include "dialogs/morse_dlg.h"
 
-#include "config/field_catalogue.h"
-#include "dialogs/field_checks.h"
 #include "framework/data_exchange.h"
-#include "framework/ddx.h"
 #include "resources/resource_ids.h"
 
 using namespace tqr417::res;
+using tqr417::dialogs::Row;
 
 CMorseDlg::CMorseDlg(CDialog* parent) : CDialog(IDD_MORSE, parent) {
   AddHandler(IDC_MORSE_END_OF_PTT, BN_CLICKED, [this] { OnAutoModeClicked(); });
@@ -15,16 +13,18 @@ CMorseDlg::CMorseDlg(CDialog* parent) : CDialog(IDD_MORSE, parent) {
   SetAccessibleName(IDC_MORSE_INTERVAL, "Timer Interval (min)");
 }
 
+constexpr tqr417::dialogs::SettingRow<CMorseDlg> kRows[] = {
+    Row(&CMorseDlg::morseAutoMode, "morseAutoMode"),
+    Row(&CMorseDlg::morseFreq, "morseFreq"),
+    Row(&CMorseDlg::morseText, "morseText"),
+    Row(&CMorseDlg::morseIntervalMin, "morseIntervalMin"),
+    Row(&CMorseDlg::morseGain, "morseGain"),
+};
+
+std::span<const tqr417::dialogs::SettingRow<CMorseDlg>> CMorseDlg::Rows() { return kRows; }
+
 void CMorseDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Radio(pDX, IDC_MORSE_END_OF_PTT, morseAutoMode);
-  DDX_Text(pDX, IDC_MORSE_FREQ, morseFreq);
-  DDV_Field(pDX, morseFreq, tqr417::Field("morseFreq"));
-  DDX_Text(pDX, IDC_MORSE_TEXT, morseText);
-  DDV_Field(pDX, morseText, tqr417::Field("morseText"));
-  DDX_Text(pDX, IDC_MORSE_INTERVAL, morseIntervalMin);
-  DDV_Field(pDX, morseIntervalMin, tqr417::Field("morseIntervalMin"));
-  DDX_Text(pDX, IDC_MORSE_GAIN, morseGain);
-  DDV_Field(pDX, morseGain, tqr417::Field("morseGain"));
+  tqr417::dialogs::ExchangeRows(pDX, *this);
   if (pDX->Active()) ApplyIntervalRule();
 }
 

@@ -6,17 +6,21 @@
 // the last step of every exchange that got that far, and after each click on either radio
 // button (which first reads the whole dialog, messages included).
 
+#include "dialogs/setting_row.h"
 #include "framework/dialog.h"
 
 class CMorseDlg : public CDialog {
  public:
   explicit CMorseDlg(CDialog* parent = nullptr);
 
-  int morseAutoMode = -1;     // 0 "End of Each PTT", 1 "Timer Interval", -1 none
-  UINT morseFreq = 0;         // Hz, 400 to 2000
-  CString morseText;          // at most 50 characters
-  UINT morseIntervalMin = 0;  // minutes, 0 to 200
-  int morseGain = 0;          // dBm, -40 to 5
+  // Each member with the field it edits, in the order DoDataExchange reads them.
+  static std::span<const tqr417::dialogs::SettingRow<CMorseDlg>> Rows();
+
+  int morseAutoMode = -1;  // 0 "End of Each PTT", 1 "Timer Interval", -1 none
+  UINT morseFreq = 0;
+  CString morseText;
+  UINT morseIntervalMin = 0;
+  int morseGain = 0;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

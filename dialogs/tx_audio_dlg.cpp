@@ -1,15 +1,19 @@
 #include "dialogs/tx_audio_dlg.h"
 
-#include "framework/ddx.h"
 #include "resources/resource_ids.h"
 
 using namespace tqr417::res;
+using tqr417::dialogs::Row;
 
 CTxAudioDlg::CTxAudioDlg(CDialog* parent) : CDialog(IDD_TX_AUDIO, parent) {}
 
-void CTxAudioDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Check(pDX, IDC_TX_ADD_CTCSS, txAddCtcss);
-  DDX_Check(pDX, IDC_TX_AGC, txAgc);
-  DDX_Check(pDX, IDC_TX_LOW_PASS, txLowPass);
-  DDX_Check(pDX, IDC_TX_PRE_EMPHASIS, txPreEmphasis);
-}
+constexpr tqr417::dialogs::SettingRow<CTxAudioDlg> kRows[] = {
+    Row(&CTxAudioDlg::txAddCtcss, "txAddCtcss"),
+    Row(&CTxAudioDlg::txAgc, "txAgc"),
+    Row(&CTxAudioDlg::txLowPass, "txLowPass"),
+    Row(&CTxAudioDlg::txPreEmphasis, "txPreEmphasis"),
+};
+
+std::span<const tqr417::dialogs::SettingRow<CTxAudioDlg>> CTxAudioDlg::Rows() { return kRows; }
+
+void CTxAudioDlg::DoDataExchange(CDataExchange* pDX) { tqr417::dialogs::ExchangeRows(pDX, *this); }
