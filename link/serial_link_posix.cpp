@@ -22,6 +22,7 @@
 
 #include "link/line_timing.h"
 #include "link/serial_link.h"
+#include "link/serial_link_messages.h"
 #include "link/termios_settings.h"
 #include "link/uucp_lock.h"
 
@@ -49,10 +50,10 @@ Status OpenFailed(const std::string& label, int error, const std::string& holder
   std::string reason;
   switch (error) {
     case ENOTTY:
-      reason = "it is not a serial port";
+      reason = kNotASerialPort;
       break;
     case EBUSY:
-      reason = "the port is in use by another program" + holder;
+      reason = kPortInUse + holder;
       break;
     case ENOENT:
     case ENODEV:
@@ -72,7 +73,7 @@ Status OpenFailed(const std::string& label, int error, const std::string& holder
     default:
       reason = std::strerror(error);
   }
-  return Status::Error(StatusCode::kIoError, "Cannot open " + label + ": " + reason, error);
+  return OpenFailedBecause(label, reason, error);
 }
 
 // Why a line that was working failed: `error` is the errno of the call that failed, or 0 for
@@ -152,11 +153,7 @@ Status SerialLink::Open(const std::string& label, const std::string& device, int
   const std::string mismatch = LineSettingsMismatch(applied);
   if (!mismatch.empty()) {
     Release(fd, true);
-    return Status::Error(StatusCode::kIoError,
-                         label +
-                             " did not take 4800 baud, 8 data bits, no parity, one stop "
-                             "bit, raw (" +
-                             mismatch + ")");
+    return LineSettingsNotTaken(label, mismatch);
   }
 
   const int flags = fcntl(fd, F_GETFL);
@@ -217,7 +214,7 @@ uint16_t SerialLink::ReadByte() {
 }
 
 bool SerialLink::Write(std::span<const uint8_t> bytes) {
-  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!port_) return Fail(PortNotOpen());
   if (!LineWorks()) return false;
   port_->line.Wrote(static_cast<int>(bytes.size()));
   size_t done = 0;
@@ -238,7 +235,7 @@ bool SerialLink::Write(std::span<const uint8_t> bytes) {
 }
 
 bool SerialLink::WaitUntilSent() {
-  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!port_) return Fail(PortNotOpen());
   if (!LineWorks()) return false;
   const bool sending = port_->line.Sending();
   const Clock::time_point deadline = port_->line.LineFree();

@@ -16,6 +16,7 @@
 #include "link/dcb_settings.h"
 #include "link/line_timing.h"
 #include "link/serial_link.h"
+#include "link/serial_link_messages.h"
 
 namespace tqr417 {
 
@@ -38,7 +39,7 @@ Status OpenFailed(const std::string& label, DWORD error) {
   switch (error) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-      reason = "the port is in use by another program";
+      reason = kPortInUse;
       break;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
@@ -48,7 +49,7 @@ Status OpenFailed(const std::string& label, DWORD error) {
       break;
     case ERROR_INVALID_FUNCTION:
     case ERROR_NOT_SUPPORTED:
-      reason = "it is not a serial port";
+      reason = kNotASerialPort;
       break;
     case ERROR_GEN_FAILURE:
     case ERROR_DEVICE_NOT_CONNECTED:
@@ -58,8 +59,7 @@ Status OpenFailed(const std::string& label, DWORD error) {
     default:
       reason = SystemErrorText(error);
   }
-  return Status::Error(StatusCode::kIoError, "Cannot open " + label + ": " + reason,
-                       static_cast<int>(error));
+  return OpenFailedBecause(label, reason, static_cast<int>(error));
 }
 
 Status SetupFailed(const std::string& what, DWORD error) {
@@ -135,11 +135,7 @@ Status SetUpLine(HANDLE handle, const std::string& label, int outputQueueSize,
   settings = DescribeDcb(applied);
   const std::string mismatch = DcbMismatch(applied);
   if (!mismatch.empty()) {
-    return Status::Error(StatusCode::kIoError,
-                         label +
-                             " did not take 4800 baud, 8 data bits, no parity, one stop "
-                             "bit, raw (" +
-                             mismatch + ")");
+    return LineSettingsNotTaken(label, mismatch);
   }
   // Bytes a unit sent before this transfer (a late answer to the last one) are no part of it.
   PurgeComm(handle, PURGE_RXABORT | PURGE_RXCLEAR | PURGE_TXABORT | PURGE_TXCLEAR);
@@ -199,7 +195,7 @@ uint16_t SerialLink::ReadByte() {
 }
 
 bool SerialLink::Write(std::span<const uint8_t> bytes) {
-  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!port_) return Fail(PortNotOpen());
   if (!LineWorks()) return false;
   port_->line.Wrote(static_cast<int>(bytes.size()));
   size_t done = 0;
@@ -217,7 +213,7 @@ bool SerialLink::Write(std::span<const uint8_t> bytes) {
 }
 
 bool SerialLink::WaitUntilSent() {
-  if (!port_) return Fail(Status::Error(StatusCode::kIoError, "The serial port is not open"));
+  if (!port_) return Fail(PortNotOpen());
   if (!LineWorks()) return false;
   const bool sending = port_->line.Sending();
   const Clock::time_point deadline = port_->line.LineFree();
