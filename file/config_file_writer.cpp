@@ -1,12 +1,10 @@
 // FormatConfigFile: the configuration as the file's 208 lines, walked from the file layout.
 
-#include <algorithm>
-
 #include "config/entry_label.h"
 #include "config/text_number.h"
 #include "file/config_file.h"
 #include "file/config_file_layout.h"
-#include "file/text_scanner.h"
+#include "file/file_text_rules.h"
 
 namespace tqr417 {
 
@@ -29,26 +27,16 @@ std::string ValueText(const FileItem& item, const UnitConfig& config, int entry)
   return DecimalText(ref.Number(config, entry));
 }
 
-// Why a text cannot be written so that it reads back as it stands, or an empty string. A
-// relay label is read back as one word: white space inside it would end the label early and
-// shift every later value of the file onto the wrong field. The Morse text is read back up
-// to the end of its line: a line break inside it would cut it there.
+// Why a text cannot be written without spoiling the file, as a sentence, or an empty string.
 std::string CannotBeReadBack(const FileItem& item, const UnitConfig& config, int entry) {
+  if (!item.field->ref.IsText()) return {};
+  const FileTextCheck check = WhyFileCannotHold(*item.field, item.field->ref.Text(config, entry));
+  if (check.spoils.empty()) return {};
   if (item.conversion == FileConversion::kRelayWord) {
-    const std::string& label = item.field->ref.Text(config, entry);
-    if (std::any_of(label.begin(), label.end(), IsFileWhiteSpace)) {
-      return "The relay label of " + FormatEntryLabel(entry, 'F') +
-             " holds white space, which a configuration file cannot carry; remove it and save "
-             "again.";
-    }
-  } else if (item.conversion == FileConversion::kMorseLine) {
-    const std::string& text = item.field->ref.Text(config, entry);
-    if (text.find_first_of("\r\n") != std::string::npos) {
-      return "The Morse Code String holds a line break, which a configuration file cannot "
-             "carry; correct it in \"Morse Code\" and save again.";
-    }
+    return "The relay label of " + FormatEntryLabel(entry, 'F') + " " + check.spoils +
+           "; remove it and save again.";
   }
-  return {};
+  return "The Morse Code String " + check.spoils + "; correct it in \"Morse Code\" and save again.";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "config/defaults.h"
 #include "file/config_file.h"
+#include "file/file_text_rules.h"
 #include "support/row_name.h"
 #include "tests/file/file_test_support.h"
 
@@ -78,6 +79,52 @@ TEST(MorseLineTest, LineBreakIsRefusedOtherTextIsWrittenAsItStands) {
   ASSERT_TRUE(ParseConfigFile(text, back).ok());
   EXPECT_EQ(back.dialog.morseText, config.dialog.morseText);
 }
+
+// The file rule's answer against what the writer and the reader really do with each text:
+// a text that spoils the file is refused with the rule's words, any other is written and
+// comes back as it stands exactly when the rule finds nothing to say.
+struct HeldTextCase {
+  const char* description;
+  const char* field;
+  std::string text;
+};
+
+class FileTextRuleTest : public testing::TestWithParam<HeldTextCase> {};
+
+TEST_P(FileTextRuleTest, SaysWhatTheWriterAndReaderDo) {
+  const FieldInfo& field = *FindField(GetParam().field);
+  const FileTextCheck check = WhyFileCannotHold(field, GetParam().text);
+  UnitConfig config = StartupConfig();
+  field.ref.Text(config, 5) = GetParam().text;
+  std::string text;
+  const Status written = FormatConfigFile(config, text);
+  ASSERT_EQ(!written.ok(), !check.spoils.empty()) << written.message();
+  if (!written.ok()) {
+    EXPECT_NE(written.message().find(check.spoils), std::string::npos) << written.message();
+    return;
+  }
+  UnitConfig back = StartupConfig();
+  ASSERT_TRUE(ParseConfigFile(text, back).ok());
+  EXPECT_EQ(field.ref.Text(back, 5) == GetParam().text, check.why.empty()) << check.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileTextRuleTest,
+    testing::Values(HeldTextCase{"relay label", "relay", "R01"},
+                    HeldTextCase{"no relay", "relay", ""},
+                    HeldTextCase{"relay with a blank", "relay", "R 01"},
+                    HeldTextCase{"relay word for none", "relay", "none"},
+                    HeldTextCase{"morse text", "morseText", "CQ DE"},
+                    HeldTextCase{"morse with a line break", "morseText", "CQ\nDE"},
+                    HeldTextCase{"morse with a leading blank", "morseText", " CQ"},
+                    HeldTextCase{"morse of fifty", "morseText", std::string(50, 'E')},
+                    HeldTextCase{"morse of fifty one", "morseText", std::string(51, 'E')},
+                    HeldTextCase{"long morse with a break", "morseText",
+                                 std::string(51, 'E') + "\r"},
+                    HeldTextCase{"frequency", "pttFrequency", "2175"},
+                    HeldTextCase{"frequency with a zero", "pttFrequency", "02175"},
+                    HeldTextCase{"no frequency", "pttFrequency", ""}),
+    tqr417::test_support::RowName{});
 
 }  // namespace
 }  // namespace tqr417

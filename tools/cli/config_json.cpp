@@ -11,8 +11,9 @@
 
 #include "config/entry_label.h"
 #include "config/field_catalogue.h"
+#include "config/latin1_text.h"
+#include "file/file_text_rules.h"
 #include "tools/cli/field_words.h"
-#include "tools/cli/file_values.h"
 
 namespace tqr417::cli {
 
@@ -21,43 +22,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kTableKey = "functionTable";
-
-// Each byte as the Unicode character of the same number, in UTF-8.
-std::string BytesToUtf8(const std::string& bytes) {
-  std::string utf8;
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      utf8 += c;
-    } else {
-      utf8 += static_cast<char>(0xC0 | (byte >> 6));
-      utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return utf8;
-}
-
-// The reverse of BytesToUtf8 for text the JSON parser has checked to be UTF-8. A character
-// past U+00FF has no byte: its number is returned in `beyond` and the result is empty.
-std::string Utf8ToBytes(const std::string& utf8, uint32_t& beyond) {
-  std::string bytes;
-  beyond = 0;
-  for (size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-      code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    }
-    if (code > 0xFF) {
-      beyond = code;
-      return {};
-    }
-    bytes += static_cast<char>(code);
-    i += length;
-  }
-  return bytes;
-}
 
 std::string Found(const Json& value) {
   switch (value.type()) {
@@ -77,7 +41,7 @@ std::string Found(const Json& value) {
 }
 
 Json FieldValue(const FieldInfo& field, const UnitConfig& config, int entry) {
-  if (field.ref.IsText()) return BytesToUtf8(field.ref.Text(config, entry));
+  if (field.ref.IsText()) return Latin1ToUtf8(field.ref.Text(config, entry));
   return field.ref.Number(config, entry);
 }
 
@@ -155,7 +119,7 @@ class JsonReader {
       return;
     }
     uint32_t beyond = 0;
-    std::string text = Utf8ToBytes(value.get<std::string>(), beyond);
+    std::string text = Utf8ToLatin1(value.get<std::string>(), beyond);
     if (beyond != 0) {
       char code[16];
       std::snprintf(code, sizeof code, "U+%04X", beyond);
@@ -164,7 +128,7 @@ class JsonReader {
                           "U+00FF, one byte each).");
       return;
     }
-    if (const std::string why = WhyFileCannotHold(field, text); !why.empty()) {
+    if (const std::string why = WhyFileCannotHold(field, text).why; !why.empty()) {
       problems_.push_back(label + ": " + QuotedExcerpt(text) + " " + why + ".");
       return;
     }

@@ -6,7 +6,9 @@
 
 #include "config/config_diff.h"
 #include "config/defaults.h"
+#include "config/entry_label.h"
 #include "config/field_catalogue.h"
+#include "file/file_text_rules.h"
 #include "file/safe_file.h"
 #include "tools/cli/command_support.h"
 #include "tools/cli/commands.h"
@@ -115,7 +117,7 @@ std::string Assign(const std::string& assignment, const std::string& entryLabel,
   const std::string value = assignment.substr(equals + 1);
   const std::string label = FieldLabel(field, choice->entry);
   if (field.ref.IsText()) {
-    if (const std::string why = WhyFileCannotHold(field, value); !why.empty()) {
+    if (const std::string why = WhyFileCannotHold(field, value).why; !why.empty()) {
       return label + ": " + QuotedExcerpt(value) + " " + why + ".";
     }
     field.ref.Text(config, choice->entry) = value;
