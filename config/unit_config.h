@@ -94,15 +94,6 @@ struct FunctionTable {
     return {toneActive.at(k),    relay.at(k),     relayGroup.at(k),     relayDurationMs.at(k),
             digitalOutput.at(k), ctcssCode.at(k), useDefaultCtcss.at(k)};
   }
-  void SetEntry(int k, const FunctionEntry& entry) {
-    toneActive.at(k) = entry.toneActive;
-    relay.at(k) = entry.relay;
-    relayGroup.at(k) = entry.relayGroup;
-    relayDurationMs.at(k) = entry.relayDurationMs;
-    digitalOutput.at(k) = entry.digitalOutput;
-    ctcssCode.at(k) = entry.ctcssCode;
-    useDefaultCtcss.at(k) = entry.useDefaultCtcss;
-  }
 
   EntryArray<int> toneActive{};
   EntryArray<std::string> relay{};  // "R01", "R02" or empty for no relay

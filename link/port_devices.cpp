@@ -35,7 +35,8 @@ std::filesystem::path PathFromUtf8(const std::string& utf8) {
 }  // namespace
 
 const char* DeviceVariable(ComPort port) {
-  return port == ComPort::kCom1 ? "TQR417_COM1" : "TQR417_COM2";
+  constexpr const char* kVariables[] = {"TQR417_COM1", "TQR417_COM2"};
+  return kVariables[PortIndex(port)];
 }
 
 Status ParsePortSettings(const std::string& text, PortSettings& settings) {
@@ -103,7 +104,7 @@ ChosenDevices ChooseDevices(const std::string& settingsPath, std::ostream& warni
   chosen.settingsPath = settingsPath;
   const PortSettings file = ReadPortSettings(chosen.settingsPath, warnings);
   for (ComPort port : {ComPort::kCom1, ComPort::kCom2}) {
-    ChosenDevice& device = port == ComPort::kCom1 ? chosen.com1 : chosen.com2;
+    ChosenDevice& device = PortIndex(port) == 0 ? chosen.com1 : chosen.com2;
     const char* variable = std::getenv(DeviceVariable(port));
     if (variable != nullptr && *variable != '\0') {
       device = {variable, DeviceSource::kVariable};

@@ -20,8 +20,8 @@ namespace tqr417 {
 struct PortSettings {
   std::string com1;
   std::string com2;
-  std::string& Of(ComPort port) { return port == ComPort::kCom1 ? com1 : com2; }
-  const std::string& Of(ComPort port) const { return port == ComPort::kCom1 ? com1 : com2; }
+  std::string& Of(ComPort port) { return PortIndex(port) == 0 ? com1 : com2; }
+  const std::string& Of(ComPort port) const { return PortIndex(port) == 0 ? com1 : com2; }
 };
 
 // Where a port's device came from.
@@ -36,7 +36,7 @@ struct ChosenDevices {
   ChosenDevice com1;
   ChosenDevice com2;
   std::string settingsPath;  // the file that was read, or would have been; empty without a place
-  const ChosenDevice& Of(ComPort port) const { return port == ComPort::kCom1 ? com1 : com2; }
+  const ChosenDevice& Of(ComPort port) const { return PortIndex(port) == 0 ? com1 : com2; }
 };
 
 // "TQR417_COM1" or "TQR417_COM2".

@@ -104,7 +104,8 @@ SerialLink::SerialLink() = default;
 SerialLink::~SerialLink() { Close(); }
 
 std::string SerialLink::DefaultDevice(ComPort port) {
-  return port == ComPort::kCom1 ? "/dev/ttyS0" : "/dev/ttyS1";
+  constexpr const char* kDevices[] = {"/dev/ttyS0", "/dev/ttyS1"};
+  return kDevices[PortIndex(port)];
 }
 
 Status SerialLink::Open(const std::string& label, const std::string& device, int) {

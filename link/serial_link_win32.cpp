@@ -149,7 +149,8 @@ SerialLink::SerialLink() = default;
 SerialLink::~SerialLink() { Close(); }
 
 std::string SerialLink::DefaultDevice(ComPort port) {
-  return port == ComPort::kCom1 ? "COM1" : "COM2";
+  constexpr const char* kDevices[] = {"COM1", "COM2"};
+  return kDevices[PortIndex(port)];
 }
 
 Status SerialLink::Open(const std::string& label, const std::string& device, int outputQueueSize) {

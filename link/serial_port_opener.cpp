@@ -7,18 +7,12 @@
 
 namespace tqr417 {
 
-namespace {
-
-int Index(ComPort port) { return port == ComPort::kCom1 ? 0 : 1; }
-
-}  // namespace
-
 SerialPortOpener::SerialPortOpener(std::string com1Device, std::string com2Device)
     : devices_{std::move(com1Device), std::move(com2Device)} {
   for (ComPort port : {ComPort::kCom1, ComPort::kCom2}) {
-    std::string& device = devices_[Index(port)];
+    std::string& device = devices_[PortIndex(port)];
     if (device.empty()) device = SerialLink::DefaultDevice(port);
-    labels_[Index(port)] = std::string(PortName(port)) + " (" + device + ")";
+    labels_[PortIndex(port)] = std::string(PortName(port)) + " (" + device + ")";
   }
 }
 
@@ -28,12 +22,14 @@ SerialPortOpener SerialPortOpener::ForDevice(std::string device) {
   return opener;
 }
 
-const std::string& SerialPortOpener::Device(ComPort port) const { return devices_[Index(port)]; }
+const std::string& SerialPortOpener::Device(ComPort port) const {
+  return devices_[PortIndex(port)];
+}
 
 OpenedPort SerialPortOpener::Open(ComPort port, int outputQueueSize) {
   auto link = std::make_unique<SerialLink>();
-  const std::string& device = devices_[Index(port)];
-  Status status = link->Open(labels_[Index(port)], device, outputQueueSize);
+  const std::string& device = devices_[PortIndex(port)];
+  Status status = link->Open(labels_[PortIndex(port)], device, outputQueueSize);
   if (status.ok()) return {std::move(link), Status::Ok()};
   if (!SerialPortPresent(device)) {
     status = Status::Error(status.code(), status.message() + "\n" + HowToChooseAnotherPort(),
@@ -42,6 +38,6 @@ OpenedPort SerialPortOpener::Open(ComPort port, int outputQueueSize) {
   return {nullptr, std::move(status)};
 }
 
-std::string SerialPortOpener::PortLabel(ComPort port) const { return labels_[Index(port)]; }
+std::string SerialPortOpener::PortLabel(ComPort port) const { return labels_[PortIndex(port)]; }
 
 }  // namespace tqr417
