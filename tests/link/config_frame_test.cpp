@@ -37,6 +37,45 @@ const SettingsOffset kSettingsOffsets[] = {
     {&Field("errorBeeps"), 882},
 };
 
+// The start-up configuration's whole frame as a unit receives it, 936 bytes in hex.
+constexpr const char* kStartupFrameHex =
+    "000000000000000000000000000101000000000000010101000000000001010200000000"
+    "000101030000000000010104000000000001010500000000000101060000000000010107"
+    "00000000000101080000000000010109000000000001010A000000000001010B00000000"
+    "0001010C000000000001010D000000000001010E000000000001010F0000000000010110"
+    "000000000001011100000000000101120000000000010113000000000001011400000000"
+    "000101150000000000010116000000000001011700000000000101180000000000010119"
+    "000000000001011A000000000001011B000000000001011C000000000001011D00000000"
+    "0001011E000000000001011F000000000001012000000000000101210000000000010122"
+    "000000000001012300000000000101240000000000010125000000000001012600000000"
+    "0001012700000000000101280000000000010129000000000001012A000000000001012B"
+    "000000000001012C000000000001012D000000000001012E000000000001012F00000000"
+    "000101300000000000010131000000000001013200000000000101330000000000010134"
+    "000000000001013500000000000101360000000000010137000000000001013800000000"
+    "00010139000000000001013A000000000001013B000000000001013C000000000001013D"
+    "000000000001013E000000000001013F0000000000010100000000000001010100000000"
+    "000101020000000000010103000000000001010400000000000101050000000000010106"
+    "000000000001010700000000000101080000000000010109000000000001010A00000000"
+    "0001010B000000000001010C000000000001010D000000000001010E000000000001010F"
+    "000000000001011000000000000101110000000000010112000000000001011300000000"
+    "000101140000000000010115000000000001011600000000000101170000000000010118"
+    "0000000000010119000000000001011A000000000001011B000000000001011C00000000"
+    "0001011D000000000001011E000000000001011F00000000000101200000000000010121"
+    "0000000000010122000000000001012300000000000000000000087F0000000000000001"
+    "FFEC087F0000000000000000000100002666FFF60000000000000000FFF6000000788CA0"
+    "000000000000000000000000000000000000000100000000000000000000000000000000"
+    "00000000000000000000000000000000000000000000000000000000000000000000CF75";
+
+std::string HexText(const ConfigFrame& bytes) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (const uint8_t byte : bytes) {
+    hex += kDigits[byte >> 4];
+    hex += kDigits[byte & 0x0F];
+  }
+  return hex;
+}
+
 int WordAt(const ConfigFrame& bytes, int offset) { return bytes[offset] << 8 | bytes[offset + 1]; }
 
 // A configuration whose every field is 0, with the PTT frequency text "0".
@@ -85,6 +124,10 @@ TEST_F(ConfigFrameTest, StartupConfigurationGoldenValues) {
   EXPECT_EQ(frame.bytes[802 + 3], 1);
   EXPECT_EQ(frame.bytes[802 + 4], 1);
   EXPECT_EQ(frame.bytes[802 + 5], 35);
+}
+
+TEST_F(ConfigFrameTest, StartupConfigurationGivesTheWholeFrame) {
+  EXPECT_EQ(HexText(EncodeFrame(StartupConfig()).bytes), kStartupFrameHex);
 }
 
 TEST_F(ConfigFrameTest, StartupConfigurationReadsBackWithItsLargeWords) {
@@ -280,6 +323,16 @@ TEST_F(ConfigFrameTest, AnyChangedByteIsCaughtAndFixingTheChecksumAcceptsIt) {
   }
 }
 
+// Morse frequencies and what the unit gives back of each: the frame carries Hz * 8.192
+// truncated, and reading divides and truncates again.
+struct MorseFrequencyBack {
+  int sent;
+  int back;
+};
+constexpr MorseFrequencyBack kMorseFrequencies[] = {{400, 399},   {401, 400},   {700, 699},
+                                                    {1000, 1000}, {1234, 1233}, {1500, 1500},
+                                                    {1800, 1799}, {2000, 2000}};
+
 // Random configurations within every editing window's range survive the round trip, apart
 // from the Morse frequency's double truncation.
 TEST_F(ConfigFrameTest, RandomConfigurationsRoundTrip) {
@@ -296,11 +349,12 @@ TEST_F(ConfigFrameTest, RandomConfigurationsRoundTrip) {
       label = random() % 3 == 0 ? "" : FormatEntryLabel(1 + random() % 2, 'R');
     config.main.pttFrequency = std::string(kPttFrequencies[random() % 8]);
     config.dialog.morseText = std::string(random() % 51, static_cast<char>('A' + random() % 26));
+    const MorseFrequencyBack& morse = kMorseFrequencies[random() % std::size(kMorseFrequencies)];
+    config.dialog.morseFreq = morse.sent;
     const DecodedFrame decoded = DecodeFrame(EncodeFrame(config).bytes);
     ASSERT_TRUE(decoded.checksumOk());
     UnitConfig expected = config;
-    expected.dialog.morseFreq =
-        static_cast<int>(static_cast<int>(config.dialog.morseFreq * 8.192) / 8.192);
+    expected.dialog.morseFreq = morse.back;
     ASSERT_EQ(decoded.config, expected) << "round " << round;
   }
 }
