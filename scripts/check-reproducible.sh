@@ -32,8 +32,9 @@ build one
 CCACHE_DISABLE=1 build second-clone
 echo "two builds in $(($(date +%s) - started)) s"
 
-files=(build/package/tqr417_*_amd64.deb build-windows/release/tqr417/tqr417.exe
-  build-windows/release/tqr417/tqr417-cli.exe build-windows/tqr417-*-x64.msi)
+# Patterns, expanded in each clone (not here, where other versions may lie about).
+files=('build/package/tqr417_*_amd64.deb' build-windows/release/tqr417/tqr417.exe
+  build-windows/release/tqr417/tqr417-cli.exe 'build-windows/tqr417-*-x64.msi')
 same=0
 differ=0
 for pattern in "${files[@]}"; do
