@@ -117,9 +117,23 @@ listed() {  # listed VERSION: the product is listed once, of VERSION, with publi
 check "Apps & Features lists $product $version by $vendor with its icon" listed "$version"
 
 # Opening a .417 file as Explorer does (ShellExecute through the association) starts the
-# installed tqr417.exe with the file's path as its argument.
+# installed tqr417.exe with that file loaded: its main window shows values the file holds
+# that differ from the start-up configuration. A developer instrument built beside the
+# programs, never shipped, reads them from the live window by the controls' resource names
+# and closes it. Each row: field, control that shows it, value given to the file.
+shownValues=(pttFrequency IDC_PTT_FREQUENCY 2970 monMomentaryMs IDC_MON_MOMENTARY_MS 4170)
 opens_417() {
-  wine "$dir/tqr417-cli.exe" new "$(winpath "$work/opened.417")" >/dev/null || return 1
+  local file cli="$dir/tqr417-cli.exe" i controls=() expected="" fresh
+  file=$(winpath "$work/opened.417")
+  wine "$cli" new "$file" >/dev/null || return 1
+  for ((i = 0; i < ${#shownValues[@]}; i += 3)); do
+    fresh=$(wine "$cli" get "$file" "${shownValues[i]}" | tr -d '\r')
+    [ "$fresh" != "${shownValues[i + 2]}" ] ||
+      { echo "${shownValues[i]} starts as ${shownValues[i + 2]}: not a sign of the file"; return 1; }
+    wine "$cli" set "$file" "${shownValues[i]}=${shownValues[i + 2]}" >/dev/null || return 1
+    controls+=("${shownValues[i + 1]}")
+    expected+="${shownValues[i + 1]}=${shownValues[i + 2]}"$'\n'
+  done
   # A session of its own with the display.
   wineserver -k >/dev/null 2>&1
   xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
@@ -128,16 +142,20 @@ opens_417() {
     for _ in $(seq 400); do
       if xdotool search --name "TQR-417 Configuration Application" >/dev/null 2>&1; then
         echo "main window shown $((($(date +%s%N) - started) / 1000000)) ms after opening"
-        ps -eo args | grep -F "tqr417.exe" | grep -qF "opened.417" ||
-          { echo "tqr417.exe was not given the file:"; ps -eo args | grep -F tqr417.exe; exit 1; }
-        exit 0
+        break
       fi
       sleep 0.05
     done
-    echo "no main window within 20 s"; exit 1' opens "$(winpath "$work/opened.417")"
+    shift
+    wine "$@"' opens "$file" "$win/tools/devtools/tqr417_window_text.exe" --close "${controls[@]}" \
+    >"$work/shown" 2>&1 || { cat "$work/shown"; return 1; }
+  grep -v '^main window' "$work/shown" | tr -d '\r' >"$work/values"
+  sed -n '/^main window/p' "$work/shown"
+  diff <(printf '%s' "$expected") "$work/values" ||
+    { echo "the window does not show the file's values (expected < > shown)"; return 1; }
 }
 winpath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
-check "opening a .417 file starts the installed tqr417.exe with it" opens_417
+check "opening a .417 file starts the installed tqr417.exe with the file loaded" opens_417
 sed -n 's/^main window/  main window/p' "$work/out"
 wineserver -k >/dev/null 2>&1
 

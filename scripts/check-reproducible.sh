@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks that the release packages are reproducible: clones the last commit twice, into two
 # folders of different names, builds the Debian package and the Windows release in each, one
-# after the other, and compares the .deb, both .exe files and the .msi byte for byte. Prints
-# each file's hashes and ends with "reproducible: N files identical" or the ones that differ.
+# after the other (the first through ccache when the machine has it, the second compiled
+# afresh), and compares the .deb, both .exe files and the .msi byte for byte. Prints each
+# file's hashes and ends with "reproducible: N files identical" or the ones that differ.
 # Usage: scripts/check-reproducible.sh [work folder, default build-repro]
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
@@ -12,8 +13,9 @@ rm -rf "$work"
 mkdir -p "$work"
 
 # The packages alone are built (no tests, no benchmarks); the packaging scripts then find
-# the folders configured so. With ccache the second build may take compiled objects from
-# the first (paths in them are relative); CCACHE_DISABLE=1 compiles both from scratch.
+# the folders configured so. The second build bypasses ccache, so that it neither takes
+# objects compiled for the first clone nor only ever compares cached with cached.
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 build() {  # build FOLDER: a fresh clone of the commit in FOLDER, both packages built there
   local off=(-DTQR417_TESTS=OFF -DTQR417_BENCHMARKS=OFF)
   if ! git clone -q --no-local "$PWD" "$work/$1" >"$work/$1.log" 2>&1 ||
@@ -27,11 +29,12 @@ build() {  # build FOLDER: a fresh clone of the commit in FOLDER, both packages 
 }
 started=$(date +%s)
 build one
-build second-clone
+CCACHE_DISABLE=1 build second-clone
 echo "two builds in $(($(date +%s) - started)) s"
 
-files=(build/package/tqr417_*_amd64.deb build-windows/release/tqr417/tqr417.exe
-  build-windows/release/tqr417/tqr417-cli.exe build-windows/tqr417-*-x64.msi)
+# Patterns, expanded in each clone (not here, where other versions may lie about).
+files=('build/package/tqr417_*_amd64.deb' build-windows/release/tqr417/tqr417.exe
+  build-windows/release/tqr417/tqr417-cli.exe 'build-windows/tqr417-*-x64.msi')
 same=0
 differ=0
 for pattern in "${files[@]}"; do
