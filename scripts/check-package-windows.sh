@@ -59,6 +59,8 @@ supports_windows_7_to_11() {
 check "tqr417.exe's manifest lists Windows 7, 8, 8.1 and 10/11" supports_windows_7_to_11
 
 export WINEDEBUG=-all WINEPREFIX="$work/prefix"
+# Wine converts file names with the locale's character set: UTF-8, whatever the machine's.
+export LC_ALL=C.UTF-8
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"' EXIT
 wineboot -i >/dev/null 2>&1
 drive="$WINEPREFIX/drive_c"
@@ -120,11 +122,14 @@ check "Apps & Features lists $product $version by $vendor with its icon" listed 
 # installed tqr417.exe with that file loaded: its main window shows values the file holds
 # that differ from the start-up configuration. A developer instrument built beside the
 # programs, never shipped, reads them from the live window by the controls' resource names
-# and closes it. Each row: field, control that shows it, value given to the file.
+# and closes it. The file lies in a folder with accents, blanks and Greek: the association hands
+# its path on through the wide command line. Each row: field, control that shows it, value
+# given to the file.
 shownValues=(pttFrequency IDC_PTT_FREQUENCY 2970 monMomentaryMs IDC_MON_MOMENTARY_MS 4170)
 opens_417() {
   local file cli="$dir/tqr417-cli.exe" i controls=() expected="" fresh
-  file=$(winpath "$work/opened.417")
+  mkdir -p "$work/Büro Ω" || return 1
+  file=$(winpath "$work/Büro Ω/é site.417")
   wine "$cli" new "$file" >/dev/null || return 1
   for ((i = 0; i < ${#shownValues[@]}; i += 3)); do
     fresh=$(wine "$cli" get "$file" "${shownValues[i]}" | tr -d '\r')
