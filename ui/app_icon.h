@@ -5,7 +5,7 @@
 
 namespace tqr417::ui {
 
-// Registers the icon's drawing (ui/<toolkit>/app_icon.cpp) under IDR_MAINFRAME and, where the
+// Registers the icon (ui/<toolkit>/app_icon.cpp) under IDR_MAINFRAME and, where the
 // desktop matches windows to menu entries by an id (a Wayland compositor by the app_id), names
 // the application's desktop entry.
 void RegisterAppIdentity();
