@@ -3,11 +3,10 @@
 // window's and each control's position in dialog units as the template gives them, the
 // template's font, and each control as the standard Windows control with its id and styles.
 
-#include <windows.h>
-
 #include <vector>
 
 #include "framework/dialog_template.h"
+#include "framework/win_types.h"
 
 namespace tqr417::fw {
 

@@ -4,11 +4,10 @@
 // A CString is 8-bit text whose bytes are Latin-1 characters, so each byte is one UTF-16 code
 // unit of the same number and back. File paths are UTF-8, as the file functions take them.
 
-#include <windows.h>
-
 #include <string>
 
 #include "framework/c_string.h"
+#include "framework/win_types.h"
 
 namespace tqr417::fw {
 

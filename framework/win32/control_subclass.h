@@ -7,19 +7,19 @@
 // message to the control, and under Wine each GetPropW is a round trip to the wineserver
 // (about half the processor time of the main window's start went there).
 
-#include <windows.h>
-
 #include <string>
 
-namespace tqr417::fw::win32 {
+#include "framework/win_types.h"
+
+namespace tqr417::fw {
 
 // What a subclassed control does besides its class's own handling. An edit field types, a
 // button presses: no control does both.
 struct ControlHook {
   WNDPROC previous = nullptr;  // the procedure the control had before
-  bool typing = false;         // EditTyping: an edit field (or a combo box's)
+  bool typing = false;         // an edit field (or a combo box's) with the input rule
   bool upperCase = false;      //   that turns typed a to z into A to Z
-  bool press = false;          // ButtonPress: a button
+  bool press = false;          // a button that a modal window opened by its press releases
   std::wstring name;           // not empty: AnswerWithOwnName answers WM_GETOBJECT with it
 };
 
@@ -30,15 +30,9 @@ ControlHook* HookControl(HWND control);
 // The hook of `control`, nullptr when it has none.
 ControlHook* FindHook(HWND control);
 
-// The behaviours, each a function of its own that gets every message of a control that has
-// it and passes what it does not take to `previous` (CallWindowProcW).
-LRESULT EditTyping(WNDPROC previous, bool upperCase, HWND edit, UINT message, WPARAM wParam,
-                   LPARAM lParam);  // native_dialog.cpp
-LRESULT ButtonPress(WNDPROC previous, HWND button, UINT message, WPARAM wParam,
-                    LPARAM lParam);  // native_dialog.cpp
 // Answers WM_GETOBJECT for the client object with the system's own object renamed `name`;
 // false when it could not (the message then goes on).
 bool AnswerWithOwnName(HWND control, const std::wstring& name, WPARAM wParam, LPARAM lParam,
-                       LRESULT& result);  // native_accessibility.cpp
+                       LRESULT& result);  // accessible_names.cpp
 
-}  // namespace tqr417::fw::win32
+}  // namespace tqr417::fw

@@ -4,11 +4,10 @@
 // edit fields of combo boxes (framework/field_input.h), and Enter in a window without a default
 // button. Each is a function of one control's message, whatever hooks the control up.
 
-#include <windows.h>
-
 #include "framework/dialog_template.h"
+#include "framework/win_types.h"
 
-namespace tqr417::fw::win32 {
+namespace tqr417::fw {
 
 // The edit field that takes the user's text in `control` of kind `kind`: the control itself
 // for an edit field, its edit field for a combo box with one, else nullptr.
@@ -26,5 +25,7 @@ bool TakeFieldInput(HWND edit, UINT message, WPARAM& wParam, bool upperCase);
 // `message`: Enter typed into one of its controls when it has no default button. Enter still
 // reaches a combo box whose list is dropped down, which closes the list and takes its item.
 bool IgnoresEnter(const DialogTemplate& dialogTemplate, HWND dialog, const MSG& message);
+// True when the template has a default push button.
+bool DialogHasDefaultButton(const DialogTemplate& dialogTemplate);
 
-}  // namespace tqr417::fw::win32
+}  // namespace tqr417::fw

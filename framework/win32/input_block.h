@@ -1,11 +1,10 @@
 #pragma once
-// Shared by the Windows-side files: the wait cursor's state and the input it drops.
+// The wait cursor and the user's input it drops, as the rest of the backend needs them (the
+// toolkit's BeginWait, the cursors and KeepPainting are defined in input_block.cpp).
 
-#include <windows.h>
+#include "framework/win_types.h"
 
-#include "framework/dialog_template.h"
-
-namespace tqr417::fw::win32 {
+namespace tqr417::fw {
 
 // True while a wait cursor drops the user's input (no modal window opened during it).
 bool DropsInputNow();
@@ -14,7 +13,5 @@ void CountDroppedInput();
 bool WaitCursorShown();
 // True (and counted) when `message` is input that a wait cursor drops now.
 bool DropInput(const MSG& message);
-// True when the template has a default push button.
-bool DialogHasDefaultButton(const DialogTemplate& dialogTemplate);
 
-}  // namespace tqr417::fw::win32
+}  // namespace tqr417::fw

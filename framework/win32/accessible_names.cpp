@@ -2,20 +2,20 @@
 // accessibility services (IAccPropServices from oleacc), which then answer get_accName for
 // the control's client object with it instead of the name guessed from the window's text.
 // Where the system lacks those services (Wine 8 answers E_NOTIMPL), the control answers
-// WM_GETOBJECT itself, through its hook (native_subclass.h), with the system's own object for
+// WM_GETOBJECT itself, through its hook (control_subclass.h), with the system's own object for
 // it, wrapped so that only get_accName changes.
 
-#include <windows.h>
+#include "framework/win32/accessible_names.h"
+
 // oleacc.h needs <windows.h> first.
 #include <oleacc.h>
 
 #include <string>
 
-#include "framework/win32/native.h"
-#include "framework/win32/native_subclass.h"
+#include "framework/win32/control_subclass.h"
 #include "framework/win32/win32_text.h"
 
-namespace tqr417::fw::win32 {
+namespace tqr417::fw {
 namespace {
 
 // The identifiers of oleacc.h, here rather than from MinGW's uuid library, whose one object
@@ -201,9 +201,8 @@ bool AnswerWithOwnName(HWND control, const std::wstring& name, WPARAM wParam, LP
   return true;
 }
 
-long SetAccessibleName(Window control, const CString& name) {
-  if (control == nullptr) return E_HANDLE;
-  HWND window = static_cast<HWND>(control);
+HRESULT SetAccessibleName(HWND window, const CString& name) {
+  if (window == nullptr) return E_HANDLE;
   IAccPropServices* services = g_servicesLackNames ? nullptr : Services();
   const auto object = static_cast<DWORD>(OBJID_CLIENT);
   HRESULT result = g_servicesLackNames ? E_NOTIMPL : E_NOINTERFACE;
@@ -220,10 +219,10 @@ long SetAccessibleName(Window control, const CString& name) {
   return result;
 }
 
-CString AccessibleNameOf(Window control) {
+CString AccessibleNameOf(HWND control) {
   if (control == nullptr || Services() == nullptr) return CString();  // Services starts COM
   IAccessible* accessible = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(static_cast<HWND>(control), OBJID_CLIENT,
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT,
                                         kAccessibleInterface,
                                         reinterpret_cast<void**>(&accessible)))) {
     return CString();
@@ -242,4 +241,4 @@ CString AccessibleNameOf(Window control) {
   return text;
 }
 
-}  // namespace tqr417::fw::win32
+}  // namespace tqr417::fw
