@@ -15,7 +15,13 @@ int InRange(int pos, int minPos, int maxPos) {
 
 HWND Win32ControlPeer::Item() const {
   HWND window = dialog_ != nullptr ? dialog_->Handle() : nullptr;
-  return window != nullptr ? GetDlgItem(window, id_) : nullptr;
+  // Under Wine each GetDlgItem is a round trip to the wineserver for the list of children, so
+  // the control found is kept for as long as its window is the dialog's.
+  if (window != itemWindow_) {
+    itemWindow_ = window;
+    item_ = window != nullptr ? GetDlgItem(window, id_) : nullptr;
+  }
+  return item_;
 }
 
 LRESULT Win32ControlPeer::Send(UINT message, WPARAM wParam, LPARAM lParam) const {

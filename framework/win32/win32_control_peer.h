@@ -1,6 +1,6 @@
 #pragma once
 // Win32ControlPeer: one control of a Win32DialogPeer, found by its id in the dialog's window
-// whenever it is used (GetDlgItem), as the system keeps it. Inert once the window is gone.
+// (GetDlgItem), as the system keeps it. Inert once the window is gone.
 
 #include "framework/dialog_template.h"
 #include "framework/toolkit.h"
@@ -44,6 +44,8 @@ class Win32ControlPeer : public ControlPeer {
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   Win32DialogPeer* dialog_;
+  mutable HWND itemWindow_ = nullptr;  // the dialog's window when item_ was found
+  mutable HWND item_ = nullptr;
   int id_;
   ControlKind kind_;
   CString name_;
