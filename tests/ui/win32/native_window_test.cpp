@@ -19,7 +19,7 @@ namespace {
 namespace native = fw::win32::testing;
 using fw::ControlKind;
 
-// Window style bits (winuser.h), which this file cannot include beside the dialog layer.
+// Window style bits (winuser.h), unsigned as StyleOf gives them (the macros are signed).
 constexpr unsigned long kWsGroup = 0x00020000;
 constexpr unsigned long kWsTabStop = 0x00010000;
 constexpr unsigned long kWsBorder = 0x00800000;
