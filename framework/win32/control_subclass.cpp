@@ -3,7 +3,6 @@
 #include <unordered_map>
 
 #include "framework/modal_scope.h"
-#include "framework/win32/field_input_keys.h"
 
 namespace tqr417::fw {
 namespace {

@@ -3,11 +3,8 @@
 // notifications, scroll requests, system menu commands and F1 on to the dialog.
 
 #include "framework/dialog.h"
-#include "framework/win32/accessible_names.h"
 #include "framework/win32/control_subclass.h"
-#include "framework/win32/field_input_keys.h"
 #include "framework/win32/input_block.h"
-#include "framework/win32/win32_control_peer.h"
 #include "framework/win32/win32_dialog_peer.h"
 #include "framework/win32/win32_text.h"
 
@@ -105,17 +102,10 @@ INT_PTR Win32DialogPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!dying_) VScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return TRUE;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_CLOSE && DropsInputNow()) {
-        CountDroppedInput();
-        return TRUE;
-      }
+      if ((wParam & 0xFFF0) == SC_CLOSE && DropNow()) return TRUE;
       return SysCommand(static_cast<UINT>(wParam), lParam) ? TRUE : FALSE;
     case WM_CLOSE:
-      if (DropsInputNow()) {
-        CountDroppedInput();
-        return TRUE;
-      }
-      SysCommand(SC_CLOSE, 0);
+      if (!DropNow()) SysCommand(SC_CLOSE, 0);
       return TRUE;
     case WM_HELP: {
       constexpr DWORD kDialogHelpBase = 0x20000;

@@ -1,10 +1,9 @@
-#include "framework/win32/field_input_keys.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "framework/field_input.h"
+#include "framework/win32/control_subclass.h"
 
 namespace tqr417::fw {
 namespace {

@@ -9,18 +9,15 @@
 
 namespace tqr417::fw {
 
-// What the open or save chooser is asked for (the strings and flags of its OPENFILENAMEW):
-// the filter list ("label\0pattern\0" entries, then another \0), the name it starts with,
-// the extension it appends to a name typed without one, and the OFN_ flags.
+// The strings and flags of a chooser's OPENFILENAMEW.
 struct FileChooserRequest {
-  std::wstring filters;
-  std::wstring initialFile;
-  std::wstring defaultExt;
-  DWORD flags = 0;
+  std::wstring filters;      // "label\0pattern\0" entries, then another \0
+  std::wstring initialFile;  // the name it starts with
+  std::wstring defaultExt;   // appended to a name typed without an extension
+  DWORD flags = 0;           // OFN_
 };
-// The request for a chooser asked for with the arguments of ChooseFile: the save chooser asks
-// before it replaces a file when `flags` hold OFN_OVERWRITEPROMPT; the open chooser takes a
-// name whether its file exists or not.
+// The request for the arguments of ChooseFile: the save chooser asks before it replaces a file
+// when `flags` hold OFN_OVERWRITEPROMPT; the open chooser takes a name whose file is missing.
 FileChooserRequest ChooserRequest(bool open, const CString& defaultExt, const CString& initialName,
                                   DWORD flags, const CString& filter);
 // The open or save chooser over `owner` (nullptr: the active window); the chosen path in

@@ -44,16 +44,16 @@ class Win32WaitState : public toolkit::WaitState {
 
 }  // namespace
 
-bool DropsInputNow() { return g_waits > 0 && g_dropInput && g_dropInput(); }
-
-void CountDroppedInput() { ++g_dropped; }
+bool DropNow() {
+  if (g_waits == 0 || !g_dropInput || !g_dropInput()) return false;
+  ++g_dropped;
+  return true;
+}
 
 bool WaitCursorShown() { return g_waits > 0 && g_arrows == 0; }
 
 bool DropInput(const MSG& message) {
-  if (!IsInputMessage(message.message, message.wParam) || !DropsInputNow()) return false;
-  CountDroppedInput();
-  return true;
+  return IsInputMessage(message.message, message.wParam) && DropNow();
 }
 
 namespace toolkit {

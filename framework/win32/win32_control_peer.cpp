@@ -1,6 +1,4 @@
-#include "framework/win32/win32_control_peer.h"
-
-#include "framework/win32/accessible_names.h"
+#include "framework/win32/control_subclass.h"
 #include "framework/win32/win32_dialog_peer.h"
 #include "framework/win32/win32_text.h"
 
@@ -33,15 +31,9 @@ void Win32ControlPeer::Enable(bool enable) {
   if (HWND control = Item()) EnableWindow(control, enable ? TRUE : FALSE);
 }
 
-bool Win32ControlPeer::IsEnabled() const {
-  HWND control = Item();
-  return control != nullptr && IsWindowEnabled(control) != FALSE;
-}
-
-bool Win32ControlPeer::IsVisible() const {
-  HWND control = Item();
-  return control != nullptr && IsWindowVisible(control) != FALSE;
-}
+// Without a window (nullptr) the system answers FALSE and 0.
+bool Win32ControlPeer::IsEnabled() const { return IsWindowEnabled(Item()) != FALSE; }
+bool Win32ControlPeer::IsVisible() const { return IsWindowVisible(Item()) != FALSE; }
 
 void Win32ControlPeer::SetText(const CString& text) {
   HWND control = Item();
@@ -142,23 +134,17 @@ void Win32ControlPeer::SetScrollRange(int minPos, int maxPos) {
 }
 
 void Win32ControlPeer::GetScrollRange(int& minPos, int& maxPos) const {
-  minPos = 0;
-  maxPos = 0;
+  minPos = maxPos = 0;
   if (HWND bar = Item()) ::GetScrollRange(bar, SB_CTL, &minPos, &maxPos);
 }
 
 void Win32ControlPeer::SetScrollPos(int pos) {
-  HWND bar = Item();
-  if (bar == nullptr) return;
   int minPos = 0;
   int maxPos = 0;
-  ::GetScrollRange(bar, SB_CTL, &minPos, &maxPos);
-  ::SetScrollPos(bar, SB_CTL, InRange(pos, minPos, maxPos), TRUE);
+  GetScrollRange(minPos, maxPos);
+  if (HWND bar = Item()) ::SetScrollPos(bar, SB_CTL, InRange(pos, minPos, maxPos), TRUE);
 }
 
-int Win32ControlPeer::GetScrollPos() const {
-  HWND bar = Item();
-  return bar != nullptr ? ::GetScrollPos(bar, SB_CTL) : 0;
-}
+int Win32ControlPeer::GetScrollPos() const { return ::GetScrollPos(Item(), SB_CTL); }
 
 }  // namespace tqr417::fw

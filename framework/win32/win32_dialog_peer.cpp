@@ -1,10 +1,11 @@
 #include "framework/win32/win32_dialog_peer.h"
 
+#include <algorithm>
+
 #include "framework/dialog.h"
 #include "framework/template_rules.h"
-#include "framework/win32/accessible_names.h"
+#include "framework/win32/control_subclass.h"
 #include "framework/win32/template_builder.h"
-#include "framework/win32/win32_control_peer.h"
 #include "framework/win32/win32_text.h"
 
 namespace tqr417::fw {
@@ -174,15 +175,8 @@ void Win32DialogPeer::SyncSystemMenu() {
   const CMenu* menu = dialog_.GetSystemMenu(FALSE);
   HMENU system = window_ != nullptr ? GetSystemMenu(window_, FALSE) : nullptr;
   if (menu == nullptr || system == nullptr) return;
-  const auto& items = menu->Items();
-  for (; syncedMenuItems_ < items.size(); ++syncedMenuItems_) {
-    const CMenu::Item& item = items[syncedMenuItems_];
-    if ((item.flags & MF_SEPARATOR) != 0) {
-      AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
-    } else {
-      AppendMenuW(system, MF_STRING, item.command, WideFromLatin1(item.text).c_str());
-    }
-  }
+  AppendMenuItems(system, menu->Items(), syncedMenuItems_);
+  syncedMenuItems_ = std::max(syncedMenuItems_, menu->Items().size());
 }
 
 void Win32DialogPeer::CentreOverOwner() {
@@ -197,6 +191,21 @@ void Win32DialogPeer::CentreOverOwner() {
   SetWindowPos(window_, nullptr, over.left + (over.right - over.left - width) / 2,
                over.top + (over.bottom - over.top - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND OwnerWindow(CDialog* owner) {
+  HWND window = owner != nullptr ? WindowHandle(*owner) : nullptr;
+  return window != nullptr ? window : GetActiveWindow();
+}
+
+void AppendMenuItems(HMENU menu, const std::vector<CMenu::Item>& items, std::size_t from) {
+  for (std::size_t i = from; i < items.size(); ++i) {
+    if ((items[i].flags & MF_SEPARATOR) != 0) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuW(menu, MF_STRING, items[i].command, WideFromLatin1(items[i].text).c_str());
+    }
+  }
 }
 
 HWND WindowHandle(const CDialog& dialog) {

@@ -1,16 +1,15 @@
-// Modal runs on Win32. The application's dialogs run as the system's modal dialog box
-// (DialogBoxIndirectParamW), with a message filter that drops the input a wait cursor blocks
-// and Enter in a window without a default button; a window made before its run (as tests and
-// tools make them) runs in a message loop of its own that does the same.
-
-#include "framework/win32/win32_modal_runner.h"
+// Modal runs on Win32: the application's dialogs as the system's modal dialog box, with a
+// message filter that drops the input a wait cursor blocks and Enter in a window without a
+// default button; a window made before its run (by tests and tools) in a loop of its own that
+// does the same. Also the message box, the file choosers and popup menus.
 
 #include <optional>
 
 #include "framework/dialog.h"
 #include "framework/menu.h"
+#include "framework/modal_runner.h"
 #include "framework/modal_scope.h"
-#include "framework/win32/field_input_keys.h"
+#include "framework/win32/control_subclass.h"
 #include "framework/win32/file_chooser.h"
 #include "framework/win32/input_block.h"
 #include "framework/win32/template_builder.h"
@@ -38,11 +37,20 @@ LRESULT CALLBACK FilterBoxInput(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+class Win32ModalRunner : public ModalRunner {
+ public:
+  int RunModal(CDialog& dialog) override;
+  int RunDialog(CDialog& dialog) override;
+  int ShowMessage(const MessageRequest& request, CDialog* owner) override;
+  std::optional<std::string> ChooseFile(const FileRequest& request, CDialog* owner) override;
+  UINT TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) override;
+};
+
 }  // namespace
 
-HWND OwnerWindow(CDialog* owner) {
-  HWND window = owner != nullptr ? WindowHandle(*owner) : nullptr;
-  return window != nullptr ? window : GetActiveWindow();
+ModalRunner& toolkit::ProductionRunner() {
+  static Win32ModalRunner production;
+  return production;
 }
 
 void Win32DialogPeer::RunBox(HWND owner, const std::function<void()>& created) {
@@ -149,13 +157,7 @@ std::optional<std::string> Win32ModalRunner::ChooseFile(const FileRequest& reque
 UINT Win32ModalRunner::TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) {
   HMENU popup = CreatePopupMenu();
   if (popup == nullptr) return 0;
-  for (const CMenu::Item& item : menu.Items()) {
-    if ((item.flags & MF_SEPARATOR) != 0) {
-      AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-    } else {
-      AppendMenuW(popup, MF_STRING, item.command, WideFromLatin1(item.text).c_str());
-    }
-  }
+  AppendMenuItems(popup, menu.Items());
   const BOOL command = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN,
                                       globalPos.x, globalPos.y, 0, OwnerWindow(owner), nullptr);
   DestroyMenu(popup);

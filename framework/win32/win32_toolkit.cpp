@@ -1,10 +1,11 @@
 // The Win32 backend's toolkit functions (framework/toolkit.h) other than the wait cursor's
-// (input_block.cpp): the dialog windows, the production runner, the activation, the
-// application and its icon resources.
+// (input_block.cpp) and the production runner's (win32_modal_runner.cpp): the dialog
+// windows, the activation, the application and its icon resources.
+
+#include <filesystem>
 
 #include "framework/toolkit.h"
 #include "framework/win32/win32_dialog_peer.h"
-#include "framework/win32/win32_modal_runner.h"
 #include "framework/win32/win32_text.h"
 // commctrl.h needs <windows.h> first.
 #include <commctrl.h>
@@ -21,11 +22,6 @@ std::unique_ptr<DialogPeer> CreateDialogPeer(CDialog& dialog, const DialogTempla
   auto window = std::make_unique<Win32DialogPeer>(dialog, dialogTemplate);
   window->Create(OwnerWindow(owner));
   return window;
-}
-
-ModalRunner& ProductionRunner() {
-  static Win32ModalRunner production;
-  return production;
 }
 
 std::function<void()> ActivationKeeper() {
@@ -55,11 +51,7 @@ CString ProgramName() {
   if (!g_applicationRuns) return CString();
   std::wstring path(MAX_PATH * 4, L'\0');
   path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  const std::size_t slash = path.find_last_of(L"\\/");
-  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.find_last_of(L'.');
-  if (dot != std::wstring::npos) name.resize(dot);
-  return Latin1FromWide(name);
+  return Latin1FromWide(std::filesystem::path(path).stem().wstring());
 }
 
 bool HasIcon(int iconId) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/toolkit.h"
-#include "framework/win32/field_input_keys.h"
+#include "framework/win32/control_subclass.h"
 
 namespace tqr417::fw::win32::testing {
 namespace {
