@@ -51,7 +51,7 @@ BOOL CDialog::AdoptWindow(std::unique_ptr<tqr417::fw::DialogPeer>&& window) {
   for (const auto& [id, name] : accessibleNames_) {
     if (CWnd* control = GetDlgItem(id)) control->SetAccessibleName(name);
   }
-  if (!icon_.IsNull()) window_->SetIcon(icon_);
+  if (icon_ != 0) window_->SetIcon(icon_);
   if (OnInitDialog() != FALSE) FocusFirstControl();
   return TRUE;
 }
@@ -120,7 +120,7 @@ void CDialog::OpenSystemMenuAt(const tqr417::fw::ScreenPoint& globalPos) {
   if (command != 0) OnSysCommand(command, 0);
 }
 
-void CDialog::SetIcon(HICON icon, BOOL /*bigIcon*/) {
+void CDialog::SetIcon(tqr417::fw::IconId icon, BOOL /*bigIcon*/) {
   icon_ = icon;
   if (window_) window_->SetIcon(icon);
 }

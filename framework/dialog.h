@@ -41,7 +41,7 @@ class CScrollBar;
 namespace tqr417::fw {
 struct DialogTemplate;
 class DialogPeer;
-class DialogWindow;
+class DialogPeerAccess;
 struct ScreenPoint;
 }  // namespace tqr417::fw
 
@@ -113,7 +113,7 @@ class CDialog {
   void SetRadioGroupIndex(int firstId, int index);
 
   // Sets the window's icon (big or small; both end up as the window icon).
-  void SetIcon(HICON icon, BOOL bigIcon);
+  void SetIcon(tqr417::fw::IconId icon, BOOL bigIcon);
 
   // Runs the handler registered for (control, notification), or the OK/Cancel default;
   // does nothing during an exchange. Returns TRUE when something ran. Controls call this.
@@ -154,7 +154,7 @@ class CDialog {
   void AddHandler(int controlId, UINT notification, Handler handler);
 
  private:
-  friend class tqr417::fw::DialogWindow;
+  friend class tqr417::fw::DialogPeerAccess;
   friend class CDataExchange;
 
   CScrollBar* ScrollBarFor(int controlId);
@@ -172,9 +172,25 @@ class CDialog {
   std::map<int, CScrollBar*> attachedBars_;               // scroll bar members by control id
   std::map<int, std::unique_ptr<CScrollBar>> plainBars_;  // for scroll bars without a member
   CMenu systemMenu_;
-  HICON icon_;
+  tqr417::fw::IconId icon_ = 0;
   std::map<int, CString> accessibleNames_;  // names given by the window, by control id
   int exchangeDepth_ = 0;
   bool ended_ = false;
   int endCode_ = 0;
 };
+
+namespace tqr417::fw {
+
+// What a toolkit backend's window reports to its dialog beyond the dialog's public calls: the
+// one class of the dialog layer's seam that CDialog lets in, whichever toolkit shows it.
+class DialogPeerAccess {
+ public:
+  static void VScroll(CDialog& dialog, int controlId, UINT code, int pos) {
+    dialog.SendVScroll(controlId, code, pos);
+  }
+  static void OpenSystemMenuAt(CDialog& dialog, const ScreenPoint& globalPos) {
+    dialog.OpenSystemMenuAt(globalPos);
+  }
+};
+
+}  // namespace tqr417::fw

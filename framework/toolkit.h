@@ -3,8 +3,10 @@
 //
 // CDialog, CWnd, CScrollBar, CString, the data exchange and the modal runs are the same for
 // every toolkit; they reach the windows only through the two peer classes and the functions
-// declared here. Each toolkit backend (framework/qt/, chosen by CMake) defines them; a second
-// backend is added beside it without touching the rest of the layer.
+// declared here. Each toolkit backend defines them: framework/qt/ (Qt Widgets) and
+// framework/win32/ (the system's own dialogs on Windows), one of which CMake builds
+// (TQR417_TOOLKIT); another backend is added beside them without touching the rest of the
+// layer (framework/README.md says how).
 
 #include <functional>
 #include <memory>
@@ -80,7 +82,8 @@ class DialogPeer {
 
   virtual void SetTitle(const CString& caption) = 0;
   virtual CString GetTitle() const = 0;
-  virtual void SetIcon(HICON icon) = 0;
+  // Shows icon resource `icon` (not 0) as the window's icon.
+  virtual void SetIcon(IconId icon) = 0;
   // The window's top-left corner on the screen (where the system menu opens from the keys).
   virtual ScreenPoint Corner() const = 0;
 

@@ -30,8 +30,8 @@ CWinApp* AfxGetApp() { return g_app; }
 
 CString AfxGetAppName() { return g_app != nullptr ? g_app->GetAppName() : ProgramName(); }
 
-HICON AfxLoadIcon(int iconId) {
-  return tqr417::fw::toolkit::HasIcon(iconId) ? HICON{iconId} : HICON{};
+tqr417::fw::IconId AfxLoadIcon(int iconId) {
+  return tqr417::fw::toolkit::HasIcon(iconId) ? iconId : 0;
 }
 
 int AfxWinMain(int argc, char** argv) {

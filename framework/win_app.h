@@ -37,8 +37,8 @@ class CWinApp {
 CWinApp* AfxGetApp();
 // The application's name: the application object's, else the program file's base name.
 CString AfxGetAppName();
-// Icon resource `iconId` as the application registered it with the toolkit; a null icon when
+// Icon resource `iconId` when the application registered it with the toolkit; 0 (no icon) when
 // it registered none under that number.
-HICON AfxLoadIcon(int iconId);
+tqr417::fw::IconId AfxLoadIcon(int iconId);
 // Entry point: makes the toolkit's application, runs InitInstance, then ExitInstance.
 int AfxWinMain(int argc, char** argv);

@@ -83,7 +83,7 @@ class CSetupDlg : public CDialog {
   // are bound straight from Config().main.
   CScrollBar scrollBar;
   tqr417::ui::GridRows rows;
-  HICON appIcon;
+  tqr417::fw::IconId appIcon = 0;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -140,8 +140,9 @@ void DialogWindow::ConnectButton(int index, QAbstractButton* button) {
 }
 
 void DialogWindow::ConnectScrollBar(int index, ScrollBarControl* bar) {
-  bar->SetRequester(
-      [this, index](UINT code, int pos) { owner_.SendVScroll(IdAt(index), code, pos); });
+  bar->SetRequester([this, index](UINT code, int pos) {
+    DialogPeerAccess::VScroll(owner_, IdAt(index), code, pos);
+  });
   connect(bar, &QAbstractSlider::actionTriggered, this,
           [this, index, bar](int action) { ScrollAction(index, bar, action); });
   // A thumb pressed and released without a move is released where it stands.
@@ -319,7 +320,8 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
     event->ignore();
     return;
   }
-  owner_.OpenSystemMenuAt(ScreenPoint{event->globalPos().x(), event->globalPos().y()});
+  DialogPeerAccess::OpenSystemMenuAt(owner_,
+                                     ScreenPoint{event->globalPos().x(), event->globalPos().y()});
   event->accept();
 }
 

@@ -3,14 +3,11 @@
 
 #include <QIcon>
 
-#include "framework/win_types.h"
-
 namespace tqr417::fw {
 
 // Registers the drawing of icon `iconId`; a second registration replaces the first.
 void RegisterIcon(int iconId, QIcon (*draw)(int iconId));
 // The registered icon with this number, a null icon when there is none.
 QIcon QtIcon(int iconId);
-inline QIcon QtIcon(HICON icon) { return QtIcon(icon.resourceId); }
 
 }  // namespace tqr417::fw

@@ -198,11 +198,11 @@ CString QtDialogPeer::GetTitle() const {
   return window_.isNull() ? CString() : FromQString(window_->windowTitle());
 }
 
-void QtDialogPeer::SetIcon(HICON icon) {
+void QtDialogPeer::SetIcon(IconId icon) {
   // The icon is drawn in every size at each call: a window that sets the same icon as its big
   // and its small one draws it once.
-  if (window_.isNull() || icon.resourceId == iconId_) return;
-  iconId_ = icon.resourceId;
+  if (window_.isNull() || icon == iconId_) return;
+  iconId_ = icon;
   window_->setWindowIcon(QtIcon(icon));
 }
 

@@ -54,7 +54,7 @@ class QtDialogPeer : public DialogPeer {
   void FocusFirstControl() override;
   void SetTitle(const CString& caption) override;
   CString GetTitle() const override;
-  void SetIcon(HICON icon) override;
+  void SetIcon(IconId icon) override;
   ScreenPoint Corner() const override;
   void End(int result) override;
   void Show() override;

@@ -2,9 +2,10 @@
 // DialogDriver: what a test script does to a dialog that is running under a ScriptedRunner,
 // the way the technician would: typing, clicking, keys. Each step ends with the events it
 // caused processed, so focus-loss handlers and nested modal runs have happened when it
-// returns. The input itself is the toolkit's: each backend implements this class
-// (framework/qt/testing/, framework/win32/testing/), and key codes are the toolkit's; tests
-// that run on every toolkit name keys and modifiers through `keys`.
+// returns. The input itself is the toolkit's: each backend implements this class in its
+// testing/ folder (framework/qt/testing/, framework/win32/testing/), and key codes are the
+// toolkit's (Qt::Key_F1 with Qt, the virtual keys VK_F1 ... on Win32); tests that run on
+// every toolkit name keys and modifiers through `keys`.
 
 #include <functional>
 #include <string>

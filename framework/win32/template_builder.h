@@ -1,13 +1,11 @@
 #pragma once
-// Builds the in-memory extended dialog template (DLGTEMPLATEEX) of a DialogTemplate: the
-// window's and each control's position in dialog units as the template gives them, the
-// template's font, and each control as the standard Windows control with its id and styles.
-
-#include <windows.h>
+// The in-memory extended dialog template (DLGTEMPLATEEX) of a DialogTemplate: its positions
+// in dialog units, its font, each control as the standard Windows control with its styles.
 
 #include <vector>
 
 #include "framework/dialog_template.h"
+#include "framework/win_types.h"
 
 namespace tqr417::fw {
 

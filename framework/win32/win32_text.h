@@ -1,14 +1,11 @@
 #pragma once
-// Text between the dialog layer and the wide-character Windows functions.
-//
-// A CString is 8-bit text whose bytes are Latin-1 characters, so each byte is one UTF-16 code
-// unit of the same number and back. File paths are UTF-8, as the file functions take them.
-
-#include <windows.h>
+// Text between the dialog layer and the wide-character Windows functions: a CString's bytes
+// are Latin-1 characters, each one UTF-16 code unit of the same number; file paths are UTF-8.
 
 #include <string>
 
 #include "framework/c_string.h"
+#include "framework/win_types.h"
 
 namespace tqr417::fw {
 

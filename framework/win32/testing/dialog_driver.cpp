@@ -7,20 +7,15 @@
 
 #include "framework/dialog.h"
 #include "framework/dialog_template.h"
-#include "framework/win32/dialog_window.h"
 #include "framework/win32/testing/native_driver.h"
 #include "framework/win32/testing/system_keys.h"
+#include "framework/win32/win32_dialog_peer.h"
 #include "framework/wnd.h"
 
 namespace tqr417::fw {
 namespace {
 
 namespace native = win32::testing;
-
-// Virtual keys (winuser.h), which this file cannot include beside the dialog layer.
-constexpr int kVkTab = 0x09;
-constexpr int kVkReturn = 0x0D;
-constexpr int kVkEscape = 0x1B;
 
 int IndexOf(const CDialog& dialog, int controlId) {
   const DialogTemplate* dialogTemplate = dialog.Template();
@@ -32,9 +27,9 @@ int IndexOf(const CDialog& dialog, int controlId) {
 }
 
 win32::Window ControlOf(const CDialog& dialog, int controlId) {
-  auto* window = dynamic_cast<DialogWindow*>(dialog.Peer());
-  const int index = IndexOf(dialog, controlId);
-  return window != nullptr && index >= 0 ? window->Native().ControlHandle(index) : nullptr;
+  HWND window = WindowHandle(dialog);
+  return window != nullptr && IndexOf(dialog, controlId) >= 0 ? GetDlgItem(window, controlId)
+                                                              : nullptr;
 }
 
 ControlKind KindOf(const CDialog& dialog, int controlId) {
@@ -51,7 +46,7 @@ win32::Window TextControlOf(const CDialog& dialog, int controlId) {
 
 }  // namespace
 
-const int keys::kF1 = 0x70;  // VK_F1
+const int keys::kF1 = VK_F1;
 
 void DialogDriver::Settle() { native::Settle(); }
 
@@ -107,10 +102,10 @@ void DialogDriver::Key(int key, int modifiers) {
   Settle();
 }
 
-void DialogDriver::Tab() { Key(kVkTab); }
-void DialogDriver::BackTab() { Key(kVkTab, native::kShift); }
-void DialogDriver::Esc() { Key(kVkEscape); }
-void DialogDriver::Enter() { Key(kVkReturn); }
+void DialogDriver::Tab() { Key(VK_TAB); }
+void DialogDriver::BackTab() { Key(VK_TAB, native::kShift); }
+void DialogDriver::Esc() { Key(VK_ESCAPE); }
+void DialogDriver::Enter() { Key(VK_RETURN); }
 
 void DialogDriver::CloseBox() { native::CloseBox(WindowHandle(dialog_)); }
 

@@ -2,18 +2,17 @@
 
 #include "framework/dialog.h"
 #include "framework/testing/dialog_driver.h"
-#include "framework/win32/dialog_window.h"
 #include "framework/win32/testing/control_reads.h"
-#include "framework/win32/testing/native_driver.h"
+#include "framework/win32/win32_dialog_peer.h"
 
 namespace tqr417::fw {
 
 namespace native = win32::testing;
 
-const int keys::kUp = native::kVkUp;
-const int keys::kDown = native::kVkDown;
-const int keys::kLeft = native::kVkLeft;
-const int keys::kRight = native::kVkRight;
+const int keys::kUp = VK_UP;
+const int keys::kDown = VK_DOWN;
+const int keys::kLeft = VK_LEFT;
+const int keys::kRight = VK_RIGHT;
 
 bool DialogDriver::Checked(int controlId) {
   return native::ButtonChecked(WindowHandle(dialog_), controlId);

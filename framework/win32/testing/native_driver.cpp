@@ -4,17 +4,15 @@
 
 #include "framework/win32/testing/native_driver.h"
 
-#include <windows.h>
-
 #include <vector>
 
-#include "framework/win32/native_field_input.h"
-#include "framework/win32/native_input.h"
+#include "framework/toolkit.h"
+#include "framework/win32/control_subclass.h"
 
 namespace tqr417::fw::win32::testing {
 namespace {
 
-HWND Handle(Window window) { return static_cast<HWND>(window); }
+HWND Handle(Window window) { return window; }
 
 bool IsCombo(HWND control) {
   wchar_t name[32] = {};
@@ -63,7 +61,7 @@ void Deliver(HWND dialog, HWND target, UINT message, WPARAM key) {
 
 }  // namespace
 
-void Settle() { PumpMessages(); }
+void Settle() { toolkit::KeepPainting(); }
 
 bool TakesClickFocus(Window control) {
   HWND window = Handle(control);
@@ -263,7 +261,7 @@ void RunQueuedActs() {
   const DWORD start = GetTickCount();
   while (!g_loopActs.empty() && GetTickCount() - start < 1000) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    PumpMessages();
+    toolkit::KeepPainting();
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The Windows side of the test driver: input to real controls by their messages, as the
-// mouse and the keyboard would give it. Windows are opaque (HWND), as in native.h.
+// mouse and the keyboard would give it.
 
 #include <functional>
 #include <string>
@@ -8,7 +8,11 @@
 #include <vector>
 
 #include "framework/dialog_template.h"
-#include "framework/win32/native.h"
+#include "framework/win_types.h"
+
+namespace tqr417::fw::win32 {
+using Window = HWND;
+}  // namespace tqr417::fw::win32
 
 namespace tqr417::fw::win32::testing {
 

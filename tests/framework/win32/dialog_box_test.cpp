@@ -7,8 +7,8 @@
 #include <string>
 
 #include "framework/testing/dialog_driver.h"
-#include "framework/win32/dialog_window.h"
 #include "framework/win32/testing/native_driver.h"
+#include "framework/win32/win32_dialog_peer.h"
 #include "support/row_name.h"
 #include "tests/framework/test_dialogs.h"
 

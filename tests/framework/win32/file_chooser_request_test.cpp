@@ -8,15 +8,15 @@
 #include <string>
 #include <string_view>
 
-#include "framework/win32/native.h"
+#include "framework/win32/file_chooser.h"
 #include "framework/win32/testing/native_driver.h"
 #include "framework/win_types.h"
 #include "support/row_name.h"
 
 namespace {
 
-using tqr417::fw::win32::ChooserRequest;
-using tqr417::fw::win32::FileChooserRequest;
+using tqr417::fw::ChooserRequest;
+using tqr417::fw::FileChooserRequest;
 
 constexpr unsigned long kOfnFileMustExist = 0x1000;  // OFN_FILEMUSTEXIST (commdlg.h)
 
@@ -62,11 +62,11 @@ TEST(FileChooserRunTest, SystemChooserOpensAndEscCancelsIt) {
   for (const bool open : {true, false}) {
     tqr417::fw::win32::Window chooser = nullptr;
     tqr417::fw::win32::testing::WhenLoopRuns([&chooser] {
-      chooser = tqr417::fw::win32::ActiveWindow();
+      chooser = GetActiveWindow();
       constexpr int kVkEscape = 0x1B;
       tqr417::fw::win32::testing::PostKey(kVkEscape);
     });
-    EXPECT_EQ(tqr417::fw::win32::ChooseFile(nullptr, open, "417", "*.417", OFN_HIDEREADONLY, ""),
+    EXPECT_EQ(tqr417::fw::ChooseFile(nullptr, open, "417", "*.417", OFN_HIDEREADONLY, ""),
               std::nullopt);
     EXPECT_NE(chooser, nullptr) << (open ? "open" : "save") << " chooser shown while it ran";
     tqr417::fw::win32::testing::RunQueuedActs();

@@ -30,7 +30,7 @@ TEST_F(StartupTest, SystemMenuOpensFromTheKeyboardAndRunsAbout) {
 }
 
 TEST_F(StartupTest, WindowCarriesTheApplicationIcon) {
-  EXPECT_FALSE(Dlg().appIcon.IsNull());
+  EXPECT_NE(Dlg().appIcon, 0);
   EXPECT_FALSE(tqr417::fw::QtWindow(Dlg())->windowIcon().isNull());
 }
 

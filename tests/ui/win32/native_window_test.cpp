@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/dialog_template.h"
-#include "framework/win32/dialog_window.h"
 #include "framework/win32/testing/native_driver.h"
+#include "framework/win32/win32_dialog_peer.h"
 #include "resources/resource_ids.h"
 #include "support/row_name.h"
 #include "tests/ui/setup_window_fixture.h"
@@ -19,7 +19,7 @@ namespace {
 namespace native = fw::win32::testing;
 using fw::ControlKind;
 
-// Window style bits (winuser.h), which this file cannot include beside the dialog layer.
+// Window style bits (winuser.h), unsigned as StyleOf gives them (the macros are signed).
 constexpr unsigned long kWsGroup = 0x00020000;
 constexpr unsigned long kWsTabStop = 0x00010000;
 constexpr unsigned long kWsBorder = 0x00800000;
@@ -63,8 +63,12 @@ class SetupWindowsTemplateTest : public SetupWindowTest {
   const fw::DialogTemplate& Template() { return *Dlg().Template(); }
   fw::win32::Window Window() { return fw::WindowHandle(Dlg()); }
   fw::win32::Window Control(std::size_t index) {
-    auto* window = dynamic_cast<fw::DialogWindow*>(Dlg().Peer());
-    return window != nullptr ? window->Native().ControlHandle(static_cast<int>(index)) : nullptr;
+    // Children are made in template order.
+    HWND control = GetWindow(Window(), GW_CHILD);
+    for (std::size_t i = 0; i < index && control != nullptr; ++i) {
+      control = GetWindow(control, GW_HWNDNEXT);
+    }
+    return control;
   }
   fw::win32::Window ControlWithId(int id) {
     for (std::size_t i = 0; i < Template().controls.size(); ++i) {

@@ -1,9 +1,35 @@
-#include "framework/win32/native_subclass.h"
+#include "framework/win32/control_subclass.h"
 
 #include <unordered_map>
 
-namespace tqr417::fw::win32 {
+#include "framework/modal_scope.h"
+
+namespace tqr417::fw {
 namespace {
+
+// Typing and pasting into an edit field, or the edit field of a combo box: the input rule of
+// the dialog layer (see TakeFieldInput). Text the program sets is not changed.
+LRESULT EditTyping(WNDPROC previous, bool upperCase, HWND edit, UINT message, WPARAM wParam,
+                   LPARAM lParam) {
+  if (TakeFieldInput(edit, message, wParam, upperCase)) return 0;
+  return CallWindowProcW(previous, edit, message, wParam, lParam);
+}
+
+// A button pressed with the mouse takes the focus first; when that focus move opens a modal
+// window (a field's check answering with its message), that window has taken the press: the
+// button is not left down, and the release that follows does not click it.
+LRESULT ButtonPress(WNDPROC previous, HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) {
+    return CallWindowProcW(previous, button, message, wParam, lParam);
+  }
+  const int runsBefore = ModalScope::RunsStarted();
+  const LRESULT result = CallWindowProcW(previous, button, message, wParam, lParam);
+  if (ModalScope::RunsStarted() != runsBefore) {
+    if (GetCapture() == button) ReleaseCapture();
+    SendMessageW(button, BM_SETSTATE, FALSE, 0);
+  }
+  return result;
+}
 
 // The hooks of this thread's controls (a window's messages always arrive on the thread that
 // made it). Node-based, so a hook stays where it is while others come and go.
@@ -50,4 +76,4 @@ ControlHook* FindHook(HWND control) {
   return found == g_hooks.end() ? nullptr : &found->second;
 }
 
-}  // namespace tqr417::fw::win32
+}  // namespace tqr417::fw

@@ -1,13 +1,11 @@
-#include "framework/win32/native_field_input.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "framework/field_input.h"
-#include "framework/win32/native_input.h"
+#include "framework/win32/control_subclass.h"
 
-namespace tqr417::fw::win32 {
+namespace tqr417::fw {
 namespace {
 
 // The first line of the clipboard's text: a single-line field takes no more of a paste, as
@@ -96,4 +94,11 @@ bool IgnoresEnter(const DialogTemplate& dialogTemplate, HWND dialog, const MSG& 
          !EnterClosesDroppedList(message.hwnd);
 }
 
-}  // namespace tqr417::fw::win32
+bool DialogHasDefaultButton(const DialogTemplate& dialogTemplate) {
+  for (const ControlTemplate& control : dialogTemplate.controls) {
+    if (control.kind == ControlKind::kDefPushButton) return true;
+  }
+  return false;
+}
+
+}  // namespace tqr417::fw

@@ -2,37 +2,30 @@
 // accessibility services (IAccPropServices from oleacc), which then answer get_accName for
 // the control's client object with it instead of the name guessed from the window's text.
 // Where the system lacks those services (Wine 8 answers E_NOTIMPL), the control answers
-// WM_GETOBJECT itself, through its hook (native_subclass.h), with the system's own object for
+// WM_GETOBJECT itself, through its hook (control_subclass.h), with the system's own object for
 // it, wrapped so that only get_accName changes.
 
-#include <windows.h>
+#include "framework/win32/control_subclass.h"
+
 // oleacc.h needs <windows.h> first.
 #include <oleacc.h>
 
 #include <string>
 
-#include "framework/win32/native.h"
-#include "framework/win32/native_subclass.h"
 #include "framework/win32/win32_text.h"
 
-namespace tqr417::fw::win32 {
+namespace tqr417::fw {
 namespace {
 
-// The identifiers of oleacc.h, here rather than from MinGW's uuid library, whose one object
-// file with every identifier also defines IID_IAccessible, which oleacc's import library
-// defines too: linking both fails.
+// The accessibility services' identifiers of oleacc.h, here rather than from MinGW's uuid
+// library, which also defines IID_IAccessible as oleacc's import library does: linking both
+// fails. The interfaces' own come from __uuidof.
 constexpr GUID kAccPropServicesClass = {
     0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 constexpr GUID kAccPropServicesInterface = {
     0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 constexpr GUID kNameProperty = {
     0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
-constexpr GUID kUnknownInterface = {
-    0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr GUID kDispatchInterface = {
-    0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr GUID kAccessibleInterface = {
-    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 // The accessibility services of this thread, nullptr when the system has none. COM is
 // started for the thread once; the services object lives as long as the program (releasing
@@ -64,8 +57,8 @@ class NamedAccessible final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
     if (object == nullptr) return E_POINTER;
-    if (IsEqualGUID(id, kUnknownInterface) || IsEqualGUID(id, kDispatchInterface) ||
-        IsEqualGUID(id, kAccessibleInterface)) {
+    if (IsEqualGUID(id, __uuidof(IUnknown)) || IsEqualGUID(id, __uuidof(IDispatch)) ||
+        IsEqualGUID(id, __uuidof(IAccessible))) {
       *object = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -86,82 +79,41 @@ class NamedAccessible final : public IAccessible {
     return *name != nullptr ? S_OK : E_OUTOFMEMORY;
   }
 
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    return inner_->GetTypeInfoCount(count);
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-    return inner_->GetTypeInfo(index, locale, info);
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
-                                          DISPID* ids) override {
-    return inner_->GetIDsOfNames(id, names, count, locale, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
-                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                   UINT* argError) override {
-    return inner_->Invoke(member, id, locale, flags, params, result, exception, argError);
-  }
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    return inner_->get_accParent(parent);
-  }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-    return inner_->get_accChildCount(count);
-  }
-  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-    return inner_->get_accChild(child, object);
-  }
-  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    return inner_->get_accValue(child, value);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return inner_->get_accDescription(child, text);
-  }
-  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    return inner_->get_accRole(child, role);
-  }
-  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    return inner_->get_accState(child, state);
-  }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-    return inner_->get_accHelp(child, help);
-  }
-  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-    return inner_->get_accHelpTopic(file, child, topic);
-  }
-  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-    return inner_->get_accKeyboardShortcut(child, keys);
-  }
-  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-    return inner_->get_accFocus(child);
-  }
-  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-    return inner_->get_accSelection(children);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-    return inner_->get_accDefaultAction(child, action);
-  }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-    return inner_->accSelect(flags, child);
-  }
-  HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
-                                        VARIANT child) override {
-    return inner_->accLocation(left, top, width, height, child);
-  }
-  HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-    return inner_->accNavigate(direction, start, end);
-  }
-  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-    return inner_->accHitTest(x, y, child);
-  }
-  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    return inner_->accDoDefaultAction(child);
-  }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-    return inner_->put_accName(child, name);
-  }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-    return inner_->put_accValue(child, value);
-  }
+  // Everything else is the system object's answer: (method, parameters, arguments).
+  // clang-format off
+#define TQR417_FORWARD(method, params, args) \
+  HRESULT STDMETHODCALLTYPE method params override { return inner_->method args; }
+  TQR417_FORWARD(GetTypeInfoCount, (UINT* count), (count))
+  TQR417_FORWARD(GetTypeInfo, (UINT index, LCID locale, ITypeInfo** info), (index, locale, info))
+  TQR417_FORWARD(GetIDsOfNames, (REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids),
+                 (id, names, count, locale, ids))
+  TQR417_FORWARD(Invoke, (DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* params,
+                          VARIANT* result, EXCEPINFO* exception, UINT* argError),
+                 (member, id, locale, flags, params, result, exception, argError))
+  TQR417_FORWARD(get_accParent, (IDispatch** parent), (parent))
+  TQR417_FORWARD(get_accChildCount, (LONG* count), (count))
+  TQR417_FORWARD(get_accChild, (VARIANT child, IDispatch** object), (child, object))
+  TQR417_FORWARD(get_accValue, (VARIANT child, BSTR* value), (child, value))
+  TQR417_FORWARD(get_accDescription, (VARIANT child, BSTR* text), (child, text))
+  TQR417_FORWARD(get_accRole, (VARIANT child, VARIANT* role), (child, role))
+  TQR417_FORWARD(get_accState, (VARIANT child, VARIANT* state), (child, state))
+  TQR417_FORWARD(get_accHelp, (VARIANT child, BSTR* help), (child, help))
+  TQR417_FORWARD(get_accHelpTopic, (BSTR* file, VARIANT child, LONG* topic), (file, child, topic))
+  TQR417_FORWARD(get_accKeyboardShortcut, (VARIANT child, BSTR* keys), (child, keys))
+  TQR417_FORWARD(get_accFocus, (VARIANT* child), (child))
+  TQR417_FORWARD(get_accSelection, (VARIANT* children), (children))
+  TQR417_FORWARD(get_accDefaultAction, (VARIANT child, BSTR* action), (child, action))
+  TQR417_FORWARD(accSelect, (LONG flags, VARIANT child), (flags, child))
+  TQR417_FORWARD(accLocation, (LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child),
+                 (left, top, width, height, child))
+  TQR417_FORWARD(accNavigate, (LONG direction, VARIANT start, VARIANT* end),
+                 (direction, start, end))
+  TQR417_FORWARD(accHitTest, (LONG x, LONG y, VARIANT* child), (x, y, child))
+  TQR417_FORWARD(accDoDefaultAction, (VARIANT child), (child))
+  TQR417_FORWARD(put_accName, (VARIANT child, BSTR name), (child, name))
+  TQR417_FORWARD(put_accValue, (VARIANT child, BSTR value), (child, value))
+#undef TQR417_FORWARD
+  // clang-format on
 
  private:
   virtual ~NamedAccessible() { inner_->Release(); }
@@ -191,19 +143,18 @@ bool AnswerWithOwnName(HWND control, const std::wstring& name, WPARAM wParam, LP
                        LRESULT& result) {
   if (static_cast<LONG>(lParam) != OBJID_CLIENT) return false;
   IAccessible* system = nullptr;
-  if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kAccessibleInterface,
+  if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&system)))) {
     return false;
   }
   auto* named = new NamedAccessible(system, name);
-  result = LresultFromObject(kAccessibleInterface, wParam, named);
+  result = LresultFromObject(__uuidof(IAccessible), wParam, named);
   named->Release();  // the result holds its own reference
   return true;
 }
 
-long SetAccessibleName(Window control, const CString& name) {
-  if (control == nullptr) return E_HANDLE;
-  HWND window = static_cast<HWND>(control);
+void SetAccessibleName(HWND window, const CString& name) {
+  if (window == nullptr) return;
   IAccPropServices* services = g_servicesLackNames ? nullptr : Services();
   const auto object = static_cast<DWORD>(OBJID_CLIENT);
   HRESULT result = g_servicesLackNames ? E_NOTIMPL : E_NOINTERFACE;
@@ -217,14 +168,12 @@ long SetAccessibleName(Window control, const CString& name) {
   }
   if (result == E_NOTIMPL) g_servicesLackNames = true;
   AnswerWithName(window, SUCCEEDED(result) ? std::wstring() : WideFromLatin1(name));
-  return result;
 }
 
-CString AccessibleNameOf(Window control) {
+CString AccessibleNameOf(HWND control) {
   if (control == nullptr || Services() == nullptr) return CString();  // Services starts COM
   IAccessible* accessible = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(static_cast<HWND>(control), OBJID_CLIENT,
-                                        kAccessibleInterface,
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
                                         reinterpret_cast<void**>(&accessible)))) {
     return CString();
   }
@@ -242,4 +191,4 @@ CString AccessibleNameOf(Window control) {
   return text;
 }
 
-}  // namespace tqr417::fw::win32
+}  // namespace tqr417::fw

@@ -1,0 +1,179 @@
+// The dialog procedure of a Win32DialogPeer's window: it readies the controls the system has
+// made (combo box items, subclassing, icons, accessible names) and passes the controls'
+// notifications, scroll requests, system menu commands and F1 on to the dialog.
+
+#include "framework/dialog.h"
+#include "framework/win32/control_subclass.h"
+#include "framework/win32/input_block.h"
+#include "framework/win32/win32_dialog_peer.h"
+#include "framework/win32/win32_text.h"
+
+namespace tqr417::fw {
+namespace {
+
+bool IsButton(ControlKind kind) {
+  return kind == ControlKind::kPushButton || kind == ControlKind::kDefPushButton ||
+         kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton;
+}
+
+bool IsCombo(ControlKind kind) {
+  return kind == ControlKind::kComboDropDown || kind == ControlKind::kComboDropList;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK Win32DialogPeer::Procedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(window, DWLP_USER, lParam);
+    auto* peer = reinterpret_cast<Win32DialogPeer*>(lParam);
+    peer->Initialise(window);
+    if (peer->box_) {
+      peer->CentreOverOwner();
+      peer->holdingNames_ = true;
+      peer->created_();
+      peer->holdingNames_ = false;
+    }
+    peer->NameControls();
+    // The focus the dialog layer gave while the window was hidden; the system keeps it when
+    // it shows the window.
+    if (peer->box_ && peer->pendingFocus_ != nullptr && !peer->ended_) {
+      SetFocus(peer->pendingFocus_);
+      peer->pendingFocus_ = nullptr;
+    }
+    return FALSE;  // the dialog layer gives the focus
+  }
+  auto* peer = reinterpret_cast<Win32DialogPeer*>(GetWindowLongPtrW(window, DWLP_USER));
+  return peer != nullptr ? peer->OnMessage(message, wParam, lParam) : FALSE;
+}
+
+void Win32DialogPeer::Initialise(HWND window) {
+  window_ = window;
+  // Children are made in template order, which is also their order among the window's
+  // children.
+  HWND child = GetWindow(window, GW_CHILD);
+  for (const ControlTemplate& control : template_.controls) {
+    if (child == nullptr) break;
+    if (IsCombo(control.kind)) {
+      for (const std::string& item : control.items) {
+        SendMessageW(child, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(WideFromLatin1(item).c_str()));
+      }
+    }
+    if (ControlHook* hook = HookControl(FieldEditOf(child, control.kind))) {
+      hook->typing = true;
+      hook->upperCase = (control.flags & style::kUpperCase) != 0;
+    }
+    if (IsButton(control.kind)) {
+      if (ControlHook* hook = HookControl(child)) hook->press = true;
+    }
+    if (control.kind == ControlKind::kIcon) {
+      auto* icon = static_cast<HICON>(LoadImageW(
+          GetModuleHandleW(nullptr), MAKEINTRESOURCEW(std::atoi(control.caption.c_str())),
+          IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+      if (icon != nullptr) SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    }
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+}
+
+void Win32DialogPeer::NameControls() {
+  HWND child = GetWindow(window_, GW_CHILD);
+  for (std::size_t i = 0; i < controls_.size() && child != nullptr; ++i) {
+    SetAccessibleName(child, controls_[i]->GivenName());
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+}
+
+INT_PTR Win32DialogPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCDESTROY:
+      // The system destroys a dialog box when its run ends; its handles are gone with it.
+      window_ = nullptr;
+      pendingFocus_ = nullptr;
+      iconId_ = 0;
+      return FALSE;
+    case WM_COMMAND:
+      if (!dying_) {
+        Command(static_cast<short>(LOWORD(wParam)), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      }
+      return TRUE;
+    case WM_VSCROLL:
+      if (!dying_) VScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return TRUE;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE && DropNow()) return TRUE;
+      return SysCommand(static_cast<UINT>(wParam), lParam) ? TRUE : FALSE;
+    case WM_CLOSE:
+      if (!DropNow()) SysCommand(SC_CLOSE, 0);
+      return TRUE;
+    case WM_HELP: {
+      constexpr DWORD kDialogHelpBase = 0x20000;
+      constexpr UINT kHelpContext = 1;
+      dialog_.WinHelp(kDialogHelpBase + static_cast<DWORD>(template_.id), kHelpContext);
+      return TRUE;
+    }
+    case WM_SETCURSOR:
+      if (!WaitCursorShown()) return FALSE;
+      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void Win32DialogPeer::Command(int controlId, UINT code, HWND from) {
+  const bool hasDefault = DialogHasDefaultButton(template_);
+  if (from == nullptr) {
+    // Enter and Esc from the dialog manager: Enter only in a window with a default button.
+    if ((controlId == IDOK && hasDefault) || controlId == IDCANCEL) {
+      dialog_.SendNotify(controlId, BN_CLICKED);
+    }
+    return;
+  }
+  const ControlTemplate* control = template_.FindControl(controlId);
+  if (control == nullptr || IsChild(window_, from) == FALSE) return;
+  const bool combo = IsCombo(control->kind);
+  if (code == EN_CHANGE || (combo && code == CBN_EDITCHANGE)) {
+    if (quiet_ == 0) dialog_.SendNotify(controlId, EN_CHANGE);
+  } else if (code == EN_KILLFOCUS || (combo && code == CBN_KILLFOCUS)) {
+    // Only a move to another control of this window is a focus loss the window hears of; a
+    // message box or another window taking the activation is not.
+    if (GetFocus() != nullptr && IsChild(window_, GetFocus()) != FALSE) {
+      dialog_.SendNotify(controlId, code);
+    }
+  } else if (combo && code == CBN_SELCHANGE) {
+    if (quiet_ == 0) dialog_.SendNotify(controlId, CBN_SELCHANGE);
+  } else if (!combo && code == BN_CLICKED) {
+    if (controlId == IDOK && GetKeyState(VK_RETURN) < 0 && !hasDefault) return;
+    dialog_.SendNotify(controlId, BN_CLICKED);
+  }
+}
+
+void Win32DialogPeer::VScroll(UINT code, int pos, HWND bar) {
+  if (bar == nullptr || IsChild(window_, bar) == FALSE) return;
+  if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) {
+    SCROLLINFO info{sizeof(SCROLLINFO), SIF_TRACKPOS, 0, 0, 0, 0, 0};
+    if (GetScrollInfo(bar, SB_CTL, &info) != FALSE) pos = info.nTrackPos;
+  }
+  DialogPeerAccess::VScroll(dialog_, GetDlgCtrlID(bar), code, pos);
+}
+
+bool Win32DialogPeer::SysCommand(UINT command, LPARAM param) {
+  if ((command & 0xFFF0u) == SC_CLOSE) {
+    dialog_.OnSysCommand(command, param);
+    return true;
+  }
+  const CMenu* menu = dialog_.GetSystemMenu(FALSE);
+  if (menu == nullptr) return false;
+  for (const CMenu::Item& item : menu->Items()) {
+    if ((item.flags & MF_SEPARATOR) == 0 && item.command == (command & 0xFFF0u)) {
+      dialog_.OnSysCommand(command, param);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tqr417::fw

@@ -1,0 +1,150 @@
+#include "framework/win32/control_subclass.h"
+#include "framework/win32/win32_dialog_peer.h"
+#include "framework/win32/win32_text.h"
+
+namespace tqr417::fw {
+namespace {
+
+int InRange(int pos, int minPos, int maxPos) {
+  return pos < minPos ? minPos : (pos > maxPos ? maxPos : pos);
+}
+
+}  // namespace
+
+HWND Win32ControlPeer::Item() const {
+  HWND window = dialog_ != nullptr ? dialog_->Handle() : nullptr;
+  // Under Wine each GetDlgItem is a round trip to the wineserver for the list of children, so
+  // the control found is kept for as long as its window is the dialog's.
+  if (window != itemWindow_) {
+    itemWindow_ = window;
+    item_ = window != nullptr ? GetDlgItem(window, id_) : nullptr;
+  }
+  return item_;
+}
+
+LRESULT Win32ControlPeer::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+  HWND control = Item();
+  return control != nullptr ? SendMessageW(control, message, wParam, lParam) : 0;
+}
+
+void Win32ControlPeer::Enable(bool enable) {
+  if (HWND control = Item()) EnableWindow(control, enable ? TRUE : FALSE);
+}
+
+// Without a window (nullptr) the system answers FALSE and 0.
+bool Win32ControlPeer::IsEnabled() const { return IsWindowEnabled(Item()) != FALSE; }
+bool Win32ControlPeer::IsVisible() const { return IsWindowVisible(Item()) != FALSE; }
+
+void Win32ControlPeer::SetText(const CString& text) {
+  HWND control = Item();
+  if (control == nullptr) return;
+  const std::wstring wide = WideFromLatin1(text);
+  dialog_->Quietly([&] {
+    if (kind_ == ControlKind::kComboDropList) {
+      const LRESULT found = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(wide.c_str()));
+      SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    } else {
+      SetWindowTextW(control, wide.c_str());
+    }
+  });
+}
+
+CString Win32ControlPeer::GetText() const {
+  HWND control = Item();
+  if (control == nullptr) return CString();
+  if (kind_ == ControlKind::kComboDropList) {
+    const LRESULT selected = SendMessageW(control, CB_GETCURSEL, 0, 0);
+    return selected == CB_ERR ? CString() : ItemText(static_cast<int>(selected));
+  }
+  return Latin1FromWide(WindowTextOf(control));
+}
+
+void Win32ControlPeer::SetFocus() {
+  if (HWND control = Item()) dialog_->Focus(control);
+}
+
+void Win32ControlPeer::SetAccessibleName(const CString& name) {
+  name_ = name;
+  if (HWND control = Item()) dialog_->NameControl(control, name);
+}
+
+// What assistive technology reads from the control while it exists. A control given no name
+// has none of ours (the system may guess one from the text beside it).
+CString Win32ControlPeer::GetAccessibleName() const {
+  HWND control = Item();
+  return name_.IsEmpty() || control == nullptr ? name_ : AccessibleNameOf(control);
+}
+
+void Win32ControlPeer::SetCheck(bool checked) {
+  HWND control = Item();
+  if (control == nullptr) return;
+  if (!checked || kind_ != ControlKind::kRadioButton) {
+    SendMessageW(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    return;
+  }
+  // An automatic radio button told to check itself also clears the rest of its group, which
+  // the system finds by walking the window's controls one by one (under Wine a round trip to
+  // the wineserver for each step: about 300 in the main window). The dialog layer sets every
+  // button of a group itself, so the button takes its check as a plain radio button.
+  const auto buttonStyle = static_cast<WPARAM>(GetWindowLongPtrW(control, GWL_STYLE) & 0xFFFF);
+  SendMessageW(control, BM_SETSTYLE, (buttonStyle & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
+  SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(control, BM_SETSTYLE, buttonStyle, FALSE);
+}
+
+bool Win32ControlPeer::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
+
+void Win32ControlPeer::SelectAllText() {
+  if (kind_ == ControlKind::kEdit) {
+    Send(EM_SETSEL, 0, -1);
+  } else {
+    Send(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  }
+}
+
+void Win32ControlPeer::LimitText(int maxChars) {
+  Send(kind_ == ControlKind::kEdit ? EM_LIMITTEXT : CB_LIMITTEXT, static_cast<WPARAM>(maxChars));
+}
+
+int Win32ControlPeer::ItemCount() const {
+  const LRESULT count = Send(CB_GETCOUNT);
+  return count < 0 ? 0 : static_cast<int>(count);
+}
+
+CString Win32ControlPeer::ItemText(int index) const {
+  const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+  if (length <= 0) return CString();
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return Latin1FromWide(text);
+}
+
+void Win32ControlPeer::SetCurSel(int index) {
+  if (Item() != nullptr) dialog_->Quietly([&] { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); });
+}
+
+void Win32ControlPeer::SetScrollRange(int minPos, int maxPos) {
+  HWND bar = Item();
+  if (bar == nullptr) return;
+  const int pos = ::GetScrollPos(bar, SB_CTL);
+  ::SetScrollRange(bar, SB_CTL, minPos, maxPos, TRUE);
+  ::SetScrollPos(bar, SB_CTL, InRange(pos, minPos, maxPos), TRUE);
+}
+
+void Win32ControlPeer::GetScrollRange(int& minPos, int& maxPos) const {
+  minPos = maxPos = 0;
+  if (HWND bar = Item()) ::GetScrollRange(bar, SB_CTL, &minPos, &maxPos);
+}
+
+void Win32ControlPeer::SetScrollPos(int pos) {
+  int minPos = 0;
+  int maxPos = 0;
+  GetScrollRange(minPos, maxPos);
+  if (HWND bar = Item()) ::SetScrollPos(bar, SB_CTL, InRange(pos, minPos, maxPos), TRUE);
+}
+
+int Win32ControlPeer::GetScrollPos() const { return ::GetScrollPos(Item(), SB_CTL); }
+
+}  // namespace tqr417::fw

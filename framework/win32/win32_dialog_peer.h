@@ -1,0 +1,137 @@
+#pragma once
+// Win32DialogPeer: the window of one CDialog, a dialog window the system makes from the
+// template (template_builder.h), and Win32ControlPeer, one of its controls, reached through
+// the window and the control's id (GetDlgItem). The window reports notifications, scroll
+// requests, system menu commands and F1 to its dialog (dialog_procedure.cpp).
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "framework/dialog_template.h"
+#include "framework/menu.h"
+#include "framework/toolkit.h"
+
+class CDialog;
+
+namespace tqr417::fw {
+
+class Win32DialogPeer;
+
+// One control, inert once the window is gone.
+class Win32ControlPeer : public ControlPeer {
+ public:
+  Win32ControlPeer(Win32DialogPeer& dialog, const ControlTemplate& control, CString name)
+      : dialog_(&dialog), id_(control.id), kind_(control.kind), name_(std::move(name)) {}
+
+  void Detach() { dialog_ = nullptr; }
+  // The name given to the control, which it keeps over every window made for it.
+  const CString& GivenName() const { return name_; }
+
+  void Enable(bool enable) override;
+  bool IsEnabled() const override;
+  bool IsVisible() const override;
+  void SetText(const CString& text) override;
+  CString GetText() const override;
+  void SetFocus() override;
+  void SetAccessibleName(const CString& name) override;
+  CString GetAccessibleName() const override;
+  void SetCheck(bool checked) override;
+  bool IsChecked() const override;
+  void SelectAllText() override;
+  void LimitText(int maxChars) override;
+  int ItemCount() const override;
+  CString ItemText(int index) const override;
+  void SetCurSel(int index) override;
+  void SetScrollRange(int minPos, int maxPos) override;
+  void GetScrollRange(int& minPos, int& maxPos) const override;
+  void SetScrollPos(int pos) override;
+  int GetScrollPos() const override;
+
+ private:
+  HWND Item() const;  // nullptr while the control has no window
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+  Win32DialogPeer* dialog_;
+  mutable HWND itemWindow_ = nullptr;  // the dialog's window when item_ was found
+  mutable HWND item_ = nullptr;
+  int id_;
+  ControlKind kind_;
+  CString name_;
+};
+
+class Win32DialogPeer : public DialogPeer {
+ public:
+  Win32DialogPeer(CDialog& dialog, const DialogTemplate& dialogTemplate);
+  ~Win32DialogPeer() override;
+  Win32DialogPeer(const Win32DialogPeer&) = delete;
+  Win32DialogPeer& operator=(const Win32DialogPeer&) = delete;
+
+  // Makes the window over `owner` (nullptr: none), hidden; RunLoop runs it later in a
+  // message loop of its own until End.
+  void Create(HWND owner);
+  void RunLoop();
+  // Runs the window as the system's modal dialog box over `owner` until End: `created` is
+  // called once the controls exist, before the system shows the window; the controls are
+  // named after it.
+  void RunBox(HWND owner, const std::function<void()>& created);
+
+  HWND Handle() const { return window_; }
+  const DialogTemplate& Template() const { return template_; }
+  void SyncSystemMenu();  // the items appended to the stand-in since, into the real one
+  // Gives `control` the focus (when the window is hidden: once it is shown).
+  void Focus(HWND control);
+  // Runs `change` to a control without telling the dialog of the notifications it causes.
+  void Quietly(const std::function<void()>& change);
+  // Hands the system `control`'s accessible name, unless the controls are being named later.
+  void NameControl(HWND control, const CString& name);
+
+  std::shared_ptr<ControlPeer> Control(int index) const override;
+  int FocusedIndex() const override;
+  void FocusFirstControl() override;
+  void SetTitle(const CString& caption) override;
+  CString GetTitle() const override;
+  void SetIcon(IconId icon) override;
+  ScreenPoint Corner() const override;
+  void End(int result) override;
+  void Show() override;
+  void Hide() override;
+  bool IsVisible() const override;
+  void Activate() override;
+
+  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void Initialise(HWND window);
+  void NameControls();
+  void CentreOverOwner();
+  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Command(int controlId, UINT code, HWND from);
+  void VScroll(UINT code, int pos, HWND bar);
+  bool SysCommand(UINT command, LPARAM param);
+
+  CDialog& dialog_;
+  const DialogTemplate& template_;
+  std::vector<std::shared_ptr<Win32ControlPeer>> controls_;  // in template order
+  HWND window_ = nullptr;
+  HWND owner_ = nullptr;
+  HWND pendingFocus_ = nullptr;
+  std::vector<HICON> icons_;
+  IconId iconId_ = 0;                // the icon the window shows
+  std::function<void()> created_;    // for a dialog box: called on WM_INITDIALOG
+  std::size_t syncedMenuItems_ = 1;  // the stand-in's Close is in the real menu already
+  int quiet_ = 0;                    // > 0 while the program changes a control
+  bool box_ = false;                 // run by the system's dialog box
+  bool ended_ = false;
+  bool dying_ = false;
+  bool holdingNames_ = false;  // while `created_` runs
+};
+
+// The window of a dialog, nullptr while it has none.
+HWND WindowHandle(const CDialog& dialog);
+// The window a new window of a dialog is made over: `owner`'s window, else the active one.
+HWND OwnerWindow(CDialog* owner);
+// Appends `items` from the `from`th on to the system's `menu`.
+void AppendMenuItems(HMENU menu, const std::vector<CMenu::Item>& items, std::size_t from = 0);
+
+}  // namespace tqr417::fw
