@@ -31,14 +31,12 @@ class QtRadioKeysTest : public ::testing::Test {
   std::unique_ptr<tqr417::fw::DialogDriver> driver;
 };
 
+// The first step (Down selects the next button as a click does) is the shared data exchange
+// test's; this one goes on from there, over the edit field and round the group.
 TEST_F(QtRadioKeysTest, ArrowKeysSelectTheNeighbourInTheSameRadioGroup) {
-  dialog.AddHandler(test::kRadioB, BN_CLICKED, [this] { dialog.Record(test::kRadioB, 0); });
   driver->Click(test::kRadioA);
   driver->Key(tqr417::fw::keys::kDown);
-  EXPECT_EQ(driver->FocusedId(), test::kRadioB);
-  EXPECT_TRUE(Checked(test::kRadioB));
-  EXPECT_FALSE(Checked(test::kRadioA));
-  EXPECT_EQ(dialog.notifications.size(), 1u) << "selected as by a click";
+  ASSERT_EQ(driver->FocusedId(), test::kRadioB);
   driver->Key(tqr417::fw::keys::kRight);  // over the edit field inside the group
   EXPECT_EQ(driver->FocusedId(), test::kRadioC);
   driver->Key(tqr417::fw::keys::kDown);  // round to the first button, not into the next group
