@@ -19,4 +19,8 @@ wine "$@" >"$out" 2>"$err" </dev/null
 status=$?
 cat "$out"
 cat "$err" >&2
+# A program that dies before it flushes its output leaves nothing to read: say so.
+if [ "$status" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
+  echo "wine-run: $1 ended with status $status and no output" >&2
+fi
 exit "$status"

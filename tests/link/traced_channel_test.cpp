@@ -58,6 +58,7 @@ TEST_F(TracedTransferTest, UploadTracesCommandFrameAndAnswerInOrder) {
   const ConfigFrame frame = EncodeFrame(config).bytes;
   expected.insert(expected.end(), frame.begin(), frame.end());
   EXPECT_EQ(TracedBytes(lines, "sent"), expected);
+  ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines.front().event, "open");
   // The command byte is a write of its own, and so a line of its own.
   EXPECT_EQ(lines[1].details, "0000: 42");
@@ -81,7 +82,7 @@ TEST_F(TracedTransferTest, DownloadThatStopsTracesItsBytesThenTheTimeOut) {
   Events expected = {"open", "sent"};
   expected.insert(expected.end(), 25, "recv");
   expected.insert(expected.end(), {"timeout", "close"});
-  EXPECT_EQ(events, expected);
+  ASSERT_EQ(events, expected);
   EXPECT_EQ(lines[lines.size() - 2].details.substr(0, 22), "0400: nothing within 0");
 }
 
@@ -93,7 +94,7 @@ TEST_F(TracedTransferTest, FailedLineIsTracedWithItsReasonAndStillReachesTheTran
   EXPECT_EQ(result.reason.message(), ScriptedChannel::kFailure);
 
   const auto lines = Lines();
-  EXPECT_EQ(TraceEvents(lines), (Events{"open", "sent", "failed", "close"}));
+  ASSERT_EQ(TraceEvents(lines), (Events{"open", "sent", "failed", "close"}));
   EXPECT_EQ(lines[2].details, ScriptedChannel::kFailure);
 }
 
@@ -104,7 +105,7 @@ TEST_F(TracedTransferTest, PortThatDoesNotOpenIsTracedAsAFailure) {
   trace_->Result("Error Opening Comm Port");
 
   const auto lines = Lines();
-  EXPECT_EQ(TraceEvents(lines), (Events{"failed", "result"}));
+  ASSERT_EQ(TraceEvents(lines), (Events{"failed", "result"}));
   EXPECT_EQ(lines[0].details, "Cannot open Com1 (/dev/none): gone");
 }
 
