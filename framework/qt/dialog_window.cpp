@@ -84,11 +84,7 @@ DialogWindow::DialogWindow(CDialog& owner, const fw::DialogTemplate& dialogTempl
       connect(combo, &QComboBox::activated, this,
               [this, index](int) { owner_.SendNotify(IdAt(index), CBN_SELCHANGE); });
     }
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-      edit->installEventFilter(this);
-      connect(edit, &QLineEdit::textEdited, this,
-              [this, index](const QString&) { owner_.SendNotify(IdAt(index), EN_CHANGE); });
-    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->installEventFilter(this);
   }
 
   auto* sysMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);

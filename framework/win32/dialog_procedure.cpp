@@ -135,16 +135,14 @@ void Win32DialogPeer::Command(int controlId, UINT code, HWND from) {
   const ControlTemplate* control = template_.FindControl(controlId);
   if (control == nullptr || IsChild(window_, from) == FALSE) return;
   const bool combo = IsCombo(control->kind);
-  if (code == EN_CHANGE || (combo && code == CBN_EDITCHANGE)) {
-    if (quiet_ == 0) dialog_.SendNotify(controlId, EN_CHANGE);
-  } else if (code == EN_KILLFOCUS || (combo && code == CBN_KILLFOCUS)) {
+  if (code == EN_KILLFOCUS || (combo && code == CBN_KILLFOCUS)) {
     // Only a move to another control of this window is a focus loss the window hears of; a
     // message box or another window taking the activation is not.
     if (GetFocus() != nullptr && IsChild(window_, GetFocus()) != FALSE) {
       dialog_.SendNotify(controlId, code);
     }
   } else if (combo && code == CBN_SELCHANGE) {
-    if (quiet_ == 0) dialog_.SendNotify(controlId, CBN_SELCHANGE);
+    dialog_.SendNotify(controlId, CBN_SELCHANGE);  // only the user's choice: not CB_SETCURSEL
   } else if (!combo && code == BN_CLICKED) {
     if (controlId == IDOK && GetKeyState(VK_RETURN) < 0 && !hasDefault) return;
     dialog_.SendNotify(controlId, BN_CLICKED);

@@ -39,15 +39,13 @@ void Win32ControlPeer::SetText(const CString& text) {
   HWND control = Item();
   if (control == nullptr) return;
   const std::wstring wide = WideFromLatin1(text);
-  dialog_->Quietly([&] {
-    if (kind_ == ControlKind::kComboDropList) {
-      const LRESULT found = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(wide.c_str()));
-      SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
-    } else {
-      SetWindowTextW(control, wide.c_str());
-    }
-  });
+  if (kind_ == ControlKind::kComboDropList) {
+    const LRESULT found = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+  } else {
+    SetWindowTextW(control, wide.c_str());
+  }
 }
 
 CString Win32ControlPeer::GetText() const {
@@ -121,9 +119,7 @@ CString Win32ControlPeer::ItemText(int index) const {
   return Latin1FromWide(text);
 }
 
-void Win32ControlPeer::SetCurSel(int index) {
-  if (Item() != nullptr) dialog_->Quietly([&] { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); });
-}
+void Win32ControlPeer::SetCurSel(int index) { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
 
 void Win32ControlPeer::SetScrollRange(int minPos, int maxPos) {
   HWND bar = Item();

@@ -65,12 +65,6 @@ void Win32DialogPeer::Focus(HWND control) {
   SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-void Win32DialogPeer::Quietly(const std::function<void()>& change) {
-  ++quiet_;
-  change();
-  --quiet_;
-}
-
 void Win32DialogPeer::NameControl(HWND control, const CString& name) {
   if (!holdingNames_) SetAccessibleName(control, name);
 }

@@ -81,8 +81,6 @@ class Win32DialogPeer : public DialogPeer {
   void SyncSystemMenu();  // the items appended to the stand-in since, into the real one
   // Gives `control` the focus (when the window is hidden: once it is shown).
   void Focus(HWND control);
-  // Runs `change` to a control without telling the dialog of the notifications it causes.
-  void Quietly(const std::function<void()>& change);
   // Hands the system `control`'s accessible name, unless the controls are being named later.
   void NameControl(HWND control, const CString& name);
 
@@ -120,7 +118,6 @@ class Win32DialogPeer : public DialogPeer {
   IconId iconId_ = 0;                // the icon the window shows
   std::function<void()> created_;    // for a dialog box: called on WM_INITDIALOG
   std::size_t syncedMenuItems_ = 1;  // the stand-in's Close is in the real menu already
-  int quiet_ = 0;                    // > 0 while the program changes a control
   bool box_ = false;                 // run by the system's dialog box
   bool ended_ = false;
   bool dying_ = false;

@@ -34,6 +34,8 @@ TEST_P(ComboExchangeTest, FollowsThePrefixRule) {
   tqr417::fw::DialogDriver driver(dialog);
   CWnd* combo = dialog.GetDlgItem(c.controlId);
   ASSERT_NE(combo, nullptr);
+  dialog.AddHandler(c.controlId, CBN_SELCHANGE,
+                    [&dialog, &c] { dialog.Record(c.controlId, CBN_SELCHANGE); });
   combo->SetCurSel(c.selectedBefore);
 
   CString& member = c.controlId == test::kRelay ? dialog.relay : dialog.frequency;
@@ -46,6 +48,7 @@ TEST_P(ComboExchangeTest, FollowsThePrefixRule) {
   EXPECT_EQ(dialog.UpdateData(TRUE), TRUE) << c.description;
   EXPECT_EQ(member, c.savedBack) << c.description;
   EXPECT_TRUE(runner.Messages().empty());
+  EXPECT_TRUE(dialog.notifications.empty()) << "the program's selection is no choice of the user's";
 }
 
 // The drop-down list is sorted: "2100", "2175", "2300".

@@ -36,7 +36,6 @@ inline constexpr UINT MB_TYPEMASK = 0x0F;
 inline constexpr UINT BN_CLICKED = 0;         // button, check box or radio button clicked
 inline constexpr UINT CBN_SELCHANGE = 1;      // combo box: the user chose another item
 inline constexpr UINT CBN_KILLFOCUS = 4;      // combo box lost the keyboard focus
-inline constexpr UINT EN_CHANGE = 0x0300;     // edit: the user changed the text
 inline constexpr UINT EN_KILLFOCUS = 0x0200;  // edit lost the keyboard focus
 
 // Vertical scroll request codes passed to CDialog::OnVScroll.
