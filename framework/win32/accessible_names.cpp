@@ -1,9 +1,8 @@
-// Accessible names for assistive technology. Each control's name is handed to the system's
-// accessibility services (IAccPropServices from oleacc), which then answer get_accName for
-// the control's client object with it instead of the name guessed from the window's text.
-// Where the system lacks those services (Wine 8 answers E_NOTIMPL), the control answers
-// WM_GETOBJECT itself, through its hook (control_subclass.h), with the system's own object for
-// it, wrapped so that only get_accName changes.
+// Accessible names for assistive technology: a named control answers WM_GETOBJECT for its
+// client object itself, through its hook (control_subclass.h), with the system's own object
+// for it wrapped so that only get_accName changes. That is how a control supplies its own
+// accessible object on Windows, and it works under Wine, whose accessibility services take no
+// names (IAccPropServices answers E_NOTIMPL there).
 
 #include "framework/win32/control_subclass.h"
 
@@ -17,32 +16,14 @@
 namespace tqr417::fw {
 namespace {
 
-// The accessibility services' identifiers of oleacc.h, here rather than from MinGW's uuid
-// library, which also defines IID_IAccessible as oleacc's import library does: linking both
-// fails. The interfaces' own come from __uuidof.
-constexpr GUID kAccPropServicesClass = {
-    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr GUID kAccPropServicesInterface = {
-    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-constexpr GUID kNameProperty = {
-    0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
-
-// The accessibility services of this thread, nullptr when the system has none. COM is
-// started for the thread once; the services object lives as long as the program (releasing
-// it after COM has been shut down at exit would crash).
-IAccPropServices* Services() {
-  thread_local IAccPropServices* services = [] {
-    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (FAILED(started) && started != RPC_E_CHANGED_MODE)
-      return static_cast<IAccPropServices*>(nullptr);
-    IAccPropServices* made = nullptr;
-    if (FAILED(CoCreateInstance(kAccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
-                                kAccPropServicesInterface, reinterpret_cast<void**>(&made)))) {
-      return static_cast<IAccPropServices*>(nullptr);
-    }
-    return made;
+// COM for this thread, which handing out an accessible object and reading one need; started
+// once and left running as long as the program.
+bool ComStarted() {
+  thread_local const bool started = [] {
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
   }();
-  return services;
+  return started;
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -123,20 +104,6 @@ class NamedAccessible final : public IAccessible {
   LONG references_ = 1;
 };
 
-// True once the system's accessibility services have answered that they take no names
-// (Wine 8 answers E_NOTIMPL for every control): they are not asked again.
-thread_local bool g_servicesLackNames = false;
-
-// Makes `control` answer WM_GETOBJECT with `name` (none: the system's object as it is). The
-// name is kept with the control's hook, in the program's own memory.
-void AnswerWithName(HWND control, std::wstring name) {
-  if (name.empty()) {
-    if (ControlHook* hook = FindHook(control)) hook->name.clear();
-    return;
-  }
-  if (ControlHook* hook = HookControl(control)) hook->name = std::move(name);
-}
-
 }  // namespace
 
 bool AnswerWithOwnName(HWND control, const std::wstring& name, WPARAM wParam, LPARAM lParam,
@@ -153,25 +120,17 @@ bool AnswerWithOwnName(HWND control, const std::wstring& name, WPARAM wParam, LP
   return true;
 }
 
-void SetAccessibleName(HWND window, const CString& name) {
-  if (window == nullptr) return;
-  IAccPropServices* services = g_servicesLackNames ? nullptr : Services();
-  const auto object = static_cast<DWORD>(OBJID_CLIENT);
-  HRESULT result = g_servicesLackNames ? E_NOTIMPL : E_NOINTERFACE;
-  if (services != nullptr && name.IsEmpty()) {
-    // No name of its own: the one the system derives from the window's text applies again.
-    MSAAPROPID property = kNameProperty;
-    result = services->ClearHwndProps(window, object, CHILDID_SELF, &property, 1);
-  } else if (services != nullptr) {
-    result = services->SetHwndPropStr(window, object, CHILDID_SELF, kNameProperty,
-                                      WideFromLatin1(name).c_str());
+void SetAccessibleName(HWND control, const CString& name) {
+  if (control == nullptr || !ComStarted()) return;
+  if (name.IsEmpty()) {
+    if (ControlHook* hook = FindHook(control)) hook->name.clear();
+  } else if (ControlHook* hook = HookControl(control)) {
+    hook->name = WideFromLatin1(name);
   }
-  if (result == E_NOTIMPL) g_servicesLackNames = true;
-  AnswerWithName(window, SUCCEEDED(result) ? std::wstring() : WideFromLatin1(name));
 }
 
 CString AccessibleNameOf(HWND control) {
-  if (control == nullptr || Services() == nullptr) return CString();  // Services starts COM
+  if (control == nullptr || !ComStarted()) return CString();
   IAccessible* accessible = nullptr;
   if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
                                         reinterpret_cast<void**>(&accessible)))) {

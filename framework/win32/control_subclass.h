@@ -43,8 +43,7 @@ bool IgnoresEnter(const DialogTemplate& dialogTemplate, HWND dialog, const MSG& 
 bool DialogHasDefaultButton(const DialogTemplate& dialogTemplate);
 
 // Gives `control` the accessible name `name` (empty: the one the system derives from its
-// text) through the system's accessibility services, else, where they take no names (Wine 8
-// answers E_NOTIMPL), by answering WM_GETOBJECT itself through its hook.
+// text): its hook answers WM_GETOBJECT with it.
 void SetAccessibleName(HWND control, const CString& name);
 // The accessible name of `control` (get_accName of its client object), empty when none.
 CString AccessibleNameOf(HWND control);

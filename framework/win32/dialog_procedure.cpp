@@ -30,11 +30,8 @@ INT_PTR CALLBACK Win32DialogPeer::Procedure(HWND window, UINT message, WPARAM wP
     peer->Initialise(window);
     if (peer->box_) {
       peer->CentreOverOwner();
-      peer->holdingNames_ = true;
       peer->created_();
-      peer->holdingNames_ = false;
     }
-    peer->NameControls();
     // The focus the dialog layer gave while the window was hidden; the system keeps it when
     // it shows the window.
     if (peer->box_ && peer->pendingFocus_ != nullptr && !peer->ended_) {
@@ -52,8 +49,9 @@ void Win32DialogPeer::Initialise(HWND window) {
   // Children are made in template order, which is also their order among the window's
   // children.
   HWND child = GetWindow(window, GW_CHILD);
-  for (const ControlTemplate& control : template_.controls) {
-    if (child == nullptr) break;
+  for (std::size_t i = 0; i < controls_.size() && child != nullptr; ++i) {
+    const ControlTemplate& control = template_.controls[i];
+    SetAccessibleName(child, controls_[i]->GivenName());
     if (IsCombo(control.kind)) {
       for (const std::string& item : control.items) {
         SendMessageW(child, CB_ADDSTRING, 0,
@@ -73,14 +71,6 @@ void Win32DialogPeer::Initialise(HWND window) {
           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
       if (icon != nullptr) SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
-    child = GetWindow(child, GW_HWNDNEXT);
-  }
-}
-
-void Win32DialogPeer::NameControls() {
-  HWND child = GetWindow(window_, GW_CHILD);
-  for (std::size_t i = 0; i < controls_.size() && child != nullptr; ++i) {
-    SetAccessibleName(child, controls_[i]->GivenName());
     child = GetWindow(child, GW_HWNDNEXT);
   }
 }

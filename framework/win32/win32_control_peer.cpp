@@ -64,7 +64,7 @@ void Win32ControlPeer::SetFocus() {
 
 void Win32ControlPeer::SetAccessibleName(const CString& name) {
   name_ = name;
-  if (HWND control = Item()) dialog_->NameControl(control, name);
+  fw::SetAccessibleName(Item(), name);
 }
 
 // What assistive technology reads from the control while it exists. A control given no name

@@ -65,10 +65,6 @@ void Win32DialogPeer::Focus(HWND control) {
   SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-void Win32DialogPeer::NameControl(HWND control, const CString& name) {
-  if (!holdingNames_) SetAccessibleName(control, name);
-}
-
 std::shared_ptr<ControlPeer> Win32DialogPeer::Control(int index) const {
   return index >= 0 && index < static_cast<int>(controls_.size())
              ? controls_[static_cast<std::size_t>(index)]

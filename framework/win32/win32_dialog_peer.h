@@ -81,8 +81,6 @@ class Win32DialogPeer : public DialogPeer {
   void SyncSystemMenu();  // the items appended to the stand-in since, into the real one
   // Gives `control` the focus (when the window is hidden: once it is shown).
   void Focus(HWND control);
-  // Hands the system `control`'s accessible name, unless the controls are being named later.
-  void NameControl(HWND control, const CString& name);
 
   std::shared_ptr<ControlPeer> Control(int index) const override;
   int FocusedIndex() const override;
@@ -101,7 +99,6 @@ class Win32DialogPeer : public DialogPeer {
 
  private:
   void Initialise(HWND window);
-  void NameControls();
   void CentreOverOwner();
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(int controlId, UINT code, HWND from);
@@ -121,7 +118,6 @@ class Win32DialogPeer : public DialogPeer {
   bool box_ = false;                 // run by the system's dialog box
   bool ended_ = false;
   bool dying_ = false;
-  bool holdingNames_ = false;  // while `created_` runs
 };
 
 // The window of a dialog, nullptr while it has none.
