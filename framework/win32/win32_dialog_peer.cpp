@@ -131,12 +131,8 @@ ScreenPoint Win32DialogPeer::Corner() const {
 
 void Win32DialogPeer::End(int /*result*/) {
   ended_ = true;
-  if (window_ == nullptr) return;
-  if (box_) {
-    EndDialog(window_, IDOK);  // the dialog layer keeps the end code
-  } else {
-    PostMessageW(window_, WM_NULL, 0, 0);
-  }
+  // Only a dialog box has a run to end; the dialog layer keeps the end code.
+  if (box_ && window_ != nullptr) EndDialog(window_, IDOK);
 }
 
 void Win32DialogPeer::Show() {

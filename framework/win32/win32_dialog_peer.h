@@ -67,10 +67,8 @@ class Win32DialogPeer : public DialogPeer {
   Win32DialogPeer(const Win32DialogPeer&) = delete;
   Win32DialogPeer& operator=(const Win32DialogPeer&) = delete;
 
-  // Makes the window over `owner` (nullptr: none), hidden; RunLoop runs it later in a
-  // message loop of its own until End.
+  // Makes the window over `owner` (nullptr: none), hidden.
   void Create(HWND owner);
-  void RunLoop();
   // Runs the window as the system's modal dialog box over `owner` until End: `created` is
   // called once the controls exist, before the system shows the window; the controls are
   // named after it.

@@ -1,7 +1,6 @@
-// Modal runs on Win32: the application's dialogs as the system's modal dialog box, with a
-// message filter that drops the input a wait cursor blocks and Enter in a window without a
-// default button; a window made before its run (by tests and tools) in a loop of its own that
-// does the same. Also the message box, the file choosers and popup menus.
+// Modal runs on Win32: the dialogs as the system's modal dialog box, with a message filter
+// that drops the input a wait cursor blocks and Enter in a window without a default button.
+// Also the message box, the file choosers and popup menus.
 
 #include <optional>
 
@@ -74,36 +73,6 @@ void Win32DialogPeer::RunBox(HWND owner, const std::function<void()>& created) {
   created_ = nullptr;
 }
 
-void Win32DialogPeer::RunLoop() {
-  if (window_ == nullptr || ended_) return;
-  const bool ownerWasEnabled = owner_ != nullptr && IsWindowEnabled(owner_) != FALSE;
-  if (ownerWasEnabled) EnableWindow(owner_, FALSE);
-  CentreOverOwner();
-  Show();
-  SetForegroundWindow(window_);
-  MSG message{};
-  bool quit = false;
-  while (!ended_) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) {
-      quit = true;
-      break;
-    }
-    if (got < 0) break;
-    if (DropInput(message) || IgnoresEnter(template_, window_, message)) continue;
-    if (IsDialogMessageW(window_, &message) == FALSE) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
-  if (ownerWasEnabled) {
-    EnableWindow(owner_, TRUE);
-    SetActiveWindow(owner_);
-  }
-  Hide();
-  if (quit) PostQuitMessage(static_cast<int>(message.wParam));
-}
-
 // The system's modal dialog box: the dialog takes the window when its controls exist and
 // initialises it before the system shows it.
 int Win32ModalRunner::RunModal(CDialog& dialog) {
@@ -127,15 +96,9 @@ int Win32ModalRunner::RunModal(CDialog& dialog) {
   return dialog.HasEnded() ? dialog.EndCode() : IDCANCEL;
 }
 
-int Win32ModalRunner::RunDialog(CDialog& dialog) {
-  auto* window = dynamic_cast<Win32DialogPeer*>(dialog.Peer());
-  if (window == nullptr) return -1;
-  if (!dialog.HasEnded()) {
-    window->SyncSystemMenu();
-    window->RunLoop();
-  }
-  return dialog.HasEnded() ? dialog.EndCode() : IDCANCEL;
-}
+// Only the system's dialog box runs a window modally (RunModal); a window made before its run
+// (CDialog::Create) is driven by whoever made it, as the tests' scripted runs do.
+int Win32ModalRunner::RunDialog(CDialog& /*dialog*/) { return -1; }
 
 int Win32ModalRunner::ShowMessage(const MessageRequest& request, CDialog* owner) {
   const std::wstring text = request.encoding == TextEncoding::kUtf8
