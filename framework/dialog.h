@@ -191,6 +191,12 @@ class DialogPeerAccess {
   static void OpenSystemMenuAt(CDialog& dialog, const ScreenPoint& globalPos) {
     dialog.OpenSystemMenuAt(globalPos);
   }
+  // F1: the help topic of the dialog's template (a resource help id, as a help context).
+  static void Help(CDialog& dialog) {
+    constexpr DWORD kDialogHelpBase = 0x20000;
+    constexpr UINT kHelpContext = 1;
+    dialog.WinHelp(kDialogHelpBase + static_cast<DWORD>(dialog.TemplateId()), kHelpContext);
+  }
 };
 
 }  // namespace tqr417::fw

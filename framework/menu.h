@@ -23,6 +23,8 @@ class CMenu {
   BOOL AppendMenu(UINT flags, UINT command = 0, const CString& text = CString());
   const std::vector<Item>& Items() const { return items_; }
   int GetMenuItemCount() const { return static_cast<int>(items_.size()); }
+  // True when an item (not a separator) has command `command`.
+  bool HasCommand(UINT command) const;
 
  private:
   std::vector<Item> items_;

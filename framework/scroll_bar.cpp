@@ -7,7 +7,9 @@
 void CScrollBar::SetScrollRange(int minPos, int maxPos, BOOL /*redraw*/) {
   if (maxPos < minPos) maxPos = minPos;
   if (const auto bar = Control()) {
-    bar->SetScrollRange(minPos, maxPos);  // clamps the position
+    const int pos = bar->GetScrollPos();
+    bar->SetScrollRange(minPos, maxPos);
+    bar->SetScrollPos(std::clamp(pos, minPos, maxPos));
     Remember();
     return;
   }
@@ -27,7 +29,10 @@ void CScrollBar::GetScrollRange(int* minPos, int* maxPos) const {
 int CScrollBar::SetScrollPos(int pos, BOOL /*redraw*/) {
   const int previous = GetScrollPos();
   if (const auto bar = Control()) {
-    bar->SetScrollPos(pos);  // clamps into the range
+    int low = 0;
+    int high = 0;
+    bar->GetScrollRange(low, high);
+    bar->SetScrollPos(std::clamp(pos, low, high));
     Remember();
   } else {
     pos_ = std::clamp(pos, min_, max_);

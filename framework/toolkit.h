@@ -59,7 +59,7 @@ class ControlPeer {
   virtual CString ItemText(int index) const = 0;
   virtual void SetCurSel(int index) = 0;
 
-  // Scroll bars: the range and the thumb's position, which the toolkit keeps inside it.
+  // Scroll bars: the range and the thumb's position (CScrollBar keeps it inside the range).
   virtual void SetScrollRange(int minPos, int maxPos) = 0;
   virtual void GetScrollRange(int& minPos, int& maxPos) const = 0;
   virtual void SetScrollPos(int pos) = 0;

@@ -90,11 +90,7 @@ DialogWindow::DialogWindow(CDialog& owner, const fw::DialogTemplate& dialogTempl
   auto* sysMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
   connect(sysMenu, &QShortcut::activated, this, [this] { owner_.OpenSystemMenu(); });
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, this, [this] {
-    constexpr DWORD kDialogHelpBase = 0x20000;
-    constexpr UINT kHelpContext = 1;
-    owner_.WinHelp(kDialogHelpBase + static_cast<DWORD>(template_.id), kHelpContext);
-  });
+  connect(help, &QShortcut::activated, this, [this] { DialogPeerAccess::Help(owner_); });
 }
 
 DialogWindow::~DialogWindow() {

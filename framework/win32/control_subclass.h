@@ -40,7 +40,6 @@ bool TakeFieldInput(HWND edit, UINT message, WPARAM& wParam, bool upperCase);
 // True when `dialog`, made from `dialogTemplate`, ignores key message `message`: Enter in one
 // of its controls when it has no default button, unless it closes a combo box's list.
 bool IgnoresEnter(const DialogTemplate& dialogTemplate, HWND dialog, const MSG& message);
-bool DialogHasDefaultButton(const DialogTemplate& dialogTemplate);
 
 // Gives `control` the accessible name `name` (empty: the one the system derives from its
 // text): its hook answers WM_GETOBJECT with it.

@@ -3,6 +3,7 @@
 // notifications, scroll requests, system menu commands and F1 on to the dialog.
 
 #include "framework/dialog.h"
+#include "framework/template_rules.h"
 #include "framework/win32/control_subclass.h"
 #include "framework/win32/input_block.h"
 #include "framework/win32/win32_dialog_peer.h"
@@ -51,6 +52,7 @@ void Win32DialogPeer::Initialise(HWND window) {
   HWND child = GetWindow(window, GW_CHILD);
   for (std::size_t i = 0; i < controls_.size() && child != nullptr; ++i) {
     const ControlTemplate& control = template_.controls[i];
+    controls_[i]->Attach(child);
     SetAccessibleName(child, controls_[i]->GivenName());
     if (IsCombo(control.kind)) {
       for (const std::string& item : control.items) {
@@ -80,6 +82,7 @@ INT_PTR Win32DialogPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
       // The system destroys a dialog box when its run ends; its handles are gone with it.
       window_ = nullptr;
+      for (const auto& control : controls_) control->Attach(nullptr);
       pendingFocus_ = nullptr;
       iconId_ = 0;
       return FALSE;
@@ -97,12 +100,9 @@ INT_PTR Win32DialogPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (!DropNow()) SysCommand(SC_CLOSE, 0);
       return TRUE;
-    case WM_HELP: {
-      constexpr DWORD kDialogHelpBase = 0x20000;
-      constexpr UINT kHelpContext = 1;
-      dialog_.WinHelp(kDialogHelpBase + static_cast<DWORD>(template_.id), kHelpContext);
+    case WM_HELP:
+      DialogPeerAccess::Help(dialog_);
       return TRUE;
-    }
     case WM_SETCURSOR:
       if (!WaitCursorShown()) return FALSE;
       SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -114,7 +114,7 @@ INT_PTR Win32DialogPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32DialogPeer::Command(int controlId, UINT code, HWND from) {
-  const bool hasDefault = DialogHasDefaultButton(template_);
+  const bool hasDefault = DefaultButtonIndex(template_) >= 0;
   if (from == nullptr) {
     // Enter and Esc from the dialog manager: Enter only in a window with a default button.
     if ((controlId == IDOK && hasDefault) || controlId == IDCANCEL) {
@@ -149,19 +149,10 @@ void Win32DialogPeer::VScroll(UINT code, int pos, HWND bar) {
 }
 
 bool Win32DialogPeer::SysCommand(UINT command, LPARAM param) {
-  if ((command & 0xFFF0u) == SC_CLOSE) {
-    dialog_.OnSysCommand(command, param);
-    return true;
-  }
-  const CMenu* menu = dialog_.GetSystemMenu(FALSE);
-  if (menu == nullptr) return false;
-  for (const CMenu::Item& item : menu->Items()) {
-    if ((item.flags & MF_SEPARATOR) == 0 && item.command == (command & 0xFFF0u)) {
-      dialog_.OnSysCommand(command, param);
-      return true;
-    }
-  }
-  return false;
+  // The system's own commands (move, size) are the system's; the stand-in's are the dialog's.
+  if (!dialog_.GetSystemMenu(FALSE)->HasCommand(command & 0xFFF0u)) return false;
+  dialog_.OnSysCommand(command, param);
+  return true;
 }
 
 }  // namespace tqr417::fw

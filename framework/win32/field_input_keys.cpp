@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "framework/field_input.h"
+#include "framework/template_rules.h"
 #include "framework/win32/control_subclass.h"
 
 namespace tqr417::fw {
@@ -90,15 +91,8 @@ bool TakeFieldInput(HWND edit, UINT message, WPARAM& wParam, bool upperCase) {
 
 bool IgnoresEnter(const DialogTemplate& dialogTemplate, HWND dialog, const MSG& message) {
   return message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
-         !DialogHasDefaultButton(dialogTemplate) && IsChild(dialog, message.hwnd) != FALSE &&
+         DefaultButtonIndex(dialogTemplate) < 0 && IsChild(dialog, message.hwnd) != FALSE &&
          !EnterClosesDroppedList(message.hwnd);
-}
-
-bool DialogHasDefaultButton(const DialogTemplate& dialogTemplate) {
-  for (const ControlTemplate& control : dialogTemplate.controls) {
-    if (control.kind == ControlKind::kDefPushButton) return true;
-  }
-  return false;
 }
 
 }  // namespace tqr417::fw

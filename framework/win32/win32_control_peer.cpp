@@ -3,24 +3,6 @@
 #include "framework/win32/win32_text.h"
 
 namespace tqr417::fw {
-namespace {
-
-int InRange(int pos, int minPos, int maxPos) {
-  return pos < minPos ? minPos : (pos > maxPos ? maxPos : pos);
-}
-
-}  // namespace
-
-HWND Win32ControlPeer::Item() const {
-  HWND window = dialog_ != nullptr ? dialog_->Handle() : nullptr;
-  // Under Wine each GetDlgItem is a round trip to the wineserver for the list of children, so
-  // the control found is kept for as long as its window is the dialog's.
-  if (window != itemWindow_) {
-    itemWindow_ = window;
-    item_ = window != nullptr ? GetDlgItem(window, id_) : nullptr;
-  }
-  return item_;
-}
 
 LRESULT Win32ControlPeer::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
   HWND control = Item();
@@ -122,11 +104,7 @@ CString Win32ControlPeer::ItemText(int index) const {
 void Win32ControlPeer::SetCurSel(int index) { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
 
 void Win32ControlPeer::SetScrollRange(int minPos, int maxPos) {
-  HWND bar = Item();
-  if (bar == nullptr) return;
-  const int pos = ::GetScrollPos(bar, SB_CTL);
-  ::SetScrollRange(bar, SB_CTL, minPos, maxPos, TRUE);
-  ::SetScrollPos(bar, SB_CTL, InRange(pos, minPos, maxPos), TRUE);
+  if (HWND bar = Item()) ::SetScrollRange(bar, SB_CTL, minPos, maxPos, TRUE);
 }
 
 void Win32ControlPeer::GetScrollRange(int& minPos, int& maxPos) const {
@@ -135,10 +113,7 @@ void Win32ControlPeer::GetScrollRange(int& minPos, int& maxPos) const {
 }
 
 void Win32ControlPeer::SetScrollPos(int pos) {
-  int minPos = 0;
-  int maxPos = 0;
-  GetScrollRange(minPos, maxPos);
-  if (HWND bar = Item()) ::SetScrollPos(bar, SB_CTL, InRange(pos, minPos, maxPos), TRUE);
+  if (HWND bar = Item()) ::SetScrollPos(bar, SB_CTL, pos, TRUE);
 }
 
 int Win32ControlPeer::GetScrollPos() const { return ::GetScrollPos(Item(), SB_CTL); }

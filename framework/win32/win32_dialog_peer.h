@@ -1,7 +1,7 @@
 #pragma once
 // Win32DialogPeer: the window of one CDialog, a dialog window the system makes from the
-// template (template_builder.h), and Win32ControlPeer, one of its controls, reached through
-// the window and the control's id (GetDlgItem). The window reports notifications, scroll
+// template (template_builder.h), and Win32ControlPeer, one of its controls, which the window
+// hands its control's window when it readies it. The window reports notifications, scroll
 // requests, system menu commands and F1 to its dialog (dialog_procedure.cpp).
 
 #include <functional>
@@ -22,9 +22,13 @@ class Win32DialogPeer;
 class Win32ControlPeer : public ControlPeer {
  public:
   Win32ControlPeer(Win32DialogPeer& dialog, const ControlTemplate& control, CString name)
-      : dialog_(&dialog), id_(control.id), kind_(control.kind), name_(std::move(name)) {}
+      : dialog_(&dialog), kind_(control.kind), name_(std::move(name)) {}
 
-  void Detach() { dialog_ = nullptr; }
+  void Attach(HWND control) { item_ = control; }  // nullptr: the control's window is gone
+  void Detach() {
+    dialog_ = nullptr;
+    item_ = nullptr;
+  }
   // The name given to the control, which it keeps over every window made for it.
   const CString& GivenName() const { return name_; }
 
@@ -49,13 +53,11 @@ class Win32ControlPeer : public ControlPeer {
   int GetScrollPos() const override;
 
  private:
-  HWND Item() const;  // nullptr while the control has no window
+  HWND Item() const { return item_; }  // nullptr while the control has no window
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   Win32DialogPeer* dialog_;
-  mutable HWND itemWindow_ = nullptr;  // the dialog's window when item_ was found
-  mutable HWND item_ = nullptr;
-  int id_;
+  HWND item_ = nullptr;
   ControlKind kind_;
   CString name_;
 };
