@@ -19,23 +19,24 @@ bool IsLabel(const ControlTemplate& control) {
 }
 
 bool HasOwnCaption(const ControlTemplate& control) {
-  switch (control.kind) {
-    case ControlKind::kPushButton:
-    case ControlKind::kDefPushButton:
-    case ControlKind::kCheckBox:
-    case ControlKind::kRadioButton:
-    case ControlKind::kGroupBox:
-    case ControlKind::kStaticText:
-      return !control.caption.empty();
-    default:
-      return false;
-  }
+  const bool captioned = IsButton(control.kind) || control.kind == ControlKind::kGroupBox ||
+                         control.kind == ControlKind::kStaticText;
+  return captioned && !control.caption.empty();
 }
 
 // Dialog units that a label may stand away from its control and still count as beside it.
 constexpr int kBesideGap = 12;
 
 }  // namespace
+
+bool IsButton(ControlKind kind) {
+  return kind == ControlKind::kPushButton || kind == ControlKind::kDefPushButton ||
+         kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton;
+}
+
+bool IsCombo(ControlKind kind) {
+  return kind == ControlKind::kComboDropDown || kind == ControlKind::kComboDropList;
+}
 
 std::vector<int> RadioGroupFrom(const fw::DialogTemplate& dialogTemplate, int firstIndex) {
   std::vector<int> group;

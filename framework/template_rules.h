@@ -17,6 +17,10 @@ std::vector<int> RadioGroupFrom(const fw::DialogTemplate& dialogTemplate, int fi
 // or before it that starts a group (the first control when none does).
 std::vector<int> RadioGroupOf(const fw::DialogTemplate& dialogTemplate, int index);
 
+// Push buttons, check boxes and radio buttons: the controls that a click presses.
+bool IsButton(ControlKind kind);
+bool IsCombo(ControlKind kind);  // either combo box
+
 // Index of the default push button, -1 when the template has none.
 int DefaultButtonIndex(const fw::DialogTemplate& dialogTemplate);
 

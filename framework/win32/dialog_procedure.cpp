@@ -10,18 +10,6 @@
 #include "framework/win32/win32_text.h"
 
 namespace tqr417::fw {
-namespace {
-
-bool IsButton(ControlKind kind) {
-  return kind == ControlKind::kPushButton || kind == ControlKind::kDefPushButton ||
-         kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton;
-}
-
-bool IsCombo(ControlKind kind) {
-  return kind == ControlKind::kComboDropDown || kind == ControlKind::kComboDropList;
-}
-
-}  // namespace
 
 INT_PTR CALLBACK Win32DialogPeer::Procedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {

@@ -5,7 +5,6 @@
 #include "framework/win32/input_block.h"
 
 #include <atomic>
-#include <functional>
 
 #include "framework/modal_scope.h"
 #include "framework/toolkit.h"
@@ -13,8 +12,8 @@
 namespace tqr417::fw {
 namespace {
 
-std::function<bool()> g_dropInput;
 int g_waits = 0;
+int g_waitDepth = 0;  // the modal depth the first wait cursor began at
 int g_arrows = 0;
 std::atomic<int> g_dropped{0};
 
@@ -30,13 +29,11 @@ void UseCursor(const wchar_t* cursor) { SetCursor(LoadCursorW(nullptr, cursor));
 class Win32WaitState : public toolkit::WaitState {
  public:
   explicit Win32WaitState(int modalDepth) {
-    if (g_waits++ == 0) g_dropInput = [modalDepth] { return ModalScope::Depth() <= modalDepth; };
+    if (g_waits++ == 0) g_waitDepth = modalDepth;
     if (g_arrows == 0) UseCursor(IDC_WAIT);
   }
   ~Win32WaitState() override {
-    if (--g_waits > 0) return;
-    g_dropInput = nullptr;
-    UseCursor(IDC_ARROW);
+    if (--g_waits == 0) UseCursor(IDC_ARROW);
   }
   Win32WaitState(const Win32WaitState&) = delete;
   Win32WaitState& operator=(const Win32WaitState&) = delete;
@@ -45,7 +42,8 @@ class Win32WaitState : public toolkit::WaitState {
 }  // namespace
 
 bool DropNow() {
-  if (g_waits == 0 || !g_dropInput || !g_dropInput()) return false;
+  // Not in a modal window opened during the wait.
+  if (g_waits == 0 || ModalScope::Depth() > g_waitDepth) return false;
   ++g_dropped;
   return true;
 }

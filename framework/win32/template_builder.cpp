@@ -35,66 +35,58 @@ class TemplateWriter {
   std::vector<WORD> words_;
 };
 
-WORD ClassOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::kEdit:
-      return kEditClass;
-    case ControlKind::kStaticText:
-    case ControlKind::kIcon:
-      return kStaticClass;
-    case ControlKind::kComboDropDown:
-    case ControlKind::kComboDropList:
-      return kComboBoxClass;
-    case ControlKind::kVScrollBar:
-      return kScrollBarClass;
-    default:
-      return kButtonClass;
-  }
-}
+// The standard window class of a template control and its class's own styles.
+struct ControlClass {
+  WORD atom;
+  DWORD styles;
+};
 
-DWORD KindStyle(const ControlTemplate& control) {
+ControlClass ClassOf(const ControlTemplate& control) {
   const bool sorted = (control.flags & style::kSorted) != 0;
+  const DWORD leftText = (control.flags & style::kLeftText) != 0 ? BS_LEFTTEXT : 0;
   switch (control.kind) {
     case ControlKind::kPushButton:
-      return BS_PUSHBUTTON;
+      return {kButtonClass, BS_PUSHBUTTON};
     case ControlKind::kDefPushButton:
-      return BS_DEFPUSHBUTTON;
+      return {kButtonClass, BS_DEFPUSHBUTTON};
     case ControlKind::kCheckBox:
-      return BS_AUTOCHECKBOX | ((control.flags & style::kLeftText) != 0 ? BS_LEFTTEXT : 0);
+      return {kButtonClass, BS_AUTOCHECKBOX | leftText};
     case ControlKind::kRadioButton:
-      return BS_AUTORADIOBUTTON | ((control.flags & style::kLeftText) != 0 ? BS_LEFTTEXT : 0);
+      return {kButtonClass, BS_AUTORADIOBUTTON | leftText};
     case ControlKind::kGroupBox:
-      return BS_GROUPBOX;
+      return {kButtonClass, BS_GROUPBOX};
     case ControlKind::kStaticText:
-      if ((control.flags & style::kCentre) != 0) return SS_CENTER;
-      if ((control.flags & style::kRight) != 0) return SS_RIGHT;
-      return SS_LEFT;
+      if ((control.flags & style::kCentre) != 0) return {kStaticClass, SS_CENTER};
+      if ((control.flags & style::kRight) != 0) return {kStaticClass, SS_RIGHT};
+      return {kStaticClass, SS_LEFT};
     case ControlKind::kIcon:
-      return SS_ICON;
+      return {kStaticClass, SS_ICON};
     case ControlKind::kEdit:
       // Not ES_UPPERCASE: it turns every letter into upper case (é too) and also text the
       // program sets; the dialog procedure converts typed a to z only.
-      return ES_LEFT | ES_AUTOHSCROLL | WS_BORDER;
+      return {kEditClass, ES_LEFT | ES_AUTOHSCROLL | WS_BORDER};
     case ControlKind::kComboDropDown:
-      return CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | (sorted ? CBS_SORT : 0);
+      return {kComboBoxClass,
+              CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | (sorted ? CBS_SORT : 0)};
     case ControlKind::kComboDropList:
-      return CBS_DROPDOWNLIST | WS_VSCROLL | (sorted ? CBS_SORT : 0);
+      return {kComboBoxClass, CBS_DROPDOWNLIST | WS_VSCROLL | (sorted ? CBS_SORT : 0)};
     case ControlKind::kVScrollBar:
-      return SBS_VERT;
+      return {kScrollBarClass, SBS_VERT};
   }
-  return 0;
+  return {kStaticClass, 0};
 }
 
-}  // namespace
-
+// The window styles of a template control (WS_ and the class's own styles).
 DWORD ControlStyle(const ControlTemplate& control) {
-  DWORD styles = WS_CHILD | KindStyle(control);
+  DWORD styles = WS_CHILD | ClassOf(control).styles;
   if ((control.flags & style::kHidden) == 0) styles |= WS_VISIBLE;
   if ((control.flags & style::kDisabled) != 0) styles |= WS_DISABLED;
   if ((control.flags & style::kGroup) != 0) styles |= WS_GROUP;
   if ((control.flags & style::kTabStop) != 0) styles |= WS_TABSTOP;
   return styles;
 }
+
+}  // namespace
 
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate) {
   DWORD styles = WS_POPUP | DS_SETFONT | DS_3DLOOK;
@@ -135,7 +127,7 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate) {
     out.Short(control.height);
     out.Dword(static_cast<DWORD>(control.id));
     out.Word(0xFFFF);
-    out.Word(ClassOf(control.kind));
+    out.Word(ClassOf(control).atom);
     // An icon's picture is set once the window exists, so a missing icon resource cannot stop
     // the window from being made.
     out.Text(control.kind == ControlKind::kIcon ? std::wstring() : WideFromLatin1(control.caption));

@@ -9,8 +9,6 @@
 
 namespace tqr417::fw {
 
-// The window styles of a template control (WS_ and the class's own styles).
-DWORD ControlStyle(const ControlTemplate& control);
 // The template as DLGTEMPLATEEX bytes, DWORD-aligned, for DialogBoxIndirectParamW and
 // CreateDialogIndirectParamW.
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate);
