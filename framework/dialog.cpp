@@ -198,7 +198,20 @@ void CDialog::SetRadioGroupIndex(int firstId, int index) {
 }
 
 void CDialog::FocusFirstControl() {
-  if (window_) window_->FocusFirstControl();
+  // The first enabled, shown control that takes the focus, one reached with Tab before others.
+  if (!window_) return;
+  std::shared_ptr<tqr417::fw::ControlPeer> first;
+  for (std::size_t i = 0; i < template_->controls.size(); ++i) {
+    const tqr417::fw::ControlTemplate& made = template_->controls[i];
+    const auto control = window_->Control(static_cast<int>(i));
+    if (!tqr417::fw::TakesFocus(made.kind) || !control || !control->IsEnabled() ||
+        !control->IsVisible()) {
+      continue;
+    }
+    if ((made.flags & tqr417::fw::style::kTabStop) != 0) return control->SetFocus();
+    if (!first) first = control;
+  }
+  if (first) first->SetFocus();
 }
 
 BOOL CDialog::OnInitDialog() {

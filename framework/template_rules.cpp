@@ -38,6 +38,11 @@ bool IsCombo(ControlKind kind) {
   return kind == ControlKind::kComboDropDown || kind == ControlKind::kComboDropList;
 }
 
+bool TakesFocus(ControlKind kind) {
+  return kind != ControlKind::kGroupBox && kind != ControlKind::kStaticText &&
+         kind != ControlKind::kIcon;
+}
+
 std::vector<int> RadioGroupFrom(const fw::DialogTemplate& dialogTemplate, int firstIndex) {
   std::vector<int> group;
   const auto& controls = dialogTemplate.controls;

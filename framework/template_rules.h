@@ -20,6 +20,8 @@ std::vector<int> RadioGroupOf(const fw::DialogTemplate& dialogTemplate, int inde
 // Push buttons, check boxes and radio buttons: the controls that a click presses.
 bool IsButton(ControlKind kind);
 bool IsCombo(ControlKind kind);  // either combo box
+// False for the controls that never take the focus: labels, frames and icons.
+bool TakesFocus(ControlKind kind);
 
 // Index of the default push button, -1 when the template has none.
 int DefaultButtonIndex(const fw::DialogTemplate& dialogTemplate);

@@ -35,12 +35,13 @@ class ControlPeer {
 
   virtual void Enable(bool enable) = 0;
   virtual bool IsEnabled() const = 0;
-  virtual bool IsVisible() const = 0;
+  virtual bool IsVisible() const = 0;  // shown in its window (also while the window is hidden)
   // Caption of a button, label or frame; text of an edit field; edit text of a combo box with
   // an edit field; for a drop-down list, the item with that text is selected (SetText) or the
   // selected item's text given, empty when none is selected (GetText).
   virtual void SetText(const CString& text) = 0;
   virtual CString GetText() const = 0;
+  // Gives the control the focus as the Tab key does: an edit field's text is selected.
   virtual void SetFocus() = 0;
   virtual void SetAccessibleName(const CString& name) = 0;
   virtual CString GetAccessibleName() const = 0;
@@ -77,8 +78,6 @@ class DialogPeer {
   virtual std::shared_ptr<ControlPeer> Control(int index) const = 0;
   // Template index of the control that has the keyboard focus, -1 when none has.
   virtual int FocusedIndex() const = 0;
-  // Gives the focus to the first enabled, visible control that takes it (a tab stop first).
-  virtual void FocusFirstControl() = 0;
 
   virtual void SetTitle(const CString& caption) = 0;
   virtual CString GetTitle() const = 0;

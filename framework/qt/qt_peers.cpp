@@ -81,7 +81,7 @@ CString QtControlPeer::GetText() const {
 }
 
 void QtControlPeer::SetFocus() {
-  if (!widget_.isNull()) widget_->setFocus(Qt::OtherFocusReason);
+  if (!widget_.isNull()) widget_->setFocus(Qt::TabFocusReason);  // a line edit selects its text
 }
 
 void QtControlPeer::SetAccessibleName(const CString& name) {
@@ -171,23 +171,6 @@ int QtDialogPeer::FocusedIndex() const {
     if (index >= 0) return index;
   }
   return -1;
-}
-
-void QtDialogPeer::FocusFirstControl() {
-  DialogWindow* window = window_.data();
-  if (window == nullptr) return;
-  QWidget* fallback = nullptr;
-  for (int i = 0; i < window->ControlCount(); ++i) {
-    QWidget* widget = window->ControlAt(i);
-    if (!widget->isEnabled() || !widget->isVisibleTo(window)) continue;
-    if (widget->focusPolicy() == Qt::NoFocus) continue;
-    if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
-      widget->setFocus(Qt::TabFocusReason);
-      return;
-    }
-    if (fallback == nullptr) fallback = widget;
-  }
-  if (fallback != nullptr) fallback->setFocus(Qt::OtherFocusReason);
 }
 
 void QtDialogPeer::SetTitle(const CString& caption) {

@@ -51,7 +51,6 @@ class QtDialogPeer : public DialogPeer {
 
   std::shared_ptr<ControlPeer> Control(int index) const override;
   int FocusedIndex() const override;
-  void FocusFirstControl() override;
   void SetTitle(const CString& caption) override;
   CString GetTitle() const override;
   void SetIcon(IconId icon) override;

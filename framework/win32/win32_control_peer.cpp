@@ -15,7 +15,9 @@ void Win32ControlPeer::Enable(bool enable) {
 
 // Without a window (nullptr) the system answers FALSE and 0.
 bool Win32ControlPeer::IsEnabled() const { return IsWindowEnabled(Item()) != FALSE; }
-bool Win32ControlPeer::IsVisible() const { return IsWindowVisible(Item()) != FALSE; }
+bool Win32ControlPeer::IsVisible() const {
+  return (GetWindowLongPtrW(Item(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 void Win32ControlPeer::SetText(const CString& text) {
   HWND control = Item();

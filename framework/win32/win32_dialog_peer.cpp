@@ -9,18 +9,6 @@
 #include "framework/win32/win32_text.h"
 
 namespace tqr417::fw {
-namespace {
-
-bool TakesFocus(HWND control, ControlKind kind) {
-  if (kind == ControlKind::kGroupBox || kind == ControlKind::kStaticText ||
-      kind == ControlKind::kIcon) {
-    return false;
-  }
-  const LONG_PTR styles = GetWindowLongPtrW(control, GWL_STYLE);
-  return (styles & WS_VISIBLE) != 0 && (styles & WS_DISABLED) == 0;
-}
-
-}  // namespace
 
 Win32DialogPeer::Win32DialogPeer(CDialog& dialog, const DialogTemplate& dialogTemplate)
     : dialog_(dialog), template_(dialogTemplate) {
@@ -77,23 +65,6 @@ int Win32DialogPeer::FocusedIndex() const {
   // The edit field inside a combo box belongs to the combo box.
   while (GetParent(control) != window_) control = GetParent(control);
   return template_.IndexOf(GetDlgCtrlID(control));
-}
-
-void Win32DialogPeer::FocusFirstControl() {
-  if (window_ == nullptr) return;
-  // Children are made in template order, which is also their order among the window's
-  // children.
-  HWND any = nullptr;
-  HWND control = GetWindow(window_, GW_CHILD);
-  for (const ControlTemplate& made : template_.controls) {
-    if (control == nullptr) break;
-    if (TakesFocus(control, made.kind)) {
-      if ((GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0) return Focus(control);
-      if (any == nullptr) any = control;
-    }
-    control = GetWindow(control, GW_HWNDNEXT);
-  }
-  Focus(any);
 }
 
 void Win32DialogPeer::SetTitle(const CString& caption) {

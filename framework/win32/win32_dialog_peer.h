@@ -72,8 +72,7 @@ class Win32DialogPeer : public DialogPeer {
   // Makes the window over `owner` (nullptr: none), hidden.
   void Create(HWND owner);
   // Runs the window as the system's modal dialog box over `owner` until End: `created` is
-  // called once the controls exist, before the system shows the window; the controls are
-  // named after it.
+  // called once the controls exist and are named, before the system shows the window.
   void RunBox(HWND owner, const std::function<void()>& created);
 
   HWND Handle() const { return window_; }
@@ -84,7 +83,6 @@ class Win32DialogPeer : public DialogPeer {
 
   std::shared_ptr<ControlPeer> Control(int index) const override;
   int FocusedIndex() const override;
-  void FocusFirstControl() override;
   void SetTitle(const CString& caption) override;
   CString GetTitle() const override;
   void SetIcon(IconId icon) override;
