@@ -20,11 +20,9 @@ INT_PTR CALLBACK Win32DialogPeer::Procedure(HWND window, UINT message, WPARAM wP
     if (peer->box_) {
       peer->CentreOverOwner();
       peer->created_();
-    }
-    // The focus the dialog layer gave while the window was hidden; the system keeps it when
-    // it shows the window.
-    if (peer->box_ && peer->pendingFocus_ != nullptr && !peer->ended_) {
-      SetFocus(peer->pendingFocus_);
+      // The focus the dialog layer gave while the window was hidden; the system keeps it when
+      // it shows the window.
+      if (peer->pendingFocus_ != nullptr && !peer->ended_) SetFocus(peer->pendingFocus_);
       peer->pendingFocus_ = nullptr;
     }
     return FALSE;  // the dialog layer gives the focus

@@ -42,7 +42,7 @@ struct ControlClass {
 };
 
 ControlClass ClassOf(const ControlTemplate& control) {
-  const bool sorted = (control.flags & style::kSorted) != 0;
+  const DWORD sorted = (control.flags & style::kSorted) != 0 ? CBS_SORT : 0;
   const DWORD leftText = (control.flags & style::kLeftText) != 0 ? BS_LEFTTEXT : 0;
   switch (control.kind) {
     case ControlKind::kPushButton:
@@ -66,10 +66,9 @@ ControlClass ClassOf(const ControlTemplate& control) {
       // program sets; the dialog procedure converts typed a to z only.
       return {kEditClass, ES_LEFT | ES_AUTOHSCROLL | WS_BORDER};
     case ControlKind::kComboDropDown:
-      return {kComboBoxClass,
-              CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | (sorted ? CBS_SORT : 0)};
+      return {kComboBoxClass, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | sorted};
     case ControlKind::kComboDropList:
-      return {kComboBoxClass, CBS_DROPDOWNLIST | WS_VSCROLL | (sorted ? CBS_SORT : 0)};
+      return {kComboBoxClass, CBS_DROPDOWNLIST | WS_VSCROLL | sorted};
     case ControlKind::kVScrollBar:
       return {kScrollBarClass, SBS_VERT};
   }
