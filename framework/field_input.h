@@ -5,8 +5,9 @@
 //
 // The members hold 8-bit text (Latin-1): a character beyond U+00FF would be stored as '?'
 // while the field still showed it, so it is left out. A field that takes upper case turns the
-// letters a to z into A to Z and leaves every other character as it is. An input of which
-// nothing is kept is refused whole, and the field stays as it was.
+// letters a to z into A to Z and leaves every other character as it is. A field holds one
+// line: of a paste with line breaks it keeps the first line. An input of which nothing is kept
+// is refused whole, and the field stays as it was.
 //
 // Text is in UTF-16 code units, as both toolkits hand it over: a character beyond the Basic
 // Multilingual Plane is two units, both beyond U+00FF, so it is left out whole.

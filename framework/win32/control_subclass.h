@@ -35,7 +35,7 @@ ControlHook* FindHook(HWND control);  // nullptr when `control` has none
 HWND FieldEditOf(HWND control, ControlKind kind);
 // Puts `message` for edit field `edit` through the input rule: a refused WM_CHAR is dropped
 // with a beep, a changed one changed in `wParam`; a paste (WM_PASTE, Shift+Insert) inserts
-// what the rule keeps of the clipboard's first line. True when the control must not see it.
+// what the rule keeps of the clipboard's text. True when the control must not see it.
 bool TakeFieldInput(HWND edit, UINT message, WPARAM& wParam, bool upperCase);
 // True when `dialog`, made from `dialogTemplate`, ignores key message `message`: Enter in one
 // of its controls when it has no default button, unless it closes a combo box's list.

@@ -9,9 +9,8 @@
 namespace tqr417::fw {
 namespace {
 
-// The first line of the clipboard's text: a single-line field takes no more of a paste, as
-// the edit control itself does. nullopt when the clipboard holds no text.
-std::optional<std::u16string> ClipboardFirstLine(HWND owner) {
+// The clipboard's text, nullopt when it holds none.
+std::optional<std::u16string> ClipboardText(HWND owner) {
   if (IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || OpenClipboard(owner) == FALSE) {
     return std::nullopt;
   }
@@ -19,10 +18,7 @@ std::optional<std::u16string> ClipboardFirstLine(HWND owner) {
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
       text.emplace();
-      for (const wchar_t* unit = units; *unit != L'\0' && *unit != L'\r' && *unit != L'\n';
-           ++unit) {
-        text->push_back(static_cast<char16_t>(*unit));
-      }
+      for (const wchar_t* unit = units; *unit != L'\0'; ++unit) text->push_back(*unit);
       GlobalUnlock(data);
     }
   }
@@ -32,7 +28,7 @@ std::optional<std::u16string> ClipboardFirstLine(HWND owner) {
 
 void Paste(HWND edit, bool upperCase) {
   if ((GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0) return;
-  const std::optional<std::u16string> pasted = ClipboardFirstLine(edit);
+  const std::optional<std::u16string> pasted = ClipboardText(edit);
   if (!pasted) return;
   const std::optional<std::u16string> kept = KeptInput(*pasted, upperCase);
   if (!kept) {
