@@ -33,9 +33,10 @@ QValidator::State EditValidator::validate(QString& input, int& pos) const {
   const qsizetype end = input.size() - shared;
   if (end <= start) return Acceptable;
 
+  // Only a paste inserts a line break (Enter inserts nothing): the field takes its first line.
   const std::u16string_view inserted(reinterpret_cast<const char16_t*>(input.utf16()) + start,
                                      static_cast<std::size_t>(end - start));
-  std::optional<std::u16string> kept = KeptInput(inserted, upperCase_);
+  std::optional<std::u16string> kept = KeptInput(FirstLine(inserted), upperCase_);
   if (!kept) return Invalid;
   if (maxChars_ > 0) {
     const qsizetype room = maxChars_ - (input.size() - (end - start));

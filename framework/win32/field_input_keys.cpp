@@ -30,7 +30,7 @@ void Paste(HWND edit, bool upperCase) {
   if ((GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0) return;
   const std::optional<std::u16string> pasted = ClipboardText(edit);
   if (!pasted) return;
-  const std::optional<std::u16string> kept = KeptInput(*pasted, upperCase);
+  const std::optional<std::u16string> kept = KeptInput(FirstLine(*pasted), upperCase);
   if (!kept) {
     MessageBeep(MB_OK);
     return;
