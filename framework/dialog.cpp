@@ -121,8 +121,11 @@ void CDialog::OpenSystemMenuAt(const tqr417::fw::ScreenPoint& globalPos) {
 }
 
 void CDialog::SetIcon(tqr417::fw::IconId icon, BOOL /*bigIcon*/) {
+  // The window shows one icon in every size: the same icon set as its big and its small one
+  // reaches the window once.
+  const bool shown = window_ && icon == icon_;
   icon_ = icon;
-  if (window_) window_->SetIcon(icon);
+  if (window_ && !shown) window_->SetIcon(icon);
 }
 
 void CDialog::AddHandler(int controlId, UINT notification, Handler handler) {

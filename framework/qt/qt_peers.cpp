@@ -182,11 +182,7 @@ CString QtDialogPeer::GetTitle() const {
 }
 
 void QtDialogPeer::SetIcon(IconId icon) {
-  // The icon is drawn in every size at each call: a window that sets the same icon as its big
-  // and its small one draws it once.
-  if (window_.isNull() || icon == iconId_) return;
-  iconId_ = icon;
-  window_->setWindowIcon(QtIcon(icon));
+  if (!window_.isNull()) window_->setWindowIcon(QtIcon(icon));  // drawn in every size
 }
 
 ScreenPoint QtDialogPeer::Corner() const {

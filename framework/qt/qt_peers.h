@@ -64,7 +64,6 @@ class QtDialogPeer : public DialogPeer {
  private:
   QPointer<DialogWindow> window_;
   std::vector<std::shared_ptr<QtControlPeer>> controls_;
-  int iconId_ = 0;  // the icon resource the window shows, 0 for none
 };
 
 }  // namespace tqr417::fw

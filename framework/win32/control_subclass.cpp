@@ -7,14 +7,6 @@
 namespace tqr417::fw {
 namespace {
 
-// Typing and pasting into an edit field, or the edit field of a combo box: the input rule of
-// the dialog layer (see TakeFieldInput). Text the program sets is not changed.
-LRESULT EditTyping(WNDPROC previous, bool upperCase, HWND edit, UINT message, WPARAM wParam,
-                   LPARAM lParam) {
-  if (TakeFieldInput(edit, message, wParam, upperCase)) return 0;
-  return CallWindowProcW(previous, edit, message, wParam, lParam);
-}
-
 // A button pressed with the mouse takes the focus first; when that focus move opens a modal
 // window (a field's check answering with its message), that window has taken the press: the
 // button is not left down, and the release that follows does not click it.
@@ -53,7 +45,9 @@ LRESULT CALLBACK HookedControl(HWND control, UINT message, WPARAM wParam, LPARAM
     LRESULT result = 0;
     if (AnswerWithOwnName(control, name, wParam, lParam, result)) return result;
   }
-  if (hook.typing) return EditTyping(previous, hook.upperCase, control, message, wParam, lParam);
+  // Typing and pasting into an edit field go through the dialog layer's input rule (the text
+  // the program sets does not).
+  if (hook.typing && TakeFieldInput(control, message, wParam, hook.upperCase)) return 0;
   if (hook.press) return ButtonPress(previous, control, message, wParam, lParam);
   return CallWindowProcW(previous, control, message, wParam, lParam);
 }

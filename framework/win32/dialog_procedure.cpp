@@ -70,7 +70,6 @@ INT_PTR Win32DialogPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       window_ = nullptr;
       for (const auto& control : controls_) control->Attach(nullptr);
       pendingFocus_ = nullptr;
-      iconId_ = 0;
       return FALSE;
     case WM_COMMAND:
       if (!dying_) {

@@ -23,11 +23,8 @@ Win32DialogPeer::~Win32DialogPeer() {
   for (const auto& control : controls_) control->Detach();
   dying_ = true;
   if (window_ != nullptr) {
-    if (owner_ != nullptr && IsWindowVisible(window_)) {
-      // The owner gets the activation back before this window goes.
-      EnableWindow(owner_, TRUE);
-      SetActiveWindow(owner_);
-    }
+    // The owner gets the activation back before this window goes.
+    if (owner_ != nullptr && IsWindowVisible(window_)) SetActiveWindow(owner_);
     SetWindowLongPtrW(window_, DWLP_USER, 0);
     DestroyWindow(window_);
   }
@@ -76,10 +73,8 @@ CString Win32DialogPeer::GetTitle() const {
 }
 
 void Win32DialogPeer::SetIcon(IconId icon) {
-  // Both sizes come from one call: the big and the small icon of the same resource (a window
-  // sets both, one after the other) are loaded once.
-  if (window_ == nullptr || icon == 0 || icon == iconId_) return;
-  iconId_ = icon;
+  // The big and the small icon of the resource, both from one call.
+  if (window_ == nullptr || icon == 0) return;
   const struct {
     WPARAM which;
     int metric;

@@ -110,7 +110,6 @@ class Win32DialogPeer : public DialogPeer {
   HWND owner_ = nullptr;
   HWND pendingFocus_ = nullptr;
   std::vector<HICON> icons_;
-  IconId iconId_ = 0;                // the icon the window shows
   std::function<void()> created_;    // for a dialog box: called on WM_INITDIALOG
   std::size_t syncedMenuItems_ = 1;  // the stand-in's Close is in the real menu already
   bool box_ = false;                 // run by the system's dialog box
