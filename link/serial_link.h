@@ -37,8 +37,6 @@ class SerialLink : public ByteChannel {
   // As Open, with the device's path as its label.
   Status OpenDevice(const std::string& device, int outputQueueSize);
 
-  bool IsOpen() const;
-
   // A hang-up, EIO or ENXIO fails the line as "<port>: the device was disconnected"; any
   // other error with its errno text. Not open: reads give NO_DATA, writes and waits fail.
   uint16_t ReadByte() override;

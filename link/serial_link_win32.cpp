@@ -171,8 +171,6 @@ Status SerialLink::Open(const std::string& label, const std::string& device, int
   return Status::Ok();
 }
 
-bool SerialLink::IsOpen() const { return port_ != nullptr; }
-
 std::string SerialLink::Description() const {
   return port_ ? port_->label + ": " + port_->settings : std::string();
 }

@@ -34,6 +34,17 @@ milliseconds Since(Clock::time_point start) {
   return std::chrono::duration_cast<milliseconds>(Clock::now() - start);
 }
 
+// What a caller sees of a link that holds no port: no description, a write fails as "not
+// open" and a read gives nothing, both at once.
+void ExpectNotOpen(SerialLink& link) {
+  EXPECT_EQ(link.Description(), "");
+  const auto start = Clock::now();
+  EXPECT_FALSE(link.WriteByte(0x42));
+  EXPECT_EQ(link.LineFailure().message(), "The serial port is not open");
+  EXPECT_EQ(link.ReadByte(), NO_DATA);
+  EXPECT_LT(Since(start), milliseconds(5));
+}
+
 class SerialLinkPtyTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -145,12 +156,14 @@ TEST_F(SerialLinkPtyTest, HeldPortRefusesASecondOpenUntilClosed) {
   SerialLink second;
   const Status refused = second.OpenDevice(device_, 8);
   EXPECT_FALSE(refused.ok());
-  EXPECT_FALSE(second.IsOpen());
+  ExpectNotOpen(second);
   EXPECT_NE(refused.message().find(device_), std::string::npos) << refused.message();
   EXPECT_NE(refused.message().find("in use"), std::string::npos) << refused.message();
 
   link_.Close();
+  ExpectNotOpen(link_);
   EXPECT_TRUE(second.OpenDevice(device_, 8).ok());
+  EXPECT_NE(second.Description().find(device_), std::string::npos) << second.Description();
 }
 
 TEST_F(SerialLinkPtyTest, AdvisoryLockAloneAlsoRefuses) {
@@ -227,7 +240,7 @@ TEST_F(UucpLockTest, LockOfARunningProgramRefusesTheOpenAndNamesIt) {
   std::filesystem::create_symlink(device_, byId);
   const Status refused = link_.OpenDevice(byId.string(), 8);
   std::filesystem::remove(byId);
-  EXPECT_FALSE(link_.IsOpen());
+  ExpectNotOpen(link_);
   EXPECT_NE(refused.message().find("the port is in use by another program (sleep, pid " +
                                    std::to_string(holder) + ")"),
             std::string::npos)
