@@ -53,6 +53,4 @@ UnitConfig StartupConfig() {
   return config;
 }
 
-AppState StartupAppState() { return AppState{ComPort::kCom1, 1, 7}; }
-
 }  // namespace tqr417

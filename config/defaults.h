@@ -19,7 +19,4 @@ void SetMainWindowStartupValues(MainWindowSettings& main);
 // The configuration the application holds right after its main window has opened.
 UnitConfig StartupConfig();
 
-// Application state once the main window has opened: Com1, window top 1, Single-mode range.
-AppState StartupAppState();
-
 }  // namespace tqr417

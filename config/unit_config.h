@@ -114,7 +114,8 @@ struct UnitConfig {
   friend bool operator==(const UnitConfig&, const UnitConfig&) = default;
 };
 
-// Neither saved nor sent; lives for the whole run.
+// Neither saved nor sent; lives for the whole run. The application starts on Com1; the main
+// window sets windowTop and scrollMax for its tone mode when it opens.
 struct AppState {
   ComPort comPort = ComPort::kCom1;  // the port the transfers open
   int windowTop = 0;                 // entry shown in the grid's first row

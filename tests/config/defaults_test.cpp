@@ -50,13 +50,6 @@ TEST(StartupConfigTest, DialogGroupStartsFromItsConstants) {
   EXPECT_EQ(d.morseText, "");
 }
 
-TEST(StartupConfigTest, AppStateOpensOnComOneAtEntryOne) {
-  const AppState state = StartupAppState();
-  EXPECT_EQ(state.comPort, ComPort::kCom1);
-  EXPECT_EQ(state.windowTop, 1);
-  EXPECT_EQ(state.scrollMax, 7);
-}
-
 TEST(FieldCatalogueTest, NamesAreUniqueAndFindable) {
   for (const FieldInfo* f : AllFields()) {
     EXPECT_EQ(FindField(f->name), f) << f->name;
@@ -87,27 +80,6 @@ TEST(FieldCatalogueTest, ReferencesReachTheirOwnMember) {
   EXPECT_EQ(config.dialog.morseFreq, Field("morseFreq").ref.Number(config));
   EXPECT_EQ(config.functionTable.relay[42], "relay");
   EXPECT_EQ(config.functionTable.relay[41], "");
-}
-
-}  // namespace
-}  // namespace tqr417
-
-namespace tqr417 {
-namespace {
-
-TEST(FunctionEntryTest, GathersOneEntryOfTheSevenArrays) {
-  FunctionTable table;
-  SetTableDefaults(table);
-  table.toneActive[42] = 0;
-  table.relay[42] = "R02";
-  table.relayGroup[42] = 3;
-  table.relayDurationMs[42] = 500;
-  table.digitalOutput[42] = 17;
-  table.ctcssCode[42] = 64;
-  table.useDefaultCtcss[42] = 1;
-  EXPECT_EQ(table.Entry(42), (FunctionEntry{0, "R02", 3, 500, 17, 64, 1}));
-  EXPECT_EQ(table.Entry(41), (FunctionEntry{1, "", 1, 0, 41, 0, 0}));
-  EXPECT_THROW(table.Entry(kEntryCount), std::out_of_range);
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
   tqr417::fw::ScopedModalRunner use(runner);
 
   tqr417::UnitConfig config = tqr417::StartupConfig();
-  tqr417::AppState state = tqr417::StartupAppState();
+  tqr417::AppState state;  // as the application starts: Com1
   tqr417::DialogSettings& settings = config.dialog;
   using namespace tqr417::dialogs;
 
