@@ -9,7 +9,7 @@
 #include "framework/toolkit.h"
 
 CDialog::CDialog(int templateId, CDialog* parent)
-    : templateId_(templateId), template_(tqr417::fw::FindTemplate(templateId)), parent_(parent) {
+    : template_(tqr417::fw::FindTemplate(templateId)), parent_(parent) {
   ResetSystemMenu();
 }
 
@@ -237,3 +237,10 @@ void CDialog::OnVScroll(UINT /*code*/, UINT /*pos*/, CScrollBar* /*scrollBar*/) 
 void CDialog::WinHelp(DWORD /*data*/, UINT /*command*/) {}
 
 void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
+
+void tqr417::fw::DialogPeerAccess::Help(CDialog& dialog) {
+  constexpr DWORD kDialogHelpBase = 0x20000;
+  constexpr UINT kHelpContext = 1;
+  // Only a window asks for help, and a dialog has a window only when its template exists.
+  dialog.WinHelp(kDialogHelpBase + static_cast<DWORD>(dialog.template_->id), kHelpContext);
+}

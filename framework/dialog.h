@@ -1,7 +1,8 @@
 #pragma once
 // CDialog: a modal window built from a numbered template (framework/dialog_template.h).
 //
-// A window class adds its members, its DoDataExchange list and its handlers:
+// A window class adds its members, its DoDataExchange list and its handlers; ids are named
+// constants (the application's are in resources/resource_ids.h):
 //
 //   class CGainDlg : public CDialog {
 //    public:
@@ -9,14 +10,18 @@
 //     int ctcssGain = 0;
 //    protected:
 //     void DoDataExchange(CDataExchange* pDX) override {
-//       DDX_Text(pDX, 1093, ctcssGain);
-//       DDV_MinMaxInt(pDX, ctcssGain, -40, 10);
+//       DDX_Text(pDX, IDC_GAIN_CTCSS, ctcssGain);
+//       DDV_Field(pDX, ctcssGain, tqr417::Field("ctcssGain"));  // the catalogue's range
 //     }
 //   };
 //
+// DDV_Field (dialogs/field_checks.h) checks the range the field catalogue gives the field.
+// The application's setting dialogs keep the list as rows of the catalogue, each naming its
+// control and its check (dialogs/setting_row.h).
+//
 // Handlers are registered by control id and notification, usually in the constructor:
-//   AddHandler(1025, BN_CLICKED, [this] { OnSendConfig(); });
-// Buttons 1 (IDOK) and 2 (IDCANCEL) call OnOK and OnCancel unless a handler is registered.
+//   AddHandler(IDC_SEND, BN_CLICKED, [this] { OnSendConfig(); });
+// Buttons IDOK and IDCANCEL call OnOK and OnCancel unless a handler is registered.
 // No notification reaches a handler while an exchange (UpdateData) runs, message box and
 // focus move included, so one focus change by the user gives at most one report.
 //
@@ -119,7 +124,7 @@ class CDialog {
   // does nothing during an exchange. Returns TRUE when something ran. Controls call this.
   BOOL SendNotify(int controlId, UINT notification);
 
-  int TemplateId() const { return templateId_; }
+  // The template the dialog was made from; nullptr when its id names none.
   const tqr417::fw::DialogTemplate* Template() const { return template_; }
   // The toolkit's window while it exists, else nullptr. For the framework, its backend and
   // tests.
@@ -163,7 +168,6 @@ class CDialog {
   void OpenSystemMenuAt(const tqr417::fw::ScreenPoint& globalPos);
   void ResetSystemMenu();
 
-  int templateId_;
   const tqr417::fw::DialogTemplate* template_;
   CDialog* parent_;
   std::unique_ptr<tqr417::fw::DialogPeer> window_;
@@ -192,11 +196,7 @@ class DialogPeerAccess {
     dialog.OpenSystemMenuAt(globalPos);
   }
   // F1: the help topic of the dialog's template (a resource help id, as a help context).
-  static void Help(CDialog& dialog) {
-    constexpr DWORD kDialogHelpBase = 0x20000;
-    constexpr UINT kHelpContext = 1;
-    dialog.WinHelp(kDialogHelpBase + static_cast<DWORD>(dialog.TemplateId()), kHelpContext);
-  }
+  static void Help(CDialog& dialog);
 };
 
 }  // namespace tqr417::fw

@@ -1,6 +1,7 @@
 #include "framework/testing/scripted_runner.h"
 
 #include "framework/dialog.h"
+#include "framework/dialog_template.h"
 #include "framework/menu.h"
 #include "framework/toolkit.h"
 
@@ -35,14 +36,16 @@ void ScriptedRunner::ClearRecords() {
 }
 
 int ScriptedRunner::RunDialog(CDialog& dialog) {
-  dialogsRun_.push_back(dialog.TemplateId());
+  // A dialog runs only when its template exists.
+  const int templateId = dialog.Template()->id;
+  dialogsRun_.push_back(templateId);
   DialogPeer* window = dialog.Peer();
   if (window == nullptr) return -1;
   const std::function<void()> giveActivationBack = toolkit::ActivationKeeper();
   if (!dialog.HasEnded()) {
     window->Show();
     window->Activate();
-    auto& queue = scripts_[dialog.TemplateId()];
+    auto& queue = scripts_[templateId];
     if (!queue.empty()) {
       const DialogScript script = std::move(queue.front());
       queue.pop_front();
