@@ -3,7 +3,11 @@
 //
 //   tqr417::fw::ScriptedRunner runner;
 //   tqr417::fw::ScopedModalRunner use(runner);
-//   runner.OnDialog(131, [](DialogDriver& d) { d.Type(1093, "11"); d.Enter(); d.Esc(); });
+//   runner.OnDialog(IDD_GAIN, [](DialogDriver& d) {
+//     d.Type(IDC_GAIN_CTCSS, "11");
+//     d.Enter();
+//     d.Esc();
+//   });
 //   runner.AnswerMessages({IDOK});
 //   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 //   EXPECT_EQ(runner.Messages().size(), 1u);
