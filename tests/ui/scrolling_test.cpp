@@ -1,6 +1,7 @@
-// Scrolling the grid in both tone modes: every request code, the clamping into the range,
-// and the rule that the rows follow the thumb while windowTop follows the rows. The same
-// requests through Qt's accessibility interface are in qt/scrolling_accessible_test.cpp.
+// Scrolling the grid in both tone modes: each request of the shared table (scroll_cases.h) as
+// the scroll bar gives it, and the rule that the rows follow the thumb while windowTop follows
+// the rows. The same requests through Qt's accessibility interface are in
+// qt/scrolling_accessible_test.cpp.
 
 #include <cctype>
 #include <string>
@@ -8,23 +9,11 @@
 #include "link/config_frame.h"
 #include "resources/resource_ids.h"
 #include "support/row_name.h"
+#include "tests/ui/scroll_cases.h"
 #include "tests/ui/setup_window_fixture.h"
 
 namespace tqr417::ui::testing {
 namespace {
-
-constexpr int kSingle = 0;
-constexpr int kDual = 1;
-constexpr UINT kUnknownCode = 9;
-
-struct ScrollCase {
-  const char* description;
-  int toneMode;
-  int startThumb;  // where a thumb drag left the bar before the request
-  UINT code;
-  UINT pos;         // for the thumb requests
-  int expectedTop;  // thumb, windowTop and the entry in row 1 afterwards
-};
 
 class ScrollingTest : public SetupWindowTest, public ::testing::WithParamInterface<ScrollCase> {
  protected:
@@ -50,29 +39,8 @@ TEST_P(ScrollingTest, RowsFollowTheClampedThumb) {
   ExpectGridAt(c.expectedTop);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Requests, ScrollingTest,
-    ::testing::Values(
-        ScrollCase{"line up at the top of Single stays at F01", kSingle, 1, SB_LINEUP, 0, 1},
-        ScrollCase{"line down in Single", kSingle, 1, SB_LINEDOWN, 0, 2},
-        ScrollCase{"line down at the bottom of Single stays", kSingle, 7, SB_LINEDOWN, 0, 7},
-        ScrollCase{"page down in Single clamps to 7", kSingle, 1, SB_PAGEDOWN, 0, 7},
-        ScrollCase{"page up in Single clamps to 1", kSingle, 6, SB_PAGEUP, 0, 1},
-        ScrollCase{"top in Single gives 0, clamped to 1", kSingle, 5, SB_TOP, 0, 1},
-        ScrollCase{"bottom in Single shows F07 to F16", kSingle, 1, SB_BOTTOM, 0, 7},
-        ScrollCase{"drag in Single", kSingle, 1, SB_THUMBTRACK, 4, 4},
-        ScrollCase{"release beyond the Single range", kSingle, 1, SB_THUMBPOSITION, 40, 7},
-        ScrollCase{"unknown code refills at the thumb", kSingle, 3, kUnknownCode, 0, 3},
-        ScrollCase{"top in Dual shows F00", kDual, 50, SB_TOP, 0, 0},
-        ScrollCase{"bottom in Dual shows F90 to F99", kDual, 0, SB_BOTTOM, 0, 90},
-        ScrollCase{"page down from 85 clamps to 90", kDual, 85, SB_PAGEDOWN, 0, 90},
-        ScrollCase{"page up from 5 shows F00", kDual, 5, SB_PAGEUP, 0, 0},
-        ScrollCase{"page down in Dual", kDual, 20, SB_PAGEDOWN, 0, 30},
-        ScrollCase{"line up in Dual reaches F00", kDual, 1, SB_LINEUP, 0, 0},
-        ScrollCase{"line down at the bottom of Dual stays", kDual, 90, SB_LINEDOWN, 0, 90},
-        ScrollCase{"drag in Dual", kDual, 0, SB_THUMBTRACK, 63, 63},
-        ScrollCase{"release beyond the Dual range", kDual, 0, SB_THUMBPOSITION, 500, 90}),
-    tqr417::test_support::RowName{});
+INSTANTIATE_TEST_SUITE_P(Requests, ScrollingTest, ::testing::ValuesIn(kScrollCases),
+                         tqr417::test_support::RowName{});
 
 using ThumbRuleTest = SetupWindowTest;
 

@@ -1,39 +1,46 @@
 // Scrolling the grid through the scroll bar's accessible actions (Increase, Decrease) and
-// value, as Qt's accessibility interface gives them: the rows follow the clamped thumb and
-// windowTop follows the rows, as with the scroll bar's own requests.
+// value, as Qt's accessibility interface gives them. The requests are those of the shared
+// table (../scroll_cases.h) that an assistive technology can give; the grid follows as with
+// the bar's own requests, and what is this test's own is what the assistive technology reads
+// back afterwards: the bar's value and the names of the cells.
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QWidget>
+#include <vector>
 
 #include "framework/qt/qt_access.h"
 #include "link/config_frame.h"
 #include "resources/resource_ids.h"
 #include "support/row_name.h"
+#include "tests/ui/scroll_cases.h"
 #include "tests/ui/setup_window_fixture.h"
 
 namespace tqr417::ui::testing {
 namespace {
 
-constexpr int kSingle = 0;
-constexpr int kDual = 1;
-
-struct AccessibleScrollCase {
-  const char* description;
-  int toneMode;
-  int startThumb;   // where a thumb drag left the bar before the request
-  UINT code;        // SB_LINEDOWN (Increase), SB_LINEUP (Decrease) or SB_THUMBPOSITION (value)
-  UINT pos;         // for the value
-  int expectedTop;  // thumb, windowTop and the entry in row 1 afterwards
-};
+// Line down and up are the actions Increase and Decrease, a thumb position is a value set;
+// the other requests have no accessible form.
+std::vector<ScrollCase> AccessibleCases() {
+  std::vector<ScrollCase> cases;
+  for (const ScrollCase& c : kScrollCases) {
+    if (c.code == SB_LINEDOWN || c.code == SB_LINEUP || c.code == SB_THUMBPOSITION) {
+      cases.push_back(c);
+    }
+  }
+  return cases;
+}
 
 class AccessibleScrollingTest : public SetupWindowTest,
-                                public ::testing::WithParamInterface<AccessibleScrollCase> {
+                                public ::testing::WithParamInterface<ScrollCase> {
  protected:
-  // Line down and up as the actions Increase and Decrease, a thumb position as a value set.
-  void ScrollAccessibly(UINT code, UINT pos) {
-    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(
+  QAccessibleInterface* Bar() {
+    return QAccessible::queryAccessibleInterface(
         tqr417::fw::QtWidget(Dlg().GetDlgItem(res::setup::IDC_SCROLLBAR)));
+  }
+
+  void ScrollAccessibly(UINT code, UINT pos) {
+    QAccessibleInterface* bar = Bar();
     ASSERT_NE(bar, nullptr);
     ASSERT_NE(bar->actionInterface(), nullptr);
     ASSERT_NE(bar->valueInterface(), nullptr);
@@ -45,25 +52,21 @@ class AccessibleScrollingTest : public SetupWindowTest,
   }
 };
 
-TEST_P(AccessibleScrollingTest, RowsFollowTheClampedThumb) {
-  const AccessibleScrollCase& c = GetParam();
+TEST_P(AccessibleScrollingTest, RowsFollowTheClampedThumbAndReadBackAsShown) {
+  const ScrollCase& c = GetParam();
   if (c.toneMode == kDual) ClickDual();
   Scroll(SB_THUMBPOSITION, static_cast<UINT>(c.startThumb));
   ASSERT_EQ(Thumb(), c.startThumb);
 
   ScrollAccessibly(c.code, c.pos);
   ExpectGridAt(c.expectedTop);
+  EXPECT_EQ(Bar()->valueInterface()->currentValue().toInt(), c.expectedTop);
+  EXPECT_EQ(Name(GridId(grid::kDuration, 1)), "Relay Duration (ms) " + RowLabel(1));
+  EXPECT_EQ(Name(GridId(grid::kToneActive, 10)), "Tone Active " + RowLabel(10));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Requests, AccessibleScrollingTest,
-    ::testing::Values(
-        AccessibleScrollCase{"accessible Increase in Dual", kDual, 80, SB_LINEDOWN, 0, 81},
-        AccessibleScrollCase{"accessible Decrease in Single", kSingle, 5, SB_LINEUP, 0, 4},
-        AccessibleScrollCase{"accessible value in Dual", kDual, 11, SB_THUMBPOSITION, 85, 85},
-        AccessibleScrollCase{"accessible value beyond Single", kSingle, 1, SB_THUMBPOSITION, 40,
-                             7}),
-    tqr417::test_support::RowName{});
+INSTANTIATE_TEST_SUITE_P(Requests, AccessibleScrollingTest, ::testing::ValuesIn(AccessibleCases()),
+                         tqr417::test_support::RowName{});
 
 }  // namespace
 }  // namespace tqr417::ui::testing
