@@ -306,17 +306,6 @@ std::string ClassOf(Window control) {
   return text;
 }
 
-unsigned long StyleOf(Window control) {
-  return control != nullptr ? static_cast<unsigned long>(GetWindowLongW(Handle(control), GWL_STYLE))
-                            : 0;
-}
-
-unsigned long ExStyleOf(Window control) {
-  return control != nullptr
-             ? static_cast<unsigned long>(GetWindowLongW(Handle(control), GWL_EXSTYLE))
-             : 0;
-}
-
 std::string FontFaceOf(Window window, int& points) {
   points = 0;
   HFONT font = window != nullptr

@@ -96,10 +96,8 @@ PixelRect PlaceOf(Window control);
 PixelRect ClientOf(Window dialog);
 // A rectangle in dialog units converted to pixels by `dialog`'s own rule (MapDialogRect).
 PixelRect PixelsOf(Window dialog, int x, int y, int width, int height);
-// The window class and the style bits of `control`.
+// The window class of `control`, as the system names it.
 std::string ClassOf(Window control);
-unsigned long StyleOf(Window control);
-unsigned long ExStyleOf(Window control);
 // The items of `window`'s system menu as the system shows it: command (0 for a separator)
 // and text.
 struct SystemMenuItem {
