@@ -11,16 +11,17 @@
 #include <filesystem>
 #include <optional>
 
-#include "config/win32_text.h"
 #include "file/safe_file.h"
 #include "file/safe_file_messages.h"
+#include "platform/os_error.h"
+#include "platform/wide_text.h"
 
 namespace tqr417 {
 
 namespace {
 
 Status OsError(const char* verb, const std::string& path, const std::string& step, DWORD error) {
-  return FileStepFailed(verb, path, step, SystemErrorText(error), static_cast<int>(error));
+  return FileStepFailed(verb, path, step, OsErrorText(error), static_cast<int>(error));
 }
 
 class Handle {

@@ -1,8 +1,8 @@
 // Where a user's settings live on Windows: the roaming application data folder.
 #include <cstdlib>
 
-#include "config/win32_text.h"
 #include "link/port_devices.h"
+#include "platform/wide_text.h"
 
 namespace tqr417 {
 

@@ -12,11 +12,11 @@
 #include <string>
 #include <thread>
 
-#include "config/win32_text.h"
 #include "link/dcb_settings.h"
 #include "link/line_timing.h"
 #include "link/serial_link.h"
 #include "link/serial_link_messages.h"
+#include "platform/os_error.h"
 
 namespace tqr417 {
 
@@ -45,7 +45,7 @@ Status OpenFailed(const std::string& label, DWORD error) {
     case ERROR_PATH_NOT_FOUND:
     case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_NAME:
-      reason = "there is no such port (" + SystemErrorText(error) + ")";
+      reason = "there is no such port (" + OsErrorText(error) + ")";
       break;
     case ERROR_INVALID_FUNCTION:
     case ERROR_NOT_SUPPORTED:
@@ -54,16 +54,16 @@ Status OpenFailed(const std::string& label, DWORD error) {
     case ERROR_GEN_FAILURE:
     case ERROR_DEVICE_NOT_CONNECTED:
     case ERROR_DEV_NOT_EXIST:
-      reason = "no serial port answers at this device (" + SystemErrorText(error) + ")";
+      reason = "no serial port answers at this device (" + OsErrorText(error) + ")";
       break;
     default:
-      reason = SystemErrorText(error);
+      reason = OsErrorText(error);
   }
   return OpenFailedBecause(label, reason, static_cast<int>(error));
 }
 
 Status SetupFailed(const std::string& what, DWORD error) {
-  return Status::Error(StatusCode::kIoError, what + ": " + SystemErrorText(error),
+  return Status::Error(StatusCode::kIoError, what + ": " + OsErrorText(error),
                        static_cast<int>(error));
 }
 
@@ -85,10 +85,9 @@ Status LineFailed(const std::string& label, DWORD error) {
     default:
       break;
   }
-  return Status::Error(
-      StatusCode::kIoError,
-      label + ": " + (gone ? "the device was disconnected" : SystemErrorText(error)),
-      static_cast<int>(error));
+  return Status::Error(StatusCode::kIoError,
+                       label + ": " + (gone ? "the device was disconnected" : OsErrorText(error)),
+                       static_cast<int>(error));
 }
 
 // "COM7" and "com7" become "\\.\COM7", the form that also opens COM10 and above; a name

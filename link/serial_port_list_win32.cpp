@@ -10,8 +10,8 @@
 #include <cstring>
 #include <map>
 
-#include "config/win32_text.h"
 #include "link/serial_port_list.h"
+#include "platform/wide_text.h"
 
 namespace tqr417 {
 

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 
 namespace tqr417::fw {
 namespace {
@@ -125,7 +125,7 @@ void SetAccessibleName(HWND control, const CString& name) {
   if (name.IsEmpty()) {
     if (ControlHook* hook = FindHook(control)) hook->name.clear();
   } else if (ControlHook* hook = HookControl(control)) {
-    hook->name = WideFromLatin1(name);
+    hook->name = WideFromLatin1(name.str());
   }
 }
 

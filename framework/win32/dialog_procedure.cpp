@@ -7,7 +7,7 @@
 #include "framework/win32/control_subclass.h"
 #include "framework/win32/input_block.h"
 #include "framework/win32/win32_dialog_peer.h"
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 
 namespace tqr417::fw {
 

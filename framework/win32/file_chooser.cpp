@@ -1,6 +1,6 @@
 #include "framework/win32/file_chooser.h"
 
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 
 namespace tqr417::fw {
 namespace {
@@ -31,19 +31,19 @@ FileChooserRequest ChooserRequest(bool open, const CString& defaultExt, const CS
     request.filters += pattern;
     request.filters.push_back(L'\0');
   };
-  const std::wstring initial = WideFromUtf8OrLatin1(initialName);
+  const std::wstring initial = ShownWideFromUtf8(initialName.str());
   const bool pattern = initial.find_first_of(L"*?") != std::wstring::npos;
-  if (!filter.IsEmpty()) add(WideFromLatin1(filter), WideFromLatin1(filter));
+  if (!filter.IsEmpty()) add(WideFromLatin1(filter.str()), WideFromLatin1(filter.str()));
   if (pattern) {
     add(initial, initial);
   } else if (!defaultExt.IsEmpty()) {
-    add(L"*." + WideFromLatin1(defaultExt), L"*." + WideFromLatin1(defaultExt));
+    add(L"*." + WideFromLatin1(defaultExt.str()), L"*." + WideFromLatin1(defaultExt.str()));
   }
   add(L"All files (*.*)", L"*.*");
   request.filters.push_back(L'\0');
 
   if (!pattern) request.initialFile = initial;
-  request.defaultExt = WideFromLatin1(defaultExt);
+  request.defaultExt = WideFromLatin1(defaultExt.str());
   // An open name need not exist (no OFN_FILEMUSTEXIST): the load reports a missing file.
   request.flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   if ((flags & OFN_HIDEREADONLY) != 0) request.flags |= OFN_HIDEREADONLY;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 
 namespace tqr417::fw {
 namespace {

@@ -1,6 +1,6 @@
 #include "framework/win32/control_subclass.h"
 #include "framework/win32/win32_dialog_peer.h"
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 
 namespace tqr417::fw {
 
@@ -22,7 +22,7 @@ bool Win32ControlPeer::IsVisible() const {
 void Win32ControlPeer::SetText(const CString& text) {
   HWND control = Item();
   if (control == nullptr) return;
-  const std::wstring wide = WideFromLatin1(text);
+  const std::wstring wide = WideFromLatin1(text.str());
   if (kind_ == ControlKind::kComboDropList) {
     const LRESULT found = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(wide.c_str()));

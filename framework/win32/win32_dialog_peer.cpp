@@ -6,7 +6,7 @@
 #include "framework/template_rules.h"
 #include "framework/win32/control_subclass.h"
 #include "framework/win32/template_builder.h"
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 
 namespace tqr417::fw {
 
@@ -65,7 +65,7 @@ int Win32DialogPeer::FocusedIndex() const {
 }
 
 void Win32DialogPeer::SetTitle(const CString& caption) {
-  if (window_ != nullptr) SetWindowTextW(window_, WideFromLatin1(caption).c_str());
+  if (window_ != nullptr) SetWindowTextW(window_, WideFromLatin1(caption.str()).c_str());
 }
 
 CString Win32DialogPeer::GetTitle() const {
@@ -155,7 +155,7 @@ void AppendMenuItems(HMENU menu, const std::vector<CMenu::Item>& items, std::siz
     if ((items[i].flags & MF_SEPARATOR) != 0) {
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else {
-      AppendMenuW(menu, MF_STRING, items[i].command, WideFromLatin1(items[i].text).c_str());
+      AppendMenuW(menu, MF_STRING, items[i].command, WideFromLatin1(items[i].text.str()).c_str());
     }
   }
 }
@@ -163,6 +163,14 @@ void AppendMenuItems(HMENU menu, const std::vector<CMenu::Item>& items, std::siz
 HWND WindowHandle(const CDialog& dialog) {
   auto* window = dynamic_cast<Win32DialogPeer*>(dialog.Peer());
   return window != nullptr ? window->Handle() : nullptr;
+}
+
+std::wstring WindowTextOf(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
 }
 
 }  // namespace tqr417::fw

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/dialog_template.h"
@@ -121,6 +122,8 @@ class Win32DialogPeer : public DialogPeer {
 HWND WindowHandle(const CDialog& dialog);
 // The window a new window of a dialog is made over: `owner`'s window, else the active one.
 HWND OwnerWindow(CDialog* owner);
+// The text of a window (caption, edit text).
+std::wstring WindowTextOf(HWND window);
 // Appends `items` from the `from`th on to the system's `menu`.
 void AppendMenuItems(HMENU menu, const std::vector<CMenu::Item>& items, std::size_t from = 0);
 

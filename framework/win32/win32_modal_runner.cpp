@@ -13,7 +13,7 @@
 #include "framework/win32/input_block.h"
 #include "framework/win32/template_builder.h"
 #include "framework/win32/win32_dialog_peer.h"
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 
 namespace tqr417::fw {
 namespace {
@@ -102,10 +102,10 @@ int Win32ModalRunner::RunDialog(CDialog& /*dialog*/) { return -1; }
 
 int Win32ModalRunner::ShowMessage(const MessageRequest& request, CDialog* owner) {
   const std::wstring text = request.encoding == TextEncoding::kUtf8
-                                ? WideFromUtf8OrLatin1(request.text)
-                                : WideFromLatin1(request.text);
-  return MessageBoxW(OwnerWindow(owner), text.c_str(), WideFromLatin1(request.caption).c_str(),
-                     request.type);
+                                ? ShownWideFromUtf8(request.text.str())
+                                : WideFromLatin1(request.text.str());
+  return MessageBoxW(OwnerWindow(owner), text.c_str(),
+                     WideFromLatin1(request.caption.str()).c_str(), request.type);
 }
 
 std::optional<std::string> Win32ModalRunner::ChooseFile(const FileRequest& request,

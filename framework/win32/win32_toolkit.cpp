@@ -6,7 +6,7 @@
 
 #include "framework/toolkit.h"
 #include "framework/win32/win32_dialog_peer.h"
-#include "framework/win32/win32_text.h"
+#include "platform/wide_text.h"
 // commctrl.h needs <windows.h> first.
 #include <commctrl.h>
 

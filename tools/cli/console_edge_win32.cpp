@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "config/win32_text.h"
+#include "platform/wide_text.h"
 #include "tools/cli/console_edge.h"
 
 namespace tqr417::cli {

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <thread>
 
-#include "config/win32_text.h"
 #include "framework/dialog_template.h"
+#include "platform/wide_text.h"
 #include "resources/resource_ids.h"
 
 namespace {

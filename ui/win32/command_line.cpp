@@ -4,7 +4,7 @@
 // shellapi.h needs <windows.h> first.
 #include <shellapi.h>
 
-#include "config/win32_text.h"
+#include "platform/wide_text.h"
 #include "ui/startup_arguments.h"
 
 namespace tqr417::ui {
