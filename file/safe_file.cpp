@@ -5,15 +5,16 @@
 #include <limits>
 
 #include "file/safe_file_messages.h"
+#include "platform/os_error.h"
 
 namespace tqr417 {
 
 Status FileStepFailed(const char* verb, const std::string& path, const std::string& step,
-                      const std::string& reason, int osError) {
-  return Status::Error(
-      StatusCode::kIoError,
-      std::string("Cannot ") + verb + " \"" + path + "\": " + step + " failed (" + reason + ").",
-      osError);
+                      int osError) {
+  return Status::Error(StatusCode::kIoError,
+                       std::string("Cannot ") + verb + " \"" + path + "\": " + step + " failed (" +
+                           OsErrorText(osError) + ").",
+                       osError);
 }
 
 Status NotAFile(const char* verb, const std::string& path, bool folder, int osError) {
@@ -23,12 +24,12 @@ Status NotAFile(const char* verb, const std::string& path, bool folder, int osEr
                        osError);
 }
 
-Status FolderNotFlushed(const std::string& path, const std::string& reason, int osError) {
+Status FolderNotFlushed(const std::string& path, int osError) {
   // The technician should know the save may not last rather than be told it went well.
   return Status::Error(StatusCode::kIoError,
                        "\"" + path + "\" was written, but its folder could not be flushed to " +
-                           "the disk (" + reason + "); the save may be lost if the computer " +
-                           "stops now.",
+                           "the disk (" + OsErrorText(osError) +
+                           "); the save may be lost if the computer stops now.",
                        osError);
 }
 

@@ -12,15 +12,16 @@
 
 namespace tqr417 {
 
-// "Cannot <verb> "<path>": <step> failed (<reason>)." as kIoError with the OS error code.
+// "Cannot <verb> "<path>": <step> failed (<the system's sentence for osError>)." as kIoError
+// with the OS error code.
 Status FileStepFailed(const char* verb, const std::string& path, const std::string& step,
-                      const std::string& reason, int osError);
+                      int osError);
 
 // A folder, a device or a pipe is no configuration file: it is neither read nor replaced.
 Status NotAFile(const char* verb, const std::string& path, bool folder, int osError);
 
 // The new contents are in place, but the folder entry may not yet be on the disk.
-Status FolderNotFlushed(const std::string& path, const std::string& reason, int osError);
+Status FolderNotFlushed(const std::string& path, int osError);
 
 // The file the user may not write is kept as it is unless the caller asks to replace it.
 Status ReadOnlyRefused(const std::string& path);

@@ -10,20 +10,16 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "file/safe_file.h"
 #include "file/safe_file_messages.h"
+#include "platform/os_error.h"
 
 namespace tqr417 {
 
 namespace {
-
-Status OsError(const char* verb, const std::string& path, const std::string& step, int error) {
-  return FileStepFailed(verb, path, step, std::strerror(error), error);
-}
 
 Status NotAFile(const char* verb, const std::string& path, mode_t mode) {
   const bool folder = S_ISDIR(mode);
@@ -157,7 +153,7 @@ std::vector<std::pair<std::string, std::string>> ExtendedAttributes(const std::s
 int KeepWhatTheFileWas(int fd, const std::string& path, const struct stat& existing,
                        std::vector<std::string>& lost, std::string& reason) {
   const auto missed = [&lost, &reason](std::string what, int error) {
-    if (reason.empty()) reason = std::strerror(error);
+    if (reason.empty()) reason = OsErrorText(error);
     lost.push_back(std::move(what));
   };
   struct stat created {};
@@ -194,7 +190,8 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
   std::string tempPath;
   const int fd = CreateTemporaryFile(folder, tempPath);
   if (fd < 0) {
-    return OsError("save", shownPath, "creating a new file in folder \"" + folder + "\"", errno);
+    return FileStepFailed("save", shownPath, "creating a new file in folder \"" + folder + "\"",
+                          errno);
   }
 
   std::string step;
@@ -220,11 +217,11 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
   }
   if (error != 0) {
     unlink(tempPath.c_str());
-    return OsError("save", shownPath, step, error);
+    return FileStepFailed("save", shownPath, step, error);
   }
 
   if (const int syncError = SyncFolder(folder); syncError != 0) {
-    return FolderNotFlushed(shownPath, std::strerror(syncError), syncError);
+    return FolderNotFlushed(shownPath, syncError);
   }
   return lost.empty() ? Status::Ok() : SavedWithLoss(shownPath, lost, lossReason);
 }
@@ -232,12 +229,12 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
 Status ReadWholeFile(const std::string& path, std::string& contents) {
   // O_NONBLOCK keeps the open of a pipe without a writer from hanging; it is refused below.
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return OsError("load", path, "opening", errno);
+  if (fd < 0) return FileStepFailed("load", path, "opening", errno);
 
   struct stat info {};
   Status status;
   if (fstat(fd, &info) != 0) {
-    status = OsError("load", path, "examining the file", errno);
+    status = FileStepFailed("load", path, "examining the file", errno);
   } else if (!S_ISREG(info.st_mode)) {
     status = NotAFile("load", path, info.st_mode);
   }
@@ -247,7 +244,7 @@ Status ReadWholeFile(const std::string& path, std::string& contents) {
   while (status.ok()) {
     const ssize_t got = read(fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) status = OsError("load", path, "reading", errno);
+    if (got < 0) status = FileStepFailed("load", path, "reading", errno);
     if (got <= 0) break;
     data.append(buffer, static_cast<size_t>(got));
   }

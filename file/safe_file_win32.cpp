@@ -13,16 +13,11 @@
 
 #include "file/safe_file.h"
 #include "file/safe_file_messages.h"
-#include "platform/os_error.h"
 #include "platform/wide_text.h"
 
 namespace tqr417 {
 
 namespace {
-
-Status OsError(const char* verb, const std::string& path, const std::string& step, DWORD error) {
-  return FileStepFailed(verb, path, step, OsErrorText(error), static_cast<int>(error));
-}
 
 class Handle {
  public:
@@ -130,12 +125,14 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
                            ReadOnlyFile readOnly) {
   const std::optional<std::wstring> wide = WideFromUtf8(shownPath);
   if (!wide) return NotUtf8("save", shownPath);
-  if (wide->empty()) return OsError("save", shownPath, "examining the file", ERROR_INVALID_NAME);
+  if (wide->empty()) {
+    return FileStepFailed("save", shownPath, "examining the file", ERROR_INVALID_NAME);
+  }
   Kind kind = Kind::kMissing;
   std::wstring target;
   DWORD attributes = 0;
   if (const DWORD error = Examine(*wide, kind, target, attributes); error != ERROR_SUCCESS) {
-    return OsError("save", shownPath, "examining the file", error);
+    return FileStepFailed("save", shownPath, "examining the file", error);
   }
   if (kind == Kind::kFolder || kind == Kind::kDevice) {
     return NotAFile("save", shownPath, kind == Kind::kFolder, 0);
@@ -150,9 +147,9 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
   std::wstring tempPath;
   Handle temp(CreateTemporaryFile(folder, tempPath));
   if (!temp.valid()) {
-    return OsError("save", shownPath,
-                   "creating a new file in folder \"" + Utf8FromWide(folder.wstring()) + "\"",
-                   GetLastError());
+    return FileStepFailed(
+        "save", shownPath,
+        "creating a new file in folder \"" + Utf8FromWide(folder.wstring()) + "\"", GetLastError());
   }
 
   std::string step;
@@ -203,7 +200,7 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
   }
   if (error != ERROR_SUCCESS) {
     DeleteFileW(tempPath.c_str());
-    return OsError("save", shownPath, step, error);
+    return FileStepFailed("save", shownPath, step, error);
   }
   return Status::Ok();
 }
@@ -211,24 +208,24 @@ Status ReplaceFileContents(const std::string& shownPath, std::string_view conten
 Status ReadWholeFile(const std::string& path, std::string& contents) {
   const std::optional<std::wstring> wide = WideFromUtf8(path);
   if (!wide) return NotUtf8("load", path);
-  if (wide->empty()) return OsError("load", path, "opening", ERROR_INVALID_NAME);
+  if (wide->empty()) return FileStepFailed("load", path, "opening", ERROR_INVALID_NAME);
   Kind kind = Kind::kMissing;
   std::wstring finalPath;
   DWORD attributes = 0;
   DWORD error = Examine(*wide, kind, finalPath, attributes);
   if (error == ERROR_SUCCESS && kind == Kind::kMissing) error = ERROR_FILE_NOT_FOUND;
-  if (error != ERROR_SUCCESS) return OsError("load", path, "opening", error);
+  if (error != ERROR_SUCCESS) return FileStepFailed("load", path, "opening", error);
   if (kind != Kind::kFile) return NotAFile("load", path, kind == Kind::kFolder, 0);
 
   Handle file(CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return OsError("load", path, "opening", GetLastError());
+  if (!file.valid()) return FileStepFailed("load", path, "opening", GetLastError());
   std::string data;
   char buffer[16384];
   for (;;) {
     DWORD got = 0;
     if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-      return OsError("load", path, "reading", GetLastError());
+      return FileStepFailed("load", path, "reading", GetLastError());
     }
     if (got == 0) break;
     data.append(buffer, got);

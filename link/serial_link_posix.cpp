@@ -16,7 +16,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -25,6 +24,7 @@
 #include "link/serial_link_messages.h"
 #include "link/termios_settings.h"
 #include "link/uucp_lock.h"
+#include "platform/os_error.h"
 
 namespace tqr417 {
 
@@ -40,10 +40,6 @@ struct SerialLink::Port {
 
 namespace {
 
-Status OsError(const std::string& what, int error) {
-  return Status::Error(StatusCode::kIoError, what + ": " + std::strerror(error), error);
-}
-
 // Why a port could not be opened, in words a technician can act on; `holder` tells who has
 // the port, when known.
 Status OpenFailed(const std::string& label, int error, const std::string& holder = "") {
@@ -58,20 +54,20 @@ Status OpenFailed(const std::string& label, int error, const std::string& holder
     case ENOENT:
     case ENODEV:
     case ENXIO:
-      reason = std::string("there is no such device (") + std::strerror(error) + ")";
+      reason = "there is no such device (" + OsErrorText(error) + ")";
       break;
     case EIO:
-      reason = std::string("no serial port answers at this device (") + std::strerror(error) + ")";
+      reason = "no serial port answers at this device (" + OsErrorText(error) + ")";
       break;
     case EACCES:
     case EPERM:
-      reason = std::string(
-                   "no permission to use it; the user needs access to serial ports, on "
-                   "Debian through the dialout group (") +
-               std::strerror(error) + ")";
+      reason =
+          "no permission to use it; the user needs access to serial ports, on Debian through "
+          "the dialout group (" +
+          OsErrorText(error) + ")";
       break;
     default:
-      reason = std::strerror(error);
+      reason = OsErrorText(error);
   }
   return OpenFailedBecause(label, reason, error);
 }
@@ -82,7 +78,7 @@ Status OpenFailed(const std::string& label, int error, const std::string& holder
 Status LineFailed(const std::string& label, int error) {
   const bool gone = error == 0 || error == EIO || error == ENXIO || error == ENODEV;
   return Status::Error(StatusCode::kIoError,
-                       label + ": " + (gone ? "the device was disconnected" : std::strerror(error)),
+                       label + ": " + (gone ? "the device was disconnected" : OsErrorText(error)),
                        error);
 }
 

@@ -62,11 +62,6 @@ Status OpenFailed(const std::string& label, DWORD error) {
   return OpenFailedBecause(label, reason, static_cast<int>(error));
 }
 
-Status SetupFailed(const std::string& what, DWORD error) {
-  return Status::Error(StatusCode::kIoError, what + ": " + OsErrorText(error),
-                       static_cast<int>(error));
-}
-
 // Why a line that was working failed: `error` is GetLastError of the call that failed. A
 // device that went away mid-transfer (a USB adapter pulled out) shows as one of the errors
 // of a device that no longer answers.
@@ -119,17 +114,17 @@ Status SetUpLine(HANDLE handle, const std::string& label, int outputQueueSize,
     return OpenFailed(label, ERROR_NOT_SUPPORTED);
   }
   if (!SetupComm(handle, kInputQueue, static_cast<DWORD>(outputQueueSize))) {
-    return SetupFailed("Cannot set the queue sizes of " + label, GetLastError());
+    return OsError("Cannot set the queue sizes of " + label, GetLastError());
   }
   COMMTIMEOUTS timeouts = UnitTimeouts();
   if (!SetCommTimeouts(handle, &timeouts)) {
-    return SetupFailed("Cannot set the time-outs of " + label, GetLastError());
+    return OsError("Cannot set the time-outs of " + label, GetLastError());
   }
   MakeUnitDcb(dcb);
   DCB applied{};
   applied.DCBlength = sizeof applied;
   if (!SetCommState(handle, &dcb) || !GetCommState(handle, &applied)) {
-    return SetupFailed("Cannot set the line settings of " + label, GetLastError());
+    return OsError("Cannot set the line settings of " + label, GetLastError());
   }
   settings = DescribeDcb(applied);
   const std::string mismatch = DcbMismatch(applied);
