@@ -3,13 +3,19 @@
 #include "framework/modal_runner.h"
 #include "framework/modal_scope.h"
 
+namespace {
+
+std::string TextOf(const char* text) { return text != nullptr ? text : ""; }
+
+}  // namespace
+
 CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExt, const char* fileName,
                          DWORD flags, const char* filter, CDialog* /*parent*/)
     : open_(openFileDialog),
-      defaultExt_(defaultExt),
-      fileName_(fileName),
+      defaultExt_(TextOf(defaultExt)),
+      fileName_(TextOf(fileName)),
       flags_(flags),
-      filter_(filter) {}
+      filter_(TextOf(filter)) {}
 
 int CFileDialog::DoModal() {
   tqr417::fw::FileRequest request{open_ != FALSE, defaultExt_, fileName_, flags_, filter_};
@@ -24,8 +30,8 @@ int CFileDialog::DoModal() {
   // The one place a name typed without an extension gets the default one.
   const size_t slash = pathName_.find_last_of("/\\");
   const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  if (!defaultExt_.IsEmpty() && pathName_.find('.', nameStart) == std::string::npos) {
-    pathName_ += "." + defaultExt_.str();
+  if (!defaultExt_.empty() && pathName_.find('.', nameStart) == std::string::npos) {
+    pathName_ += "." + defaultExt_;
   }
   return IDOK;
 }

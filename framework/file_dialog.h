@@ -7,11 +7,11 @@
 // The initial name's pattern ("*.417") is the filter shown. A name chosen without an extension
 // gets ".<defExt>". The save chooser asks before replacing an existing file when
 // OFN_OVERWRITEPROMPT is given; the open chooser accepts names of files that do not exist
-// (the load then reports that it cannot open them).
+// (the load then reports that it cannot open them). The extension, the initial name and the
+// filter are UTF-8, as the file system spells them: an initial name may be a path.
 
 #include <string>
 
-#include "framework/c_string.h"
 #include "framework/win_types.h"
 
 class CDialog;
@@ -31,9 +31,9 @@ class CFileDialog {
 
  private:
   BOOL open_;
-  CString defaultExt_;
-  CString fileName_;
+  std::string defaultExt_;
+  std::string fileName_;
   DWORD flags_;
-  CString filter_;
+  std::string filter_;
   std::string pathName_;
 };

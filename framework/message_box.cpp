@@ -16,9 +16,9 @@ int ShowMessage(tqr417::fw::MessageRequest request) {
 }  // namespace
 
 int AfxMessageBox(const CString& text, UINT type) {
-  return ShowMessage({text, type, {}, tqr417::fw::TextEncoding::kLatin1});
+  return ShowMessage({text.str(), type, {}, tqr417::fw::TextEncoding::kLatin1});
 }
 
 int AfxMessageBoxUtf8(const std::string& text, UINT type) {
-  return ShowMessage({CString(text), type, {}, tqr417::fw::TextEncoding::kUtf8});
+  return ShowMessage({text, type, {}, tqr417::fw::TextEncoding::kUtf8});
 }

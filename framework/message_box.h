@@ -8,7 +8,7 @@
 
 // Shows `text` with the buttons and icon of `type` (MB_OK, MB_YESNO, MB_ICONHAND,
 // MB_ICONEXCLAMATION, MB_ICONQUESTION, ...) over the window running modally, through the
-// current modal runner. Returns the button pressed: IDOK, IDCANCEL, IDYES or IDNO.
+// current modal runner. Returns the button pressed: IDOK, IDYES or IDNO.
 int AfxMessageBox(const CString& text, UINT type = MB_OK);
 
 // The same for a message composed in UTF-8, such as one that names a file or a device as the

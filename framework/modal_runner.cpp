@@ -33,6 +33,18 @@ ModalRunner* SetModalRunner(ModalRunner* runner) {
   return previous;
 }
 
+ChooserOpening OpeningOf(const FileRequest& request) {
+  ChooserOpening opening;
+  if (!request.filter.empty()) opening.patterns.push_back(request.filter);
+  if (request.initialName.find_first_of("*?") != std::string::npos) {
+    opening.patterns.push_back(request.initialName);
+  } else {
+    opening.fileName = request.initialName;
+    if (!request.defaultExt.empty()) opening.patterns.push_back("*." + request.defaultExt);
+  }
+  return opening;
+}
+
 CDialog* ModalOwner() {
   CDialog* dialog = InnermostRunningDialog();
   return dialog != nullptr && dialog->Peer() != nullptr ? dialog : nullptr;

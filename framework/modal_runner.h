@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/c_string.h"
 #include "framework/toolkit.h"
@@ -22,19 +23,29 @@ namespace tqr417::fw {
 enum class TextEncoding { kLatin1, kUtf8 };
 
 struct MessageRequest {
-  CString text;
+  std::string text;   // in `encoding`
   UINT type = MB_OK;  // buttons | icon
   CString caption;    // always the application's name
   TextEncoding encoding = TextEncoding::kLatin1;
 };
 
+// A file chooser's request. Its names and patterns are UTF-8, as the file system spells them.
 struct FileRequest {
   bool open = true;
-  CString defaultExt;   // without the dot, e.g. "417"
-  CString initialName;  // e.g. "*.417": a pattern is the filter shown
-  DWORD flags = 0;      // OFN_ flags
-  CString filter;       // extra filter text, usually empty
+  std::string defaultExt;   // without the dot, e.g. "417"
+  std::string initialName;  // "*.417": a pattern is the filter shown; else the name offered
+  DWORD flags = 0;          // OFN_ flags
+  std::string filter;       // an extra pattern listed first, usually empty
 };
+
+// What a chooser shows as it opens, on every toolkit alike.
+struct ChooserOpening {
+  // The patterns listed before all files: the request's filter, then its initial name when
+  // that is a pattern, else "*.<defaultExt>".
+  std::vector<std::string> patterns;
+  std::string fileName;  // the initial name unless it is a pattern
+};
+ChooserOpening OpeningOf(const FileRequest& request);
 
 class ModalRunner {
  public:
@@ -48,7 +59,7 @@ class ModalRunner {
   virtual int RunDialog(CDialog& dialog) = 0;
   // `owner` is the dialog that the box, chooser or menu belongs to: the innermost dialog
   // running modally, or the one that opens its system menu; nullptr: the active window.
-  // Shows a message box; returns IDOK, IDCANCEL, IDYES or IDNO.
+  // Shows a message box; returns IDOK, IDYES or IDNO.
   virtual int ShowMessage(const MessageRequest& request, CDialog* owner) = 0;
   // Runs a file chooser; returns the chosen path as the file system spells it (UTF-8), nullopt
   // when cancelled.

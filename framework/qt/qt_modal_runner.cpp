@@ -34,8 +34,8 @@ QMessageBox::Icon IconOf(UINT type) {
 
 // The message in the encoding its sender gave.
 QString MessageText(const MessageRequest& request) {
-  if (request.encoding == TextEncoding::kUtf8) return QString::fromUtf8(request.text.str());
-  return ToQString(request.text);
+  if (request.encoding == TextEncoding::kUtf8) return QString::fromUtf8(request.text);
+  return QString::fromLatin1(request.text);
 }
 
 // The window a modal box belongs to: the owner dialog's, else the active window.
@@ -56,20 +56,9 @@ int QtModalRunner::RunDialog(CDialog& dialog) {
 int QtModalRunner::ShowMessage(const MessageRequest& request, CDialog* owner) {
   QMessageBox box(IconOf(request.type), ToQString(request.caption), MessageText(request),
                   QMessageBox::NoButton, ParentOf(owner));
-  switch (request.type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      break;
-    case MB_YESNO:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      break;
-    default:
-      box.setStandardButtons(QMessageBox::Ok);
-      break;
-  }
+  const bool yesNo = (request.type & MB_TYPEMASK) == MB_YESNO;
+  box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
   switch (box.exec()) {
-    case QMessageBox::Cancel:
-      return IDCANCEL;
     case QMessageBox::Yes:
       return IDYES;
     case QMessageBox::No:
@@ -88,19 +77,12 @@ std::optional<std::string> QtModalRunner::ChooseFile(const FileRequest& request,
   }
   // CFileDialog adds the default extension to the chosen name; the chooser is told it too only
   // so that its question before replacing a file names the file that will be replaced.
-  if (!request.defaultExt.IsEmpty()) chooser.setDefaultSuffix(ToQString(request.defaultExt));
+  if (!request.defaultExt.empty()) chooser.setDefaultSuffix(QString::fromUtf8(request.defaultExt));
 
-  const QString initial = ToQString(request.initialName);
+  const ChooserOpening opening = OpeningOf(request);
+  if (!opening.fileName.empty()) chooser.selectFile(QString::fromUtf8(opening.fileName));
   QStringList filters;
-  if (!request.filter.IsEmpty()) filters << ToQString(request.filter);
-  if (initial.contains(QLatin1Char('*')) || initial.contains(QLatin1Char('?'))) {
-    filters << initial;  // a pattern names the files to show
-  } else if (!initial.isEmpty()) {
-    chooser.selectFile(initial);
-  }
-  if (!request.defaultExt.IsEmpty() && filters.isEmpty()) {
-    filters << QStringLiteral("*.") + ToQString(request.defaultExt);
-  }
+  for (const std::string& pattern : opening.patterns) filters << QString::fromUtf8(pattern);
   filters << QStringLiteral("All files (*)");
   chooser.setNameFilters(filters);
 

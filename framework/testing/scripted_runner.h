@@ -36,7 +36,7 @@ class ScriptedRunner : public ModalRunner {
   using DialogScript = std::function<void(DialogDriver&)>;
 
   struct MessageRecord {
-    CString text;
+    std::string text;  // in `encoding`
     UINT icon = 0;     // type & MB_ICONMASK
     UINT buttons = 0;  // type & MB_TYPEMASK
     CString caption;

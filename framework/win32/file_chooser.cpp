@@ -20,54 +20,46 @@ ChooserFunction Chooser(bool open) {
 
 }  // namespace
 
-FileChooserRequest ChooserRequest(bool open, const CString& defaultExt, const CString& initialName,
-                                  DWORD flags, const CString& filter) {
-  FileChooserRequest request;
-  // The filter list: the caller's own, then the initial name's pattern ("*.417"), then all
-  // files; each entry is "label\0pattern\0", the list ends with another \0.
-  const auto add = [&request](const std::wstring& label, const std::wstring& pattern) {
-    request.filters += label;
-    request.filters.push_back(L'\0');
-    request.filters += pattern;
-    request.filters.push_back(L'\0');
+FileChooserRequest ChooserRequest(const FileRequest& request) {
+  FileChooserRequest asked;
+  // Each filter entry is "label\0pattern\0"; the list ends with another \0.
+  const auto add = [&asked](const std::wstring& label, const std::wstring& pattern) {
+    asked.filters += label + L'\0' + pattern + L'\0';
   };
-  const std::wstring initial = ShownWideFromUtf8(initialName.str());
-  const bool pattern = initial.find_first_of(L"*?") != std::wstring::npos;
-  if (!filter.IsEmpty()) add(WideFromLatin1(filter.str()), WideFromLatin1(filter.str()));
-  if (pattern) {
-    add(initial, initial);
-  } else if (!defaultExt.IsEmpty()) {
-    add(L"*." + WideFromLatin1(defaultExt.str()), L"*." + WideFromLatin1(defaultExt.str()));
+  const ChooserOpening opening = OpeningOf(request);
+  for (const std::string& pattern : opening.patterns) {
+    add(ShownWideFromUtf8(pattern), ShownWideFromUtf8(pattern));
   }
   add(L"All files (*.*)", L"*.*");
-  request.filters.push_back(L'\0');
+  asked.filters.push_back(L'\0');
 
-  if (!pattern) request.initialFile = initial;
-  request.defaultExt = WideFromLatin1(defaultExt.str());
+  asked.initialFile = ShownWideFromUtf8(opening.fileName);
+  asked.defaultExt = ShownWideFromUtf8(request.defaultExt);
   // An open name need not exist (no OFN_FILEMUSTEXIST): the load reports a missing file.
-  request.flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-  if ((flags & OFN_HIDEREADONLY) != 0) request.flags |= OFN_HIDEREADONLY;
-  if (!open && (flags & OFN_OVERWRITEPROMPT) != 0) request.flags |= OFN_OVERWRITEPROMPT;
-  return request;
+  asked.flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  if ((request.flags & OFN_HIDEREADONLY) != 0) asked.flags |= OFN_HIDEREADONLY;
+  if (!request.open && (request.flags & OFN_OVERWRITEPROMPT) != 0) {
+    asked.flags |= OFN_OVERWRITEPROMPT;
+  }
+  return asked;
 }
 
-std::optional<CString> ChooseFile(HWND owner, bool open, const CString& defaultExt,
-                                  const CString& initialName, DWORD flags, const CString& filter) {
-  const FileChooserRequest asked = ChooserRequest(open, defaultExt, initialName, flags, filter);
+std::optional<std::string> ChooseFile(HWND owner, const FileRequest& request) {
+  const FileChooserRequest asked = ChooserRequest(request);
   std::wstring file(MAX_PATH * 4, L'\0');
   asked.initialFile.copy(file.data(), file.size() - 1);
 
-  OPENFILENAMEW request{};
-  request.lStructSize = sizeof(request);
-  request.hwndOwner = owner != nullptr ? owner : GetActiveWindow();
-  request.lpstrFilter = asked.filters.c_str();
-  request.nFilterIndex = 1;
-  request.lpstrFile = file.data();
-  request.nMaxFile = static_cast<DWORD>(file.size());
-  request.lpstrDefExt = asked.defaultExt.empty() ? nullptr : asked.defaultExt.c_str();
-  request.Flags = asked.flags;
-  const ChooserFunction choose = Chooser(open);
-  if (choose == nullptr || choose(&request) == FALSE) return std::nullopt;
+  OPENFILENAMEW chooser{};
+  chooser.lStructSize = sizeof(chooser);
+  chooser.hwndOwner = owner != nullptr ? owner : GetActiveWindow();
+  chooser.lpstrFilter = asked.filters.c_str();
+  chooser.nFilterIndex = 1;
+  chooser.lpstrFile = file.data();
+  chooser.nMaxFile = static_cast<DWORD>(file.size());
+  chooser.lpstrDefExt = asked.defaultExt.empty() ? nullptr : asked.defaultExt.c_str();
+  chooser.Flags = asked.flags;
+  const ChooserFunction choose = Chooser(request.open);
+  if (choose == nullptr || choose(&chooser) == FALSE) return std::nullopt;
   file.resize(file.find(L'\0'));
   return Utf8FromWide(file);
 }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "framework/c_string.h"
+#include "framework/modal_runner.h"
 #include "framework/win_types.h"
 
 namespace tqr417::fw {
@@ -16,13 +16,11 @@ struct FileChooserRequest {
   std::wstring defaultExt;   // appended to a name typed without an extension
   DWORD flags = 0;           // OFN_
 };
-// The request for the arguments of ChooseFile: the save chooser asks before it replaces a file
-// when `flags` hold OFN_OVERWRITEPROMPT; the open chooser takes a name whose file is missing.
-FileChooserRequest ChooserRequest(bool open, const CString& defaultExt, const CString& initialName,
-                                  DWORD flags, const CString& filter);
+// What the chooser is given for `request`: the save chooser asks before it replaces a file
+// when its flags hold OFN_OVERWRITEPROMPT; the open chooser takes a name whose file is missing.
+FileChooserRequest ChooserRequest(const FileRequest& request);
 // The open or save chooser over `owner` (nullptr: the active window); the chosen path in
 // UTF-8, nullopt when cancelled.
-std::optional<CString> ChooseFile(HWND owner, bool open, const CString& defaultExt,
-                                  const CString& initialName, DWORD flags, const CString& filter);
+std::optional<std::string> ChooseFile(HWND owner, const FileRequest& request);
 
 }  // namespace tqr417::fw

@@ -102,19 +102,15 @@ int Win32ModalRunner::RunDialog(CDialog& /*dialog*/) { return -1; }
 
 int Win32ModalRunner::ShowMessage(const MessageRequest& request, CDialog* owner) {
   const std::wstring text = request.encoding == TextEncoding::kUtf8
-                                ? ShownWideFromUtf8(request.text.str())
-                                : WideFromLatin1(request.text.str());
+                                ? ShownWideFromUtf8(request.text)
+                                : WideFromLatin1(request.text);
   return MessageBoxW(OwnerWindow(owner), text.c_str(),
                      WideFromLatin1(request.caption.str()).c_str(), request.type);
 }
 
 std::optional<std::string> Win32ModalRunner::ChooseFile(const FileRequest& request,
                                                         CDialog* owner) {
-  const std::optional<CString> chosen =
-      fw::ChooseFile(OwnerWindow(owner), request.open, request.defaultExt, request.initialName,
-                     request.flags, request.filter);
-  if (!chosen) return std::nullopt;
-  return chosen->str();
+  return fw::ChooseFile(OwnerWindow(owner), request);
 }
 
 UINT Win32ModalRunner::TrackMenu(const CMenu& menu, CDialog* owner, const ScreenPoint& globalPos) {

@@ -125,7 +125,7 @@ class DialogTest : public ::testing::Test {
 
   size_t MessageCount() const { return runner.Messages().size(); }
   std::string LastMessage() const {
-    return runner.Messages().empty() ? std::string() : runner.Messages().back().text.str();
+    return runner.Messages().empty() ? std::string() : runner.Messages().back().text;
   }
 
   fw::ScriptedRunner runner;

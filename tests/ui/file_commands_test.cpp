@@ -147,7 +147,7 @@ TEST_P(FileCommandsRunTest, FailedLoadReportsAndChangesNothing) {
     ClickLoad(missing);
     ASSERT_EQ(runner_.Messages().size(), 1u);
     EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
-    EXPECT_NE(runner_.Messages()[0].text.str().find("missing.417"), std::string::npos);
+    EXPECT_NE(runner_.Messages()[0].text.find("missing.417"), std::string::npos);
     EXPECT_EQ(config_, StartupConfig());
     EXPECT_EQ(Text(GridId(grid::kDigitalOutput, 2)),
               std::to_string(config_.functionTable.digitalOutput[2]));
@@ -170,7 +170,7 @@ TEST_F(FileCommandsTest, FailedLoadAtStartNamesTheFileAndOpensWithTheStartupConf
   ReopenWithStartupFile(PathOf("missing Ωμέγα.417"));
   ASSERT_EQ(runner_.Messages().size(), 1u);
   EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
-  EXPECT_NE(runner_.Messages()[0].text.str().find("missing Ωμέγα.417"), std::string::npos);
+  EXPECT_NE(runner_.Messages()[0].text.find("missing Ωμέγα.417"), std::string::npos);
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_TRUE(Checked(ids::IDC_SINGLE));
   EXPECT_EQ(RowLabel(1), "F01");
@@ -193,8 +193,8 @@ TEST_P(RefusedFileTest, IsRefusedWholeAndNamesTheFirstLine) {
   ClickLoad(path);
   ASSERT_EQ(runner_.Messages().size(), 1u);
   EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
-  EXPECT_NE(runner_.Messages()[0].text.str().find("broken.417\": line 1 "), std::string::npos)
-      << runner_.Messages()[0].text.str();
+  EXPECT_NE(runner_.Messages()[0].text.find("broken.417\": line 1 "), std::string::npos)
+      << runner_.Messages()[0].text;
   EXPECT_EQ(runner_.Messages()[0].encoding, fw::TextEncoding::kUtf8);
   EXPECT_EQ(config_, StartupConfig());
   EXPECT_TRUE(Checked(ids::IDC_SINGLE));
@@ -269,7 +269,7 @@ TEST_P(FileCommandsRunTest, RelayLabelWithABlankIsRefusedAndNothingWritten) {
     Driver().Click(ids::IDC_SAVE);
     ASSERT_EQ(runner_.Messages().size(), 1u);
     EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
-    EXPECT_NE(runner_.Messages()[0].text.str().find("F03"), std::string::npos);
+    EXPECT_NE(runner_.Messages()[0].text.find("F03"), std::string::npos);
     EXPECT_FALSE(fs::exists(path));
   });
 }
@@ -280,7 +280,7 @@ TEST_P(FileCommandsRunTest, FailedSaveNamesTheFileWithAStopIcon) {
     Driver().Click(ids::IDC_SAVE);
     ASSERT_EQ(runner_.Messages().size(), 1u);
     EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
-    EXPECT_NE(runner_.Messages()[0].text.str().find("saved.417"), std::string::npos);
+    EXPECT_NE(runner_.Messages()[0].text.find("saved.417"), std::string::npos);
   });
 }
 
@@ -294,7 +294,7 @@ TEST_P(FileCommandsRunTest, SaveOverAReadOnlyFileIsRefused) {
     Driver().Click(ids::IDC_SAVE);
     ASSERT_EQ(runner_.Messages().size(), 1u);
     EXPECT_EQ(runner_.Messages()[0].icon, MB_ICONHAND);
-    EXPECT_EQ(runner_.Messages()[0].text.str(),
+    EXPECT_EQ(runner_.Messages()[0].text,
               "Cannot save \"" + path + "\": the file is read-only.");
     std::ifstream kept(path);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old contents");

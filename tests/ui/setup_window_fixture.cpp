@@ -126,7 +126,7 @@ void SetupWindowTest::ClickDual() { driver_->Click(res::setup::IDC_DUAL); }
 int SetupWindowTest::MessagesContaining(const std::string& part) const {
   int count = 0;
   for (const auto& message : runner_.Messages()) {
-    if (message.text.str().find(part) != std::string::npos) ++count;
+    if (message.text.find(part) != std::string::npos) ++count;
   }
   return count;
 }

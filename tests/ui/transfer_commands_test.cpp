@@ -108,7 +108,7 @@ TEST_P(TransferCommandsRunTest, UploadWithAFieldOutOfRangeReportsItAndSendsAllTh
     TypeCell(grid::kCtcss, 1, "70");
     Driver().Click(ids::IDC_SEND);
     ASSERT_EQ(runner_.Messages().size(), 2u);
-    EXPECT_NE(runner_.Messages()[0].text.str().find("64"), std::string::npos);
+    EXPECT_NE(runner_.Messages()[0].text.find("64"), std::string::npos);
     EXPECT_EQ(runner_.Messages()[1].text, OnPort("Data Received by TQR-417 OK"));
     EXPECT_EQ(Sent().functionTable.ctcssCode[1], 70);
   });
@@ -130,7 +130,7 @@ TEST_P(TransferCommandsRunTest, UploadWithoutAPortStoresTheRowsAndReports) {
     TypeCell(grid::kDigitalOutput, 1, "9");
     Driver().Click(ids::IDC_SEND);
     const auto message = OnlyMessage();
-    const std::string& text = message.text.str();
+    const std::string& text = message.text;
     EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
     EXPECT_EQ(message.icon, MB_ICONHAND);
     EXPECT_EQ(config_.functionTable.digitalOutput[1], 9);
@@ -188,7 +188,7 @@ TEST_P(TransferCommandsRunTest, FailedOpenStillRefreshesFromTheFirstEntry) {
     TypeCell(grid::kDigitalOutput, 3, "60");
     Driver().Click(ids::IDC_RECV);
     const auto message = OnlyMessage();
-    const std::string& text = message.text.str();
+    const std::string& text = message.text;
     EXPECT_EQ(text, "Error Opening Comm Port\n\n" + ports_.refusal.message());
     EXPECT_EQ(message.icon, MB_ICONHAND);
     EXPECT_EQ(config_, StartupConfig());
@@ -291,7 +291,7 @@ TEST_P(TransferCommandsRunTest, PortIsReleasedInEachTransfersOrder) {
       Dlg().OnRecvConfig();
     }
     std::vector<std::string> texts;
-    for (const auto& message : probing.Messages()) texts.push_back(message.text.str());
+    for (const auto& message : probing.Messages()) texts.push_back(message.text);
     EXPECT_EQ(texts,
               (std::vector<std::string>{
                   OnPort("Data Received by TQR-417 OK"), OnPort("Data received from TQR-417 OK"),

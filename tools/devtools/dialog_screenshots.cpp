@@ -46,7 +46,7 @@ class ScreenshotRunner : public tqr417::fw::ModalRunner {
 
   int ShowMessage(const tqr417::fw::MessageRequest& request, CDialog*) override {
     std::fprintf(stderr, "unexpected message while opening %s: %s\n", name_,
-                 request.text.GetString());
+                 request.text.c_str());
     failed_ = true;
     return IDOK;
   }

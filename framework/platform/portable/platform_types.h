@@ -20,7 +20,6 @@ inline constexpr int IDNO = 7;
 
 // Message box buttons and icons (AfxMessageBox).
 inline constexpr UINT MB_OK = 0x00;
-inline constexpr UINT MB_OKCANCEL = 0x01;
 inline constexpr UINT MB_YESNO = 0x04;
 inline constexpr UINT MB_ICONHAND = 0x10;  // stop sign
 inline constexpr UINT MB_ICONSTOP = MB_ICONHAND;

@@ -43,6 +43,28 @@ TEST(QtFileChooserTest, NameOutsideLatinOneComesBackAsTheFileSystemSpellsIt) {
   QDir(folder).removeRecursively();
 }
 
+// A path given as the initial name (UTF-8) is the name the chooser offers, accents and Greek
+// letters included: accepted at once, it comes back unchanged.
+TEST(QtFileChooserTest, InitialPathIsOfferedAsItIsSpelt) {
+  const QString folder =
+      QDir::temp().filePath(QStringLiteral("tqr417-chooser-%1/B\u00fcro \u03a9").arg(getpid()));
+  QDir().mkpath(folder);
+  const std::string initial = QFile::encodeName(folder).toStdString() + "/\xC3\xA9 site.417";
+  QTimer::singleShot(0, [] {
+    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(chooser, nullptr);
+    static_cast<QDialog*>(chooser)->accept();
+  });
+  tqr417::fw::QtModalRunner runner;
+  tqr417::fw::FileRequest request;
+  request.open = false;
+  request.defaultExt = "417";
+  request.initialName = initial;
+  const std::optional<std::string> path = runner.ChooseFile(request, nullptr);
+  EXPECT_EQ(path, initial);
+  QDir(folder).removeRecursively();
+}
+
 // A message composed in UTF-8 (one that names a file) is shown as UTF-8; 8-bit text of the
 // windows and the configuration byte for byte, even where its bytes would read as UTF-8.
 TEST(QtMessageBoxTest, ShowsEachTextInTheEncodingItCameIn) {
@@ -57,6 +79,11 @@ TEST(QtMessageBoxTest, ShowsEachTextInTheEncodingItCameIn) {
        QStringLiteral("Cannot load \"/tmp/\u041a.417\"")},
       {"Morse \xE9", TextEncoding::kLatin1, QStringLiteral("Morse \u00e9")},
       {"Morse \xC3\xA9", TextEncoding::kLatin1, QStringLiteral("Morse \u00c3\u00a9")},
+      {"Cannot load \"B\xC3\xBCro \xCE\xA9/\xC3\xA9 site.417\"", TextEncoding::kUtf8,
+       QStringLiteral("Cannot load \"B\u00fcro \u03a9/\u00e9 site.417\"")},
+      // Bytes that are not UTF-8 show as U+FFFD, not as the Latin-1 characters of their bytes.
+      {"Cannot load \"caf\xE9.417\"", TextEncoding::kUtf8,
+       QStringLiteral("Cannot load \"caf\ufffd.417\"")},
   };
   for (const Case& c : cases) {
     QString seen;
@@ -68,7 +95,7 @@ TEST(QtMessageBoxTest, ShowsEachTextInTheEncodingItCameIn) {
     });
     tqr417::fw::QtModalRunner runner;
     tqr417::fw::MessageRequest request;
-    request.text = CString(c.bytes.c_str());
+    request.text = c.bytes;
     request.type = MB_OK;
     request.encoding = c.encoding;
     runner.ShowMessage(request, nullptr);

@@ -1,7 +1,7 @@
 // What the Win32 file chooser is asked for, for the load's and the save's CFileDialog: the
 // extension it appends, whether it asks before replacing a file, whether an open name must
-// exist, and the names it lists at first; and the system's chooser itself, which the program
-// loads only when one opens.
+// exist, the names it lists at first and the name it offers, whatever characters that holds;
+// and the system's chooser itself, which the program loads only when one opens.
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,12 @@ class FileChooserRequestTest : public ::testing::TestWithParam<RequestCase> {};
 
 TEST_P(FileChooserRequestTest, AsksForWhatTheCommandNeeds) {
   const RequestCase& c = GetParam();
-  const FileChooserRequest request =
-      ChooserRequest(c.open, "417", c.initialName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "");
+  tqr417::fw::FileRequest asked;
+  asked.open = c.open;
+  asked.defaultExt = "417";
+  asked.initialName = c.initialName;
+  asked.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  const FileChooserRequest request = ChooserRequest(asked);
   EXPECT_EQ(request.defaultExt, L"417") << "a name typed without an extension gets \".417\"";
   EXPECT_EQ(request.flags & c.set, c.set);
   EXPECT_EQ(request.flags & c.notSet, 0u);
@@ -55,6 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   L"*.417\0*.417\0All files (*.*)\0*.*\0\0"sv},
                       RequestCase{"a plain initial name is the name offered", false, "site.417",
                                   OFN_OVERWRITEPROMPT, kOfnFileMustExist, L"site.417",
+                                  L"*.417\0*.417\0All files (*.*)\0*.*\0\0"sv},
+                      RequestCase{"a name with accents and Greek is offered intact", false,
+                                  "B\xC3\xBCro \xCE\xA9/\xC3\xA9 site.417", OFN_OVERWRITEPROMPT,
+                                  kOfnFileMustExist, L"B\u00FCro \u03A9/\u00E9 site.417",
                                   L"*.417\0*.417\0All files (*.*)\0*.*\0\0"sv}),
     tqr417::test_support::RowName{});
 
@@ -66,8 +74,12 @@ TEST(FileChooserRunTest, SystemChooserOpensAndEscCancelsIt) {
       constexpr int kVkEscape = 0x1B;
       tqr417::fw::win32::testing::PostKey(kVkEscape);
     });
-    EXPECT_EQ(tqr417::fw::ChooseFile(nullptr, open, "417", "*.417", OFN_HIDEREADONLY, ""),
-              std::nullopt);
+    tqr417::fw::FileRequest request;
+    request.open = open;
+    request.defaultExt = "417";
+    request.initialName = "*.417";
+    request.flags = OFN_HIDEREADONLY;
+    EXPECT_EQ(tqr417::fw::ChooseFile(nullptr, request), std::nullopt);
     EXPECT_NE(chooser, nullptr) << (open ? "open" : "save") << " chooser shown while it ran";
     tqr417::fw::win32::testing::RunQueuedActs();
   }
