@@ -106,10 +106,6 @@ void CDialog::ResetSystemMenu() {
   systemMenu_.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
 }
 
-void CDialog::OpenSystemMenu() {
-  OpenSystemMenuAt(window_ ? window_->Corner() : tqr417::fw::ScreenPoint{});
-}
-
 void CDialog::OpenSystemMenuAt(const tqr417::fw::ScreenPoint& globalPos) {
   if (IsExchanging()) return;
   UINT command = 0;

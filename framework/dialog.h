@@ -104,8 +104,6 @@ class CDialog {
   // The system menu stand-in (Close, then whatever the window appends). `revert` TRUE resets
   // it to Close only and returns nullptr.
   CMenu* GetSystemMenu(BOOL revert);
-  // Opens the system menu stand-in at the window's top-left corner and carries out the choice.
-  void OpenSystemMenu();
 
   // Binds a scroll bar member to its control so that OnVScroll receives the member; used by
   // DDX_Control.

@@ -83,8 +83,6 @@ class DialogPeer {
   virtual CString GetTitle() const = 0;
   // Shows icon resource `icon` (not 0) as the window's icon.
   virtual void SetIcon(IconId icon) = 0;
-  // The window's top-left corner on the screen (where the system menu opens from the keys).
-  virtual ScreenPoint Corner() const = 0;
 
   // Ends the window's modal run with `result`.
   virtual void End(int result) = 0;

@@ -88,7 +88,11 @@ DialogWindow::DialogWindow(CDialog& owner, const fw::DialogTemplate& dialogTempl
   }
 
   auto* sysMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-  connect(sysMenu, &QShortcut::activated, this, [this] { owner_.OpenSystemMenu(); });
+  // Alt+Space opens the system menu stand-in at the window's top-left corner.
+  connect(sysMenu, &QShortcut::activated, this, [this] {
+    const QPoint corner = mapToGlobal(QPoint(0, 0));
+    DialogPeerAccess::OpenSystemMenuAt(owner_, ScreenPoint{corner.x(), corner.y()});
+  });
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, [this] { DialogPeerAccess::Help(owner_); });
 }

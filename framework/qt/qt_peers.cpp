@@ -185,12 +185,6 @@ void QtDialogPeer::SetIcon(IconId icon) {
   if (!window_.isNull()) window_->setWindowIcon(QtIcon(icon));  // drawn in every size
 }
 
-ScreenPoint QtDialogPeer::Corner() const {
-  if (window_.isNull()) return {};
-  const QPoint corner = window_->mapToGlobal(QPoint(0, 0));
-  return ScreenPoint{corner.x(), corner.y()};
-}
-
 void QtDialogPeer::End(int result) {
   if (!window_.isNull()) window_->done(result);
 }

@@ -54,7 +54,6 @@ class QtDialogPeer : public DialogPeer {
   void SetTitle(const CString& caption) override;
   CString GetTitle() const override;
   void SetIcon(IconId icon) override;
-  ScreenPoint Corner() const override;
   void End(int result) override;
   void Show() override;
   void Hide() override;

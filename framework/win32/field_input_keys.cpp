@@ -45,17 +45,12 @@ bool IsPasteKey(UINT message, WPARAM key) {
          GetKeyState(VK_MENU) >= 0;
 }
 
-bool IsComboBox(HWND window) {
-  wchar_t name[16] = {};
-  return window != nullptr && GetClassNameW(window, name, 16) > 0 &&
-         lstrcmpiW(name, L"ComboBox") == 0;
-}
-
 // True when Enter typed into `target` goes to a combo box whose list is dropped down: the
-// combo box itself (a drop-down list) or its edit field.
+// combo box itself (a drop-down list) or its edit field. Only a combo box answers
+// CB_GETDROPPEDSTATE; every other window, the dialog too, answers 0.
 bool EnterClosesDroppedList(HWND target) {
-  HWND combo = IsComboBox(target) ? target : GetParent(target);
-  return IsComboBox(combo) && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+  return SendMessageW(target, CB_GETDROPPEDSTATE, 0, 0) != FALSE ||
+         SendMessageW(GetParent(target), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
 }
 
 }  // namespace

@@ -5,74 +5,64 @@
 namespace tqr417::fw {
 
 LRESULT Win32ControlPeer::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-  HWND control = Item();
-  return control != nullptr ? SendMessageW(control, message, wParam, lParam) : 0;
+  return item_ != nullptr ? SendMessageW(item_, message, wParam, lParam) : 0;
 }
 
-void Win32ControlPeer::Enable(bool enable) {
-  if (HWND control = Item()) EnableWindow(control, enable ? TRUE : FALSE);
-}
-
-// Without a window (nullptr) the system answers FALSE and 0.
-bool Win32ControlPeer::IsEnabled() const { return IsWindowEnabled(Item()) != FALSE; }
+// Without a window (nullptr) the system does nothing and answers FALSE and 0.
+void Win32ControlPeer::Enable(bool enable) { EnableWindow(item_, enable ? TRUE : FALSE); }
+bool Win32ControlPeer::IsEnabled() const { return IsWindowEnabled(item_) != FALSE; }
 bool Win32ControlPeer::IsVisible() const {
-  return (GetWindowLongPtrW(Item(), GWL_STYLE) & WS_VISIBLE) != 0;
+  return (GetWindowLongPtrW(item_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Win32ControlPeer::SetText(const CString& text) {
-  HWND control = Item();
-  if (control == nullptr) return;
   const std::wstring wide = WideFromLatin1(text.str());
   if (kind_ == ControlKind::kComboDropList) {
-    const LRESULT found = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(wide.c_str()));
-    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    const LRESULT found =
+        Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str()));
+    Send(CB_SETCURSEL, static_cast<WPARAM>(found));
   } else {
-    SetWindowTextW(control, wide.c_str());
+    SetWindowTextW(item_, wide.c_str());
   }
 }
 
 CString Win32ControlPeer::GetText() const {
-  HWND control = Item();
-  if (control == nullptr) return CString();
+  if (item_ == nullptr) return CString();
   if (kind_ == ControlKind::kComboDropList) {
-    const LRESULT selected = SendMessageW(control, CB_GETCURSEL, 0, 0);
+    const LRESULT selected = Send(CB_GETCURSEL);
     return selected == CB_ERR ? CString() : ItemText(static_cast<int>(selected));
   }
-  return Latin1FromWide(WindowTextOf(control));
+  return Latin1FromWide(WindowTextOf(item_));
 }
 
 void Win32ControlPeer::SetFocus() {
-  if (HWND control = Item()) dialog_->Focus(control);
+  if (item_ != nullptr) dialog_->Focus(item_);
 }
 
 void Win32ControlPeer::SetAccessibleName(const CString& name) {
   name_ = name;
-  fw::SetAccessibleName(Item(), name);
+  fw::SetAccessibleName(item_, name);
 }
 
 // What assistive technology reads from the control while it exists. A control given no name
 // has none of ours (the system may guess one from the text beside it).
 CString Win32ControlPeer::GetAccessibleName() const {
-  HWND control = Item();
-  return name_.IsEmpty() || control == nullptr ? name_ : AccessibleNameOf(control);
+  return name_.IsEmpty() || item_ == nullptr ? name_ : AccessibleNameOf(item_);
 }
 
 void Win32ControlPeer::SetCheck(bool checked) {
-  HWND control = Item();
-  if (control == nullptr) return;
   if (!checked || kind_ != ControlKind::kRadioButton) {
-    SendMessageW(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
     return;
   }
   // An automatic radio button told to check itself also clears the rest of its group, which
   // the system finds by walking the window's controls one by one (under Wine a round trip to
   // the wineserver for each step: about 300 in the main window). The dialog layer sets every
   // button of a group itself, so the button takes its check as a plain radio button.
-  const auto buttonStyle = static_cast<WPARAM>(GetWindowLongPtrW(control, GWL_STYLE) & 0xFFFF);
-  SendMessageW(control, BM_SETSTYLE, (buttonStyle & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
-  SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(control, BM_SETSTYLE, buttonStyle, FALSE);
+  const auto buttonStyle = static_cast<WPARAM>(GetWindowLongPtrW(item_, GWL_STYLE) & 0xFFFF);
+  Send(BM_SETSTYLE, (buttonStyle & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
+  Send(BM_SETCHECK, BST_CHECKED);
+  Send(BM_SETSTYLE, buttonStyle, FALSE);
 }
 
 bool Win32ControlPeer::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
@@ -106,18 +96,16 @@ CString Win32ControlPeer::ItemText(int index) const {
 void Win32ControlPeer::SetCurSel(int index) { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
 
 void Win32ControlPeer::SetScrollRange(int minPos, int maxPos) {
-  if (HWND bar = Item()) ::SetScrollRange(bar, SB_CTL, minPos, maxPos, TRUE);
+  ::SetScrollRange(item_, SB_CTL, minPos, maxPos, TRUE);
 }
 
 void Win32ControlPeer::GetScrollRange(int& minPos, int& maxPos) const {
   minPos = maxPos = 0;
-  if (HWND bar = Item()) ::GetScrollRange(bar, SB_CTL, &minPos, &maxPos);
+  if (item_ != nullptr) ::GetScrollRange(item_, SB_CTL, &minPos, &maxPos);
 }
 
-void Win32ControlPeer::SetScrollPos(int pos) {
-  if (HWND bar = Item()) ::SetScrollPos(bar, SB_CTL, pos, TRUE);
-}
+void Win32ControlPeer::SetScrollPos(int pos) { ::SetScrollPos(item_, SB_CTL, pos, TRUE); }
 
-int Win32ControlPeer::GetScrollPos() const { return ::GetScrollPos(Item(), SB_CTL); }
+int Win32ControlPeer::GetScrollPos() const { return ::GetScrollPos(item_, SB_CTL); }
 
 }  // namespace tqr417::fw

@@ -1,6 +1,7 @@
 #include "framework/win32/win32_dialog_peer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/dialog.h"
 #include "framework/template_rules.h"
@@ -28,7 +29,6 @@ Win32DialogPeer::~Win32DialogPeer() {
     SetWindowLongPtrW(window_, DWLP_USER, 0);
     DestroyWindow(window_);
   }
-  for (HICON icon : icons_) DestroyIcon(icon);
 }
 
 void Win32DialogPeer::Create(HWND owner) {
@@ -73,26 +73,17 @@ CString Win32DialogPeer::GetTitle() const {
 }
 
 void Win32DialogPeer::SetIcon(IconId icon) {
-  // The big and the small icon of the resource, both from one call.
+  // The big and the small icon of the resource, both from one call. Both are the system's
+  // standard sizes, so the system keeps one shared copy of each (LR_SHARED), for every window.
   if (window_ == nullptr || icon == 0) return;
-  const struct {
-    WPARAM which;
-    int metric;
-  } sizes[] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
-  for (const auto& size : sizes) {
-    const int side = GetSystemMetrics(size.metric);
-    auto* loaded = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon), IMAGE_ICON, side, side, 0));
-    if (loaded == nullptr) continue;
-    icons_.push_back(loaded);
-    SendMessageW(window_, WM_SETICON, size.which, reinterpret_cast<LPARAM>(loaded));
+  const std::pair<WPARAM, int> sizes[] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
+  for (const auto& [which, metric] : sizes) {
+    const int side = GetSystemMetrics(metric);
+    if (HANDLE loaded = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon), IMAGE_ICON,
+                                   side, side, LR_SHARED)) {
+      SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(loaded));
+    }
   }
-}
-
-ScreenPoint Win32DialogPeer::Corner() const {
-  RECT rect{};
-  if (window_ != nullptr) GetWindowRect(window_, &rect);
-  return ScreenPoint{rect.left, rect.top};
 }
 
 void Win32DialogPeer::End(int /*result*/) {

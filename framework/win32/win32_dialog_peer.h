@@ -54,11 +54,10 @@ class Win32ControlPeer : public ControlPeer {
   int GetScrollPos() const override;
 
  private:
-  HWND Item() const { return item_; }  // nullptr while the control has no window
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   Win32DialogPeer* dialog_;
-  HWND item_ = nullptr;
+  HWND item_ = nullptr;  // nullptr while the control has no window
   ControlKind kind_;
   CString name_;
 };
@@ -87,7 +86,6 @@ class Win32DialogPeer : public DialogPeer {
   void SetTitle(const CString& caption) override;
   CString GetTitle() const override;
   void SetIcon(IconId icon) override;
-  ScreenPoint Corner() const override;
   void End(int result) override;
   void Show() override;
   void Hide() override;
@@ -110,7 +108,6 @@ class Win32DialogPeer : public DialogPeer {
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
   HWND pendingFocus_ = nullptr;
-  std::vector<HICON> icons_;
   std::function<void()> created_;    // for a dialog box: called on WM_INITDIALOG
   std::size_t syncedMenuItems_ = 1;  // the stand-in's Close is in the real menu already
   bool box_ = false;                 // run by the system's dialog box
