@@ -6,6 +6,7 @@
 #include "framework/dialog.h"
 #include "framework/modal_scope.h"
 #include "framework/toolkit.h"
+#include "framework/wait_rule.h"
 
 namespace tqr417::fw {
 namespace {
@@ -54,12 +55,12 @@ ModalScope::ModalScope(CDialog* dialog) : dialog_(dialog) {
   if (dialog_ != nullptr) g_running.push_back(dialog_);
   ++g_depth;
   ++g_started;
-  toolkit::PushModalCursor();  // the arrow over a wait cursor, if any
+  ModalDepthChanged();  // the arrow over a wait cursor, if any
 }
 
 ModalScope::~ModalScope() {
-  toolkit::PopModalCursor();
   --g_depth;
+  ModalDepthChanged();
   if (dialog_ != nullptr) {
     const auto found = std::find(g_running.rbegin(), g_running.rend(), dialog_);
     if (found != g_running.rend()) g_running.erase(std::next(found).base());

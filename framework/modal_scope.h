@@ -15,7 +15,7 @@ class ModalScope {
   ModalScope(const ModalScope&) = delete;
   ModalScope& operator=(const ModalScope&) = delete;
 
-  // True while any modal run is open inside the innermost wait cursor.
+  // Number of modal runs open now.
   static int Depth();
   // Number of modal runs started so far; a change tells that one ran in between.
   static int RunsStarted();

@@ -112,21 +112,16 @@ CString ProgramName();
 // True when the application registered icon `iconId` with the toolkit.
 bool HasIcon(int iconId);
 
-// The arrow cursor over a wait cursor while a modal run lasts.
-void PushModalCursor();
-void PopModalCursor();
-
-// A wait cursor, with the user's input dropped while it lasts (except in modal windows opened
-// deeper than `modalDepth`).
-class WaitState {
- public:
-  virtual ~WaitState() = default;
-};
-std::unique_ptr<WaitState> BeginWait(int modalDepth);
-// Processes pending paint and timer events.
+// What the cursor shows for the wait cursor (framework/wait_rule.h keeps its rule): no wait
+// cursor lives (the toolkit's own cursors), the wait cursor, or the arrow over it while a
+// modal window opened during the wait runs.
+enum class WaitCursorLook { kNone, kWait, kArrow };
+// Shows `look` until the next call; the dialog layer calls it each time the look changes. The
+// backend asks DropNow() about each event of the user's input and drops the event when it
+// answers true; it need ask only while the look is not kNone.
+void ShowWaitCursor(WaitCursorLook look);
+// Processes pending paint and timer events, dropping the user's input as DropNow() says.
 void KeepPainting();
-// Input events dropped by wait cursors so far.
-int DroppedInputEvents();
 
 }  // namespace toolkit
 }  // namespace tqr417::fw

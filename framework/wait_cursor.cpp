@@ -1,12 +1,12 @@
 #include "framework/wait_cursor.h"
 
-#include "framework/modal_scope.h"
+#include "framework/toolkit.h"
+#include "framework/wait_rule.h"
 
-CWaitCursor::CWaitCursor()
-    : state_(tqr417::fw::toolkit::BeginWait(tqr417::fw::ModalScope::Depth())) {}
+CWaitCursor::CWaitCursor() { tqr417::fw::BeginWait(); }
 
-CWaitCursor::~CWaitCursor() = default;
+CWaitCursor::~CWaitCursor() { tqr417::fw::EndWait(); }
 
 void CWaitCursor::KeepPainting() { tqr417::fw::toolkit::KeepPainting(); }
 
-int CWaitCursor::DroppedInputEvents() { return tqr417::fw::toolkit::DroppedInputEvents(); }
+int CWaitCursor::DroppedInputEvents() { return tqr417::fw::DroppedInputEvents(); }

@@ -9,11 +9,8 @@
 
 #include <chrono>
 #include <future>
-#include <memory>
 #include <thread>
 #include <utility>
-
-#include "framework/toolkit.h"
 
 class CWaitCursor {
  public:
@@ -38,7 +35,4 @@ class CWaitCursor {
 
   // Number of input events dropped since the first wait cursor of the run; for tests.
   static int DroppedInputEvents();
-
- private:
-  std::unique_ptr<tqr417::fw::toolkit::WaitState> state_;
 };

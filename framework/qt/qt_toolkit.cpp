@@ -9,14 +9,14 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
-#include <atomic>
 #include <map>
+#include <memory>
 
-#include "framework/modal_scope.h"
 #include "framework/qt/qt_icons.h"
 #include "framework/qt/qt_modal_runner.h"
 #include "framework/qt/qt_text.h"
 #include "framework/toolkit.h"
+#include "framework/wait_rule.h"
 
 namespace tqr417::fw {
 namespace {
@@ -30,8 +30,6 @@ std::map<int, QIcon (*)(int)>& IconRegistry() {
   return registry;
 }
 
-std::atomic<int> g_dropped{0};
-
 // A request to close a window (its close box), as opposed to a popup or tool tip closing.
 bool IsWindowCloseRequest(QObject* watched) {
   const auto* widget = qobject_cast<QWidget*>(watched);
@@ -40,18 +38,14 @@ bool IsWindowCloseRequest(QObject* watched) {
   return type != Qt::Popup && type != Qt::ToolTip;
 }
 
-// Drops the technician's input while a long command runs, except inside a modal window
-// (a message box) opened during it. The close box counts as input: the window stays open.
+// Drops the technician's input that the wait cursor's rule drops (DropNow). The close box
+// counts as input: the window stays open.
 class InputBlocker : public QObject {
- public:
-  explicit InputBlocker(int modalDepth) : modalDepth_(modalDepth) {}
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
       case QEvent::Close:
-        if (ModalScope::Depth() > modalDepth_ || !IsWindowCloseRequest(watched)) break;
-        ++g_dropped;
+        if (!IsWindowCloseRequest(watched) || !DropNow()) break;
         event->ignore();  // an accepted close event would still close the window
         return true;
       case QEvent::KeyPress:
@@ -65,36 +59,16 @@ class InputBlocker : public QObject {
       case QEvent::TouchBegin:
       case QEvent::TouchUpdate:
       case QEvent::TouchEnd:
-        if (ModalScope::Depth() > modalDepth_) break;
-        ++g_dropped;
-        return true;
+        return DropNow();
       default:
         break;
     }
     return QObject::eventFilter(watched, event);
   }
-
- private:
-  int modalDepth_;
 };
 
-class QtWaitState : public toolkit::WaitState {
- public:
-  explicit QtWaitState(int modalDepth) {
-    if (!HasGuiApplication()) return;
-    filter_ = std::make_unique<InputBlocker>(modalDepth);
-    QCoreApplication::instance()->installEventFilter(filter_.get());
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  }
-  ~QtWaitState() override {
-    if (!filter_) return;
-    QGuiApplication::restoreOverrideCursor();
-    QCoreApplication::instance()->removeEventFilter(filter_.get());
-  }
-
- private:
-  std::unique_ptr<InputBlocker> filter_;
-};
+// The input filter, installed with the override cursor while a wait cursor lives.
+std::unique_ptr<InputBlocker> g_blocker;
 
 }  // namespace
 
@@ -143,23 +117,26 @@ CString ProgramName() {
 
 bool HasIcon(int iconId) { return IconRegistry().count(iconId) != 0; }
 
-void PushModalCursor() {
-  if (HasGuiApplication()) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-}
-
-void PopModalCursor() {
-  if (HasGuiApplication()) QGuiApplication::restoreOverrideCursor();
-}
-
-std::unique_ptr<WaitState> BeginWait(int modalDepth) {
-  return std::make_unique<QtWaitState>(modalDepth);
+void ShowWaitCursor(WaitCursorLook look) {
+  if (!HasGuiApplication()) return;
+  const Qt::CursorShape shape = look == WaitCursorLook::kWait ? Qt::WaitCursor : Qt::ArrowCursor;
+  if (look == WaitCursorLook::kNone) {
+    if (!g_blocker) return;
+    QGuiApplication::restoreOverrideCursor();
+    QCoreApplication::instance()->removeEventFilter(g_blocker.get());
+    g_blocker.reset();
+  } else if (g_blocker) {
+    QGuiApplication::changeOverrideCursor(shape);
+  } else {
+    g_blocker = std::make_unique<InputBlocker>();
+    QCoreApplication::instance()->installEventFilter(g_blocker.get());
+    QGuiApplication::setOverrideCursor(shape);
+  }
 }
 
 void KeepPainting() {
   if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
 }
-
-int DroppedInputEvents() { return g_dropped.load(); }
 
 }  // namespace toolkit
 }  // namespace tqr417::fw

@@ -1,21 +1,13 @@
-// The wait cursor, the input it drops while the program is busy (keys, clicks, the close box;
-// not in modal windows opened during it) and the message pump that keeps the windows painted
-// meanwhile.
+// What counts as the user's input on Win32 (keys, clicks, the close box), the cursor a wait
+// shows and the message pump that keeps the windows painted meanwhile. When input is dropped
+// is the dialog layer's rule (framework/wait_rule.h).
 
 #include "framework/win32/input_block.h"
 
-#include <atomic>
-
-#include "framework/modal_scope.h"
 #include "framework/toolkit.h"
 
 namespace tqr417::fw {
 namespace {
-
-int g_waits = 0;
-int g_waitDepth = 0;  // the modal depth the first wait cursor began at
-int g_arrows = 0;
-std::atomic<int> g_dropped{0};
 
 bool IsInputMessage(UINT message, WPARAM wParam) {
   if (message >= WM_KEYFIRST && message <= WM_KEYLAST) return true;
@@ -24,31 +16,7 @@ bool IsInputMessage(UINT message, WPARAM wParam) {
   return message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE;
 }
 
-void UseCursor(const wchar_t* cursor) { SetCursor(LoadCursorW(nullptr, cursor)); }
-
-class Win32WaitState : public toolkit::WaitState {
- public:
-  explicit Win32WaitState(int modalDepth) {
-    if (g_waits++ == 0) g_waitDepth = modalDepth;
-    if (g_arrows == 0) UseCursor(IDC_WAIT);
-  }
-  ~Win32WaitState() override {
-    if (--g_waits == 0) UseCursor(IDC_ARROW);
-  }
-  Win32WaitState(const Win32WaitState&) = delete;
-  Win32WaitState& operator=(const Win32WaitState&) = delete;
-};
-
 }  // namespace
-
-bool DropNow() {
-  // Not in a modal window opened during the wait.
-  if (g_waits == 0 || ModalScope::Depth() > g_waitDepth) return false;
-  ++g_dropped;
-  return true;
-}
-
-bool WaitCursorShown() { return g_waits > 0 && g_arrows == 0; }
 
 bool DropInput(const MSG& message) {
   return IsInputMessage(message.message, message.wParam) && DropNow();
@@ -56,18 +24,10 @@ bool DropInput(const MSG& message) {
 
 namespace toolkit {
 
-std::unique_ptr<WaitState> BeginWait(int modalDepth) {
-  return std::make_unique<Win32WaitState>(modalDepth);
-}
-
-void PushModalCursor() {
-  ++g_arrows;
-  if (g_waits > 0) UseCursor(IDC_ARROW);
-}
-
-void PopModalCursor() {
-  if (g_arrows > 0) --g_arrows;
-  if (WaitCursorShown()) UseCursor(IDC_WAIT);
+// The system asks each window for its cursor as the mouse moves (WM_SETCURSOR); the dialog
+// procedure answers with the wait cursor while WaitCursorShown().
+void ShowWaitCursor(WaitCursorLook look) {
+  SetCursor(LoadCursorW(nullptr, look == WaitCursorLook::kWait ? IDC_WAIT : IDC_ARROW));
 }
 
 void KeepPainting() {
@@ -82,8 +42,6 @@ void KeepPainting() {
     DispatchMessageW(&message);
   }
 }
-
-int DroppedInputEvents() { return g_dropped.load(); }
 
 }  // namespace toolkit
 }  // namespace tqr417::fw
