@@ -1,11 +1,12 @@
-// The dialog procedure of a Win32DialogPeer's window: it readies the controls the system has
-// made (combo box items, subclassing, icons, accessible names) and passes the controls'
+// The dialog procedure of a Win32DialogPeer's window: it makes the template's controls and
+// readies them (combo box items, subclassing, accessible names) and passes the controls'
 // notifications, scroll requests, system menu commands and F1 on to the dialog.
 
 #include "framework/dialog.h"
 #include "framework/template_rules.h"
 #include "framework/win32/control_subclass.h"
 #include "framework/win32/input_block.h"
+#include "framework/win32/template_builder.h"
 #include "framework/win32/win32_dialog_peer.h"
 #include "platform/wide_text.h"
 
@@ -33,12 +34,11 @@ INT_PTR CALLBACK Win32DialogPeer::Procedure(HWND window, UINT message, WPARAM wP
 
 void Win32DialogPeer::Initialise(HWND window) {
   window_ = window;
-  // Children are made in template order, which is also their order among the window's
-  // children.
-  HWND child = GetWindow(window, GW_CHILD);
-  for (std::size_t i = 0; i < controls_.size() && child != nullptr; ++i) {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
     const ControlTemplate& control = template_.controls[i];
+    HWND child = CreateControl(window, control);
     controls_[i]->Attach(child);
+    if (child == nullptr) continue;
     SetAccessibleName(child, controls_[i]->GivenName());
     if (IsCombo(control.kind)) {
       for (const std::string& item : control.items) {
@@ -53,13 +53,6 @@ void Win32DialogPeer::Initialise(HWND window) {
     if (IsButton(control.kind)) {
       if (ControlHook* hook = HookControl(child)) hook->press = true;
     }
-    if (control.kind == ControlKind::kIcon) {
-      auto* icon = static_cast<HICON>(LoadImageW(
-          GetModuleHandleW(nullptr), MAKEINTRESOURCEW(std::atoi(control.caption.c_str())),
-          IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-      if (icon != nullptr) SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    }
-    child = GetWindow(child, GW_HWNDNEXT);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "framework/win32/template_builder.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "platform/wide_text.h"
@@ -7,38 +8,12 @@
 namespace tqr417::fw {
 namespace {
 
-// Predefined window classes by atom.
-constexpr WORD kButtonClass = 0x0080;
-constexpr WORD kEditClass = 0x0081;
-constexpr WORD kStaticClass = 0x0082;
-constexpr WORD kScrollBarClass = 0x0084;
-constexpr WORD kComboBoxClass = 0x0085;
-
-class TemplateWriter {
- public:
-  void Word(WORD value) { words_.push_back(value); }
-  void Dword(DWORD value) {
-    Word(LOWORD(value));
-    Word(HIWORD(value));
-  }
-  void Short(int value) { Word(static_cast<WORD>(static_cast<short>(value))); }
-  void Text(const std::wstring& text) {
-    for (const wchar_t ch : text) Word(static_cast<WORD>(ch));
-    Word(0);
-  }
-  void AlignDword() {
-    if (words_.size() % 2 != 0) Word(0);
-  }
-  std::vector<WORD> Take() { return std::move(words_); }
-
- private:
-  std::vector<WORD> words_;
-};
-
-// The standard window class of a template control and its class's own styles.
+// The standard window class of a template control, its class's own styles and its extended
+// styles.
 struct ControlClass {
-  WORD atom;
+  const wchar_t* name;
   DWORD styles;
+  DWORD exStyles = 0;
 };
 
 ControlClass ClassOf(const ControlTemplate& control) {
@@ -46,33 +21,34 @@ ControlClass ClassOf(const ControlTemplate& control) {
   const DWORD leftText = (control.flags & style::kLeftText) != 0 ? BS_LEFTTEXT : 0;
   switch (control.kind) {
     case ControlKind::kPushButton:
-      return {kButtonClass, BS_PUSHBUTTON};
+      return {L"Button", BS_PUSHBUTTON};
     case ControlKind::kDefPushButton:
-      return {kButtonClass, BS_DEFPUSHBUTTON};
+      return {L"Button", BS_DEFPUSHBUTTON};
     case ControlKind::kCheckBox:
-      return {kButtonClass, BS_AUTOCHECKBOX | leftText};
+      return {L"Button", BS_AUTOCHECKBOX | leftText};
     case ControlKind::kRadioButton:
-      return {kButtonClass, BS_AUTORADIOBUTTON | leftText};
+      return {L"Button", BS_AUTORADIOBUTTON | leftText};
     case ControlKind::kGroupBox:
-      return {kButtonClass, BS_GROUPBOX};
+      return {L"Button", BS_GROUPBOX};
     case ControlKind::kStaticText:
-      if ((control.flags & style::kCentre) != 0) return {kStaticClass, SS_CENTER};
-      if ((control.flags & style::kRight) != 0) return {kStaticClass, SS_RIGHT};
-      return {kStaticClass, SS_LEFT};
+      if ((control.flags & style::kCentre) != 0) return {L"Static", SS_CENTER};
+      if ((control.flags & style::kRight) != 0) return {L"Static", SS_RIGHT};
+      return {L"Static", SS_LEFT};
     case ControlKind::kIcon:
-      return {kStaticClass, SS_ICON};
+      return {L"Static", SS_ICON};
     case ControlKind::kEdit:
       // Not ES_UPPERCASE: it turns every letter into upper case (é too) and also text the
-      // program sets; the dialog procedure converts typed a to z only.
-      return {kEditClass, ES_LEFT | ES_AUTOHSCROLL | WS_BORDER};
+      // program sets; the dialog procedure converts typed a to z only. The sunken edge is the
+      // one the dialog manager gives a bordered control in a DS_3DLOOK dialog.
+      return {L"Edit", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::kComboDropDown:
-      return {kComboBoxClass, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | sorted};
+      return {L"ComboBox", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | sorted};
     case ControlKind::kComboDropList:
-      return {kComboBoxClass, CBS_DROPDOWNLIST | WS_VSCROLL | sorted};
+      return {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | sorted};
     case ControlKind::kVScrollBar:
-      return {kScrollBarClass, SBS_VERT};
+      return {L"ScrollBar", SBS_VERT};
   }
-  return {kStaticClass, 0};
+  return {L"Static", 0};
 }
 
 // The window styles of a template control (WS_ and the class's own styles).
@@ -94,45 +70,59 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate) {
   if ((dialogTemplate.flags & dialog_style::kModalFrame) != 0) styles |= DS_MODALFRAME;
   const DWORD exStyles =
       (dialogTemplate.flags & dialog_style::kAppWindow) != 0 ? WS_EX_APPWINDOW : 0;
+  const auto points =
+      static_cast<WORD>(dialogTemplate.fontPoints > 0 ? dialogTemplate.fontPoints : 8);
 
-  TemplateWriter out;
-  out.Word(1);       // dlgVer
-  out.Word(0xFFFF);  // signature: extended template
-  out.Dword(0);      // helpID
-  out.Dword(exStyles);
-  out.Dword(styles);
-  out.Word(static_cast<WORD>(dialogTemplate.controls.size()));
-  out.Short(0);
-  out.Short(0);
-  out.Short(dialogTemplate.width);
-  out.Short(dialogTemplate.height);
-  out.Word(0);  // no menu
-  out.Word(0);  // the standard dialog class
-  out.Text(WideFromLatin1(dialogTemplate.caption));
-  out.Word(static_cast<WORD>(dialogTemplate.fontPoints > 0 ? dialogTemplate.fontPoints : 8));
-  out.Word(FW_NORMAL);
-  out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));  // italic, charset
-  out.Text(
-      WideFromLatin1(dialogTemplate.fontName.empty() ? "MS Sans Serif" : dialogTemplate.fontName));
+  std::vector<WORD> words{1, 0xFFFF};  // dlgVer, signature: extended template
+  const auto appendDword = [&words](DWORD value) {
+    words.insert(words.end(), {LOWORD(value), HIWORD(value)});
+  };
+  const auto appendText = [&words](const std::string& latin1) {
+    for (const wchar_t ch : WideFromLatin1(latin1)) words.push_back(static_cast<WORD>(ch));
+    words.push_back(0);
+  };
+  appendDword(0);  // helpID
+  appendDword(exStyles);
+  appendDword(styles);
+  // No items (the dialog procedure makes the controls), the corner (the window is placed when
+  // it is shown), the size, no menu, the standard dialog class.
+  words.insert(words.end(), {0, 0, 0, static_cast<WORD>(dialogTemplate.width),
+                             static_cast<WORD>(dialogTemplate.height), 0, 0});
+  appendText(dialogTemplate.caption);
+  // The font: its size, weight, italic and character set, then its name.
+  words.insert(words.end(), {points, FW_NORMAL, MAKEWORD(FALSE, DEFAULT_CHARSET)});
+  appendText(dialogTemplate.fontName.empty() ? "MS Sans Serif" : dialogTemplate.fontName);
+  return words;
+}
 
-  for (const ControlTemplate& control : dialogTemplate.controls) {
-    out.AlignDword();
-    out.Dword(0);  // helpID
-    out.Dword(0);  // exStyle
-    out.Dword(ControlStyle(control));
-    out.Short(control.x);
-    out.Short(control.y);
-    out.Short(control.width);
-    out.Short(control.height);
-    out.Dword(static_cast<DWORD>(control.id));
-    out.Word(0xFFFF);
-    out.Word(ClassOf(control).atom);
-    // An icon's picture is set once the window exists, so a missing icon resource cannot stop
-    // the window from being made.
-    out.Text(control.kind == ControlKind::kIcon ? std::wstring() : WideFromLatin1(control.caption));
-    out.Word(0);  // no creation data
+HWND CreateControl(HWND dialog, const ControlTemplate& control) {
+  const ControlClass kind = ClassOf(control);
+  // Corner and size each converted on their own, as the dialog manager rounds them:
+  // MapDialogRect converts every field of the rectangle alone.
+  RECT place{control.x, control.y, control.width, control.height};
+  MapDialogRect(dialog, &place);
+  // An icon's picture is set once the window exists, so that a missing icon resource cannot
+  // stop the window from being made.
+  const bool icon = control.kind == ControlKind::kIcon;
+  HWND window =
+      CreateWindowExW(WS_EX_NOPARENTNOTIFY | kind.exStyles, kind.name,
+                      icon ? L"" : WideFromLatin1(control.caption).c_str(), ControlStyle(control),
+                      place.left, place.top, place.right, place.bottom, dialog,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                      GetModuleHandleW(nullptr), nullptr);
+  if (window == nullptr) return nullptr;
+  SendMessageW(window, WM_SETFONT, static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0)),
+               FALSE);
+  if (control.kind == ControlKind::kDefPushButton) {
+    SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(control.id), 0);
   }
-  return out.Take();
+  if (icon) {
+    auto* picture = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(std::atoi(control.caption.c_str())),
+                   IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    if (picture != nullptr) SendMessageW(window, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+  }
+  return window;
 }
 
 }  // namespace tqr417::fw

@@ -1,8 +1,9 @@
 #pragma once
-// Win32DialogPeer: the window of one CDialog, a dialog window the system makes from the
-// template (template_builder.h), and Win32ControlPeer, one of its controls, which the window
-// hands its control's window when it readies it. The window reports notifications, scroll
-// requests, system menu commands and F1 to its dialog (dialog_procedure.cpp).
+// Win32DialogPeer: the window of one CDialog, a dialog window that the system makes from the
+// template's dialog part and its dialog procedure fills with the template's controls
+// (template_builder.h), and Win32ControlPeer, one of its controls, handed its control's window
+// when the procedure makes it. The window reports notifications, scroll requests, system menu
+// commands and F1 to its dialog (dialog_procedure.cpp).
 
 #include <functional>
 #include <memory>

@@ -2,10 +2,10 @@
 // reports and does: every control is the system's standard one of its kind, stands where its
 // dialog units say by the dialog's own conversion, and behaves for the user as the template
 // says (the tab order, the groups the arrow keys keep to, the default button, check boxes and
-// radio buttons, typing into fields and lists, the side of a check box its text is on); the
-// window uses the 8-point "MS Sans Serif"; its system menu and icon are the system's own.
-// Then what only the system's own controls do: a list dropped down and closed with Enter, and
-// the scroll bar's thumb dragged with the mouse.
+// radio buttons, typing into fields and lists, the side of a check box its text is on, the
+// sunken edge of a field); the window and its controls use the 8-point "MS Sans Serif"; its
+// system menu and icon are the system's own. Then what only the system's own controls do: a
+// list dropped down and closed with Enter, and the scroll bar's thumb dragged with the mouse.
 
 #include <algorithm>
 #include <string>
@@ -131,13 +131,16 @@ TEST_F(SetupWindowsTemplateTest, EveryControlIsTheSystemsStandardOneOfItsKind) {
     const fw::ControlTemplate& c = Template().controls[i];
     EXPECT_EQ(native::ClassOf(Control(i)), WindowClassOf(c.kind)) << "control " << i;
     if (c.kind == ControlKind::kEdit) {
-      // A border: the window is larger than what it shows inside.
+      // The sunken 3-D edge of a dialog's field on each side, not a flat one-pixel line: the
+      // window is larger than what it shows inside by two edges.
       RECT outer{};
       RECT inner{};
       GetWindowRect(Control(i), &outer);
       GetClientRect(Control(i), &inner);
-      EXPECT_GT(outer.right - outer.left, inner.right) << "edit " << i << " has a border";
-      EXPECT_GT(outer.bottom - outer.top, inner.bottom) << "edit " << i << " has a border";
+      EXPECT_EQ(outer.right - outer.left - inner.right, 2 * GetSystemMetrics(SM_CXEDGE))
+          << "edit " << i << " has a sunken edge";
+      EXPECT_EQ(outer.bottom - outer.top - inner.bottom, 2 * GetSystemMetrics(SM_CYEDGE))
+          << "edit " << i << " has a sunken edge";
     }
   }
 }
@@ -367,10 +370,18 @@ TEST_F(SetupWindowsTemplateTest, WindowAndControlsStandWhereTheirDialogUnitsSay)
   }
 }
 
-TEST_F(SetupWindowsTemplateTest, WindowUsesEightPointMsSansSerif) {
+TEST_F(SetupWindowsTemplateTest, WindowAndItsControlsUseEightPointMsSansSerif) {
   int points = 0;
   EXPECT_EQ(native::FontFaceOf(Window(), points), "MS Sans Serif");
   EXPECT_EQ(points, 8);
+  // Every control that shows text shows it in the window's font (scroll bars and icons show
+  // none).
+  for (std::size_t i = 0; i < Template().controls.size(); ++i) {
+    const ControlKind kind = Template().controls[i].kind;
+    if (kind == ControlKind::kVScrollBar || kind == ControlKind::kIcon) continue;
+    EXPECT_EQ(native::FontFaceOf(Control(i), points), "MS Sans Serif") << "control " << i;
+    EXPECT_EQ(points, 8) << "control " << i;
+  }
 }
 
 TEST_F(SetupWindowsTemplateTest, SystemMenuEndsWithAboutWhichOpensTheAboutBox) {
