@@ -4,8 +4,8 @@
 
 #include "framework/dialog.h"
 #include "framework/template_rules.h"
+#include "framework/wait_rule.h"
 #include "framework/win32/control_subclass.h"
-#include "framework/win32/input_block.h"
 #include "framework/win32/template_builder.h"
 #include "framework/win32/win32_dialog_peer.h"
 #include "platform/wide_text.h"

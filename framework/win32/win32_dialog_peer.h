@@ -124,5 +124,8 @@ HWND OwnerWindow(CDialog* owner);
 std::wstring WindowTextOf(HWND window);
 // Appends `items` from the `from`th on to the system's `menu`.
 void AppendMenuItems(HMENU menu, const std::vector<CMenu::Item>& items, std::size_t from = 0);
+// True (and counted) when `message` is the user's input and a wait cursor drops it now
+// (framework/wait_rule.h), for the dialog procedure, modal runs and the message pump.
+bool DropInput(const MSG& message);
 
 }  // namespace tqr417::fw

@@ -10,7 +10,6 @@
 #include "framework/modal_scope.h"
 #include "framework/win32/control_subclass.h"
 #include "framework/win32/file_chooser.h"
-#include "framework/win32/input_block.h"
 #include "framework/win32/template_builder.h"
 #include "framework/win32/win32_dialog_peer.h"
 #include "platform/wide_text.h"
