@@ -26,8 +26,6 @@ bool ComStarted() {
   return started;
 }
 
-bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
-
 // The system's client object of a control with another name: every call but get_accName of
 // the control itself goes to the system's object.
 class NamedAccessible final : public IAccessible {
@@ -55,7 +53,7 @@ class NamedAccessible final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (name == nullptr) return E_POINTER;
-    if (!IsSelf(child)) return inner_->get_accName(child, name);
+    if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return inner_->get_accName(child, name);
     *name = SysAllocStringLen(name_.data(), static_cast<UINT>(name_.size()));
     return *name != nullptr ? S_OK : E_OUTOFMEMORY;
   }
@@ -136,8 +134,7 @@ CString AccessibleNameOf(HWND control) {
                                         reinterpret_cast<void**>(&accessible)))) {
     return CString();
   }
-  VARIANT self;
-  VariantInit(&self);
+  VARIANT self{};  // VT_EMPTY, as VariantInit makes it
   self.vt = VT_I4;
   self.lVal = CHILDID_SELF;
   BSTR name = nullptr;
