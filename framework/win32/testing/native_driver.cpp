@@ -351,9 +351,27 @@ void ChooseSystemCommand(Window window, unsigned command) {
   Settle();
 }
 
+namespace {
+
+// The width of `icon`'s picture in pixels, 0 when there is none.
+int IconWidth(LRESULT icon) {
+  ICONINFO info{};
+  if (icon == 0 || GetIconInfo(reinterpret_cast<HICON>(icon), &info) == FALSE) return 0;
+  BITMAP picture{};
+  GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof picture, &picture);
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+  return picture.bmWidth;
+}
+
+}  // namespace
+
 bool HasWindowIcons(Window window) {
-  return window != nullptr && SendMessageW(Handle(window), WM_GETICON, ICON_BIG, 0) != 0 &&
-         SendMessageW(Handle(window), WM_GETICON, ICON_SMALL, 0) != 0;
+  if (window == nullptr) return false;
+  return IconWidth(SendMessageW(Handle(window), WM_GETICON, ICON_BIG, 0)) ==
+             GetSystemMetrics(SM_CXICON) &&
+         IconWidth(SendMessageW(Handle(window), WM_GETICON, ICON_SMALL, 0)) ==
+             GetSystemMetrics(SM_CXSMICON);
 }
 
 }  // namespace tqr417::fw::win32::testing

@@ -107,7 +107,8 @@ struct SystemMenuItem {
 std::vector<SystemMenuItem> SystemMenuOf(Window window);
 // Chooses `command` from `window`'s system menu, as a click on its item does.
 void ChooseSystemCommand(Window window, unsigned command);
-// True when `window` carries a big and a small icon.
+// True when `window` carries a big and a small icon, each the picture drawn for its own size
+// (not one picture scaled to the other).
 bool HasWindowIcons(Window window);
 // The face name of the font of `window`, and its size in points at the screen's dpi.
 std::string FontFaceOf(Window window, int& points);
