@@ -83,7 +83,7 @@ INT_PTR Win32DialogPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_SETCURSOR:
       if (!WaitCursorShown()) return FALSE;
-      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      toolkit::ShowWaitCursor(toolkit::WaitCursorLook::kWait);
       SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
       return TRUE;
     default:
